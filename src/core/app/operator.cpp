@@ -1,0 +1,39 @@
+#include "app/operator.h"
+
+#include <cstdio>
+
+namespace brul {
+namespace {
+
+// Used before any window or script exists (start-up, tools): nothing is lost,
+// the text reaches standard error, and no question is taken as a Yes.
+struct StandardFeil final : Operator {
+  void melding(const std::string& caption, const std::string& text) override {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+  }
+  bool sporsmal(const std::string& caption, const std::string& text) override {
+    std::fprintf(stderr, "%s: %s ?\n", caption.c_str(), text.c_str());
+    return false;
+  }
+  bool stillSporsmal(const std::string& caption, const std::string& question,
+                     std::string&) override {
+    std::fprintf(stderr, "%s: %s ?\n", caption.c_str(), question.c_str());
+    return false;
+  }
+  std::optional<std::string> velgKatalog(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+};
+
+StandardFeil standardFeil;
+Operator* aktiv = &standardFeil;
+
+}  // namespace
+
+Operator& operatoren() { return *aktiv; }
+void settOperator(Operator* op) { aktiv = op ? op : &standardFeil; }
+void VisMelding(const std::string& caption, const std::string& text) {
+  aktiv->melding(caption, text);
+}
+
+}  // namespace brul

@@ -1,0 +1,48 @@
+#pragma once
+// The sixteen pages of the editor as data: their order, captions, groups and
+// the controls in each group. The window builds itself from this table, the
+// loader and the saver walk the key tables of the same pages, so a control,
+// its caption and its key are written down once.
+#include <string>
+#include <vector>
+
+namespace brul {
+
+// In tab order.
+enum class SideId {
+  Program, Maskin, Filer, Com, Protokoll, Henteprog, Henteprog2, ToolDir,
+  Mazak, Terminal, Parallell, ForInst, Logging, LoggeBoks, FTP, Annet
+};
+constexpr int AntallSider = 16;
+
+// A control placed on a page. `kontroll` is the control's registry name; for
+// an edit box `tekst` is its label ("Navn:"), for a check box its caption; a
+// radio group and a grid carry their own captions and leave it empty.
+struct Felt {
+  std::string kontroll;
+  std::string tekst;
+  std::string hint;   // tool tip, empty for none
+  int hjelp = 0;      // help context number, 0 for none
+  std::string label;  // registry name of the label control when it has one (ProtokollL)
+};
+
+struct Gruppe {
+  std::string navn;   // control name of the group box when it has one (Grunnoppsett)
+  std::string tekst;  // caption; empty for controls placed on the page itself
+  std::vector<Felt> felter;
+  std::vector<Gruppe> grupper;  // nested group boxes
+};
+
+struct SideOppsett {
+  SideId id;
+  std::string navn;   // TabMaskin
+  std::string tekst;  // "Maskin"
+  int hjelp = 0;
+  std::vector<Gruppe> grupper;
+};
+
+// The pages in tab order.
+const std::vector<SideOppsett>& Sider();
+const SideOppsett& Side(SideId id);
+
+}  // namespace brul

@@ -1,0 +1,18 @@
+#pragma once
+// Text rules of the settings file: Windows-1252 upper-casing and comparison of
+// UTF-8 texts, and the list look-up every combo box and radio group uses.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brul {
+
+// Upper-cases with the Windows-1252 locale rule (æ ø å → Æ Ø Å and the other
+// Latin letters); characters outside Windows-1252 stay as they are.
+std::string TilStore(std::string_view utf8);
+// Equal without regard to letter case, by the same rule.
+bool LikTekst(std::string_view a, std::string_view b);
+// Index of the first item equal to `tekst` without regard to case, -1 if none.
+int FinnIndeks(std::string_view tekst, const std::vector<std::string>& items);
+
+}  // namespace brul
