@@ -11,7 +11,7 @@
 
 namespace brul {
 
-enum class ControlKind { Edit, Check, Combo, RadioGroup, Grid, Button };
+enum class ControlKind { Edit, Check, Combo, RadioGroup, Grid, Button, Label, Group };
 
 class Control {
  public:
@@ -170,6 +170,18 @@ class Button : public Control {
     if (enabled() && onClick) onClick();
   }
   std::function<void()> onClick;
+
+ private:
+  std::string caption_;
+};
+
+// A label or a group box whose enabled state the rules switch (ProtokollL,
+// the group Grunnoppsett). It holds no value and raises nothing.
+class Label : public Control {
+ public:
+  Label(std::string name, std::string caption, ControlKind kind = ControlKind::Label)
+      : Control(std::move(name), kind), caption_(std::move(caption)) {}
+  const std::string& caption() const { return caption_; }
 
  private:
   std::string caption_;

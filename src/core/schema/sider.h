@@ -17,7 +17,8 @@ constexpr int AntallSider = 16;
 
 // A control placed on a page. `kontroll` is the control's registry name; for
 // an edit box `tekst` is its label ("Navn:"), for a check box its caption; a
-// radio group and a grid carry their own captions and leave it empty.
+// radio group and a grid carry their own captions and leave it empty. An empty
+// `kontroll` is a static text (a note beside a field).
 struct Felt {
   std::string kontroll;
   std::string tekst;
@@ -30,6 +31,7 @@ struct Gruppe {
   std::string navn;   // control name of the group box when it has one (Grunnoppsett)
   std::string tekst;  // caption; empty for controls placed on the page itself
   std::vector<Felt> felter;
+  int hjelp = 0;      // help context number of the group box, 0 for none
   std::vector<Gruppe> grupper;  // nested group boxes
 };
 
@@ -44,5 +46,13 @@ struct SideOppsett {
 // The pages in tab order.
 const std::vector<SideOppsett>& Sider();
 const SideOppsett& Side(SideId id);
+// The bottom bar below the pages (machine selector and buttons), help 10.
+const Gruppe& BunnLinje();
+// Help context number of the page control itself.
+constexpr int SideKontrollHjelp = 50;
+// The page of a control by its registry name (the bottom bar is no page:
+// nullptr), and the control's entry.
+const SideOppsett* SideMedKontroll(const std::string& kontroll);
+const Felt* FinnFelt(const std::string& kontroll);
 
 }  // namespace brul
