@@ -1,0 +1,58 @@
+#include "editor/filindeks.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/operator.h"
+#include "app/tilstand.h"
+#include "editor/editor.h"
+#include "editor/kommandoer.h"
+#include "store/batch.h"
+#include "store/settings.h"
+
+namespace brul {
+namespace {
+
+// The section of a folder is the folder less its closing backslash. A folder
+// typed without one names the same folder, so only a backslash is dropped.
+std::string FolderSeksjon(const std::string& katalog) {
+  if (!katalog.empty() && katalog.back() == '\\') return katalog.substr(0, katalog.size() - 1);
+  return katalog;
+}
+
+void SkrivFilType(const std::string& katalog, const std::string& filType) {
+  const std::string seksjon = FolderSeksjon(katalog);
+  if (seksjon.empty()) return;  // no folder, no section to name
+  SkrivStreng(seksjon, "FilType", filType);
+}
+
+}  // namespace
+
+void SkrivFilindeks(long antall) {
+  antall = std::clamp(antall, 0L, 255L);
+  Batch batch;
+  const std::string data = FolderSeksjon(DataKatalog);
+  if (!data.empty()) SkrivStreng(data, "FilType", LesStreng(data, "FilType", "*.Exe"));
+  for (long k = 1; k <= antall; ++k) {
+    const std::string s = "Maskin" + std::to_string(k);
+    std::string katalog = LesStreng(s, "Katalog", "");
+    if (katalog.empty()) continue;
+    SkrivFilType(katalog, "*" + LesStreng(s, "Ext", ProgramExt()));
+    // The default backup folder lies inside the machine folder, also when
+    // the folder was stored without its closing backslash.
+    if (katalog.back() != '\\') katalog += '\\';
+    SkrivFilType(LesStreng(s, "BackupKatalog", katalog + "Backup\\"), "*.*");
+  }
+  batch.commit();
+}
+
+void IndeksClick(Editor& e) {
+  e.FirmaChange();
+  // Loading sets the box too; only a tick on the page the operator looks at
+  // offers the list (a reload there after clearing it asks again).
+  if (!e.Indeks.checked() || e.aktivSide() != SideId::Program) return;
+  if (!operatoren().sporsmal("Indeks", "Generere katalog/extension liste ?")) return;
+  SkrivFilindeks(HeltallEllerNull(e.Maskiner.text()));
+}
+
+}  // namespace brul
