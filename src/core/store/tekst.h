@@ -15,4 +15,10 @@ bool LikTekst(std::string_view a, std::string_view b);
 // Index of the first item equal to `tekst` without regard to case, -1 if none.
 int FinnIndeks(std::string_view tekst, const std::vector<std::string>& items);
 
+// Parses a whole text as an integer in the standard syntax: leading blanks, an
+// optional sign, then decimal digits, or hexadecimal digits after "$", "x" or
+// "0x" (either letter case). False, and `verdi` untouched, when the text is
+// empty, not consumed completely, or out of range.
+bool TolkHeltall(std::string_view tekst, long& verdi);
+
 }  // namespace brul

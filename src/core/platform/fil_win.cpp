@@ -1,0 +1,188 @@
+#include "platform/fil.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <vector>
+
+namespace brul::platform {
+namespace {
+
+std::wstring Bred(const std::string& s) {
+  if (s.empty()) return {};
+  const int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+  std::wstring w(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+  return w;
+}
+
+std::string Grunn(DWORD e) {
+  switch (e) {
+    case ERROR_PATH_NOT_FOUND: return "mappen finnes ikke";
+    case ERROR_FILE_NOT_FOUND: return "filen finnes ikke";
+    case ERROR_ACCESS_DENIED: return "ingen tilgang (filen kan være skrivebeskyttet)";
+    case ERROR_WRITE_PROTECT: return "disken er skrivebeskyttet";
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return "disken er full";
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return "filen er i bruk av et annet program";
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS: return "filen finnes allerede";
+    case ERROR_FILENAME_EXCED_RANGE: return "stien er for lang";
+    case ERROR_DIRECTORY: return "det finnes en mappe med dette navnet";
+    default: return "systemfeil nr. " + std::to_string(e);
+  }
+}
+
+FilStempel FraInfo(const BY_HANDLE_FILE_INFORMATION& info) {
+  FilStempel s;
+  s.finnes = true;
+  s.storrelse = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+  const std::uint64_t t =
+      (static_cast<std::uint64_t>(info.ftLastWriteTime.dwHighDateTime) << 32) |
+      info.ftLastWriteTime.dwLowDateTime;
+  s.endretNs = static_cast<std::int64_t>(t) * 100;
+  s.inode = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+  s.enhet = info.dwVolumeSerialNumber;
+  return s;
+}
+
+std::wstring Mappe(const std::wstring& sti) {
+  const std::size_t p = sti.find_last_of(L"\\/");
+  if (p == std::wstring::npos) return L".";
+  return sti.substr(0, p == 0 ? 1 : p);
+}
+
+bool SkrivAlt(HANDLE h, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD del = bytes.size() > 0x10000000 ? 0x10000000 : static_cast<DWORD>(bytes.size());
+    DWORD n = 0;
+    if (!WriteFile(h, bytes.data(), del, &n, nullptr)) return false;
+    bytes.remove_prefix(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+FilLesing LesHeleFil(const std::string& sti) {
+  FilLesing r;
+  const std::wstring w = Bred(sti);
+  HANDLE h = CreateFileW(w.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    const DWORD e = GetLastError();
+    if (e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND) {
+      r.status = LeseStatus::Mangler;
+    } else {
+      r.status = LeseStatus::Feil;
+      r.feil = Grunn(e);
+    }
+    return r;
+  }
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(h, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    r.status = LeseStatus::Feil;
+    r.feil = Grunn(GetLastError());
+    CloseHandle(h);
+    return r;
+  }
+  r.stempel = FraInfo(info);
+  std::vector<char> buf(65536);
+  for (;;) {
+    DWORD n = 0;
+    if (!ReadFile(h, buf.data(), static_cast<DWORD>(buf.size()), &n, nullptr)) {
+      r.status = LeseStatus::Feil;
+      r.feil = Grunn(GetLastError());
+      r.bytes.clear();
+      CloseHandle(h);
+      return r;
+    }
+    if (n == 0) break;
+    r.bytes.append(buf.data(), n);
+  }
+  CloseHandle(h);
+  r.status = LeseStatus::Ok;
+  return r;
+}
+
+FilStempel Stempel(const std::string& sti) {
+  const std::wstring w = Bred(sti);
+  HANDLE h = CreateFileW(w.c_str(), FILE_READ_ATTRIBUTES,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return {};
+  BY_HANDLE_FILE_INFORMATION info{};
+  FilStempel s;
+  if (GetFileInformationByHandle(h, &info)) s = FraInfo(info);
+  CloseHandle(h);
+  return s;
+}
+
+bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& feil) {
+  const std::wstring mal = Bred(sti);
+  const DWORD attr = GetFileAttributesW(mal.c_str());
+  const bool finnes = attr != INVALID_FILE_ATTRIBUTES;
+  if (finnes && (attr & FILE_ATTRIBUTE_DIRECTORY)) {
+    feil = Grunn(ERROR_DIRECTORY);
+    return false;
+  }
+  if (finnes && (attr & FILE_ATTRIBUTE_READONLY)) {
+    feil = "filen er skrivebeskyttet";
+    return false;
+  }
+  wchar_t tmp[MAX_PATH + 1] = {};
+  const std::wstring mappe = Mappe(mal);
+  if (!GetTempFileNameW(mappe.c_str(), L"bru", 0, tmp)) {
+    feil = Grunn(GetLastError());
+    return false;
+  }
+  HANDLE h = CreateFileW(tmp, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    feil = Grunn(GetLastError());
+    DeleteFileW(tmp);
+    return false;
+  }
+  if (!SkrivAlt(h, bytes) || !FlushFileBuffers(h)) {
+    feil = Grunn(GetLastError());
+    CloseHandle(h);
+    DeleteFileW(tmp);
+    return false;
+  }
+  CloseHandle(h);
+  BOOL ok = FALSE;
+  if (finnes) ok = ReplaceFileW(mal.c_str(), tmp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+  if (!ok) ok = MoveFileExW(tmp, mal.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) {
+    feil = Grunn(GetLastError());
+    DeleteFileW(tmp);
+    return false;
+  }
+  return true;
+}
+
+bool FinnesMappe(const std::string& sti) {
+  const DWORD a = GetFileAttributesW(Bred(sti).c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FinnesFil(const std::string& sti) {
+  const DWORD a = GetFileAttributesW(Bred(sti).c_str());
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool LagMappe(const std::string& sti, std::string& feil) {
+  if (CreateDirectoryW(Bred(sti).c_str(), nullptr)) return true;
+  feil = Grunn(GetLastError());
+  return false;
+}
+
+bool KopierFil(const std::string& fra, const std::string& til, std::string& feil) {
+  if (CopyFileW(Bred(fra).c_str(), Bred(til).c_str(), TRUE)) return true;
+  feil = Grunn(GetLastError());
+  return false;
+}
+
+}  // namespace brul::platform

@@ -1,0 +1,129 @@
+#include "store/kodeside.h"
+
+#include <array>
+
+namespace brul {
+namespace {
+
+// 0x80..0x9F; the undefined codes map to the C1 control of the same number.
+constexpr std::array<char32_t, 32> kHoy = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+}  // namespace
+
+char32_t Win1252Tegn(unsigned char byte) {
+  if (byte >= 0x80 && byte <= 0x9F) return kHoy[byte - 0x80];
+  return byte;
+}
+
+int Win1252Byte(char32_t tegn) {
+  if (tegn < 0x80 || (tegn >= 0xA0 && tegn <= 0xFF)) return static_cast<int>(tegn);
+  for (std::size_t i = 0; i < kHoy.size(); ++i)
+    if (kHoy[i] == tegn) return static_cast<int>(0x80 + i);
+  return -1;
+}
+
+void LeggTilUtf8(std::string& ut, char32_t c) {
+  if (c >= kUgyldigBase) {
+    ut.push_back(static_cast<char>(c - kUgyldigBase));
+  } else if (c < 0x80) {
+    ut.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    ut.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    ut.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else if (c < 0x10000) {
+    ut.push_back(static_cast<char>(0xE0 | (c >> 12)));
+    ut.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    ut.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else {
+    ut.push_back(static_cast<char>(0xF0 | (c >> 18)));
+    ut.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+    ut.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    ut.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+}
+
+char32_t NesteTegn(std::string_view s, std::size_t& pos) {
+  const auto b0 = static_cast<unsigned char>(s[pos]);
+  if (b0 < 0x80) {
+    ++pos;
+    return b0;
+  }
+  int n = 0;
+  char32_t c = 0, min = 0;
+  if (b0 >= 0xC2 && b0 <= 0xDF) { n = 1; c = b0 & 0x1F; min = 0x80; }
+  else if (b0 >= 0xE0 && b0 <= 0xEF) { n = 2; c = b0 & 0x0F; min = 0x800; }
+  else if (b0 >= 0xF0 && b0 <= 0xF4) { n = 3; c = b0 & 0x07; min = 0x10000; }
+  if (n == 0 || pos + n >= s.size()) {
+    ++pos;
+    return kUgyldigBase + b0;
+  }
+  for (int i = 1; i <= n; ++i) {
+    const auto b = static_cast<unsigned char>(s[pos + i]);
+    if ((b & 0xC0) != 0x80) {
+      ++pos;
+      return kUgyldigBase + b0;
+    }
+    c = (c << 6) | (b & 0x3F);
+  }
+  if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+    ++pos;
+    return kUgyldigBase + b0;
+  }
+  pos += n + 1;
+  return c;
+}
+
+std::string Win1252TilUtf8(std::string_view bytes) {
+  std::string ut;
+  ut.reserve(bytes.size() + bytes.size() / 8);
+  for (char ch : bytes) {
+    const auto b = static_cast<unsigned char>(ch);
+    if (b < 0x80) ut.push_back(ch);
+    else LeggTilUtf8(ut, Win1252Tegn(b));
+  }
+  return ut;
+}
+
+bool Utf8TilWin1252(std::string_view utf8, std::string& ut, std::string* ugyldig) {
+  ut.clear();
+  ut.reserve(utf8.size());
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    const std::size_t start = pos;
+    const char32_t c = NesteTegn(utf8, pos);
+    const int b = c >= kUgyldigBase ? -1 : Win1252Byte(c);
+    if (b < 0) {
+      if (ugyldig) *ugyldig = std::string(utf8.substr(start, pos - start));
+      return false;
+    }
+    ut.push_back(static_cast<char>(b));
+  }
+  return true;
+}
+
+bool GyldigUtf8(std::string_view bytes, bool* flerbyte) {
+  bool fler = false;
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    const std::size_t start = pos;
+    if (NesteTegn(bytes, pos) >= kUgyldigBase) return false;
+    if (pos - start > 1) fler = true;
+  }
+  if (flerbyte) *flerbyte = fler;
+  return true;
+}
+
+std::size_t AntallTegn(std::string_view utf8) {
+  std::size_t n = 0, pos = 0;
+  while (pos < utf8.size()) {
+    NesteTegn(utf8, pos);
+    ++n;
+  }
+  return n;
+}
+
+}  // namespace brul
