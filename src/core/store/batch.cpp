@@ -1,0 +1,190 @@
+#include "store/batch.h"
+
+#include <optional>
+#include <vector>
+
+#include "app/operator.h"
+#include "app/tilstand.h"
+#include "platform/fil.h"
+#include "platform/sti.h"
+#include "store/lager.h"
+
+namespace brul {
+namespace {
+
+struct Operasjon {
+  enum class Type { Skriv, SlettNokkel, SlettSeksjon } type;
+  std::string seksjon, nokkel, verdi;
+};
+
+struct Tilstand {
+  int dybde = 0;
+  bool lastet = false;
+  std::string fil;    // IniFil when the document was read
+  std::string lokal;  // the local path of it
+  platform::FilLesing lest;
+  std::optional<IniDocument> dok;
+  std::vector<Operasjon> ops;  // since the last commit
+};
+
+Tilstand t;
+
+bool Lagre(std::string& grunn);
+
+void Forkast() {
+  t.lastet = false;
+  t.dok.reset();
+  t.lest = {};
+  t.ops.clear();
+}
+
+void Last() {
+  if (t.lastet && t.fil == IniFil) return;
+  if (t.lastet && !t.ops.empty()) {
+    // IniFil was switched in the middle of a batch: the old file gets what was
+    // done to it before the new one is read.
+    std::string grunn;
+    if (!Lagre(grunn)) VisMelding("Lagre", "Kunne ikke lagre " + t.fil + ": " + grunn);
+  }
+  Forkast();
+  t.lastet = true;
+  t.fil = IniFil;
+  if (IniFil.empty()) return;
+  t.lokal = platform::LokalSti(IniFil);
+  t.lest = platform::LesHeleFil(t.lokal);
+  if (t.lest.status == platform::LeseStatus::Ok) t.dok = IniDocument::fraBytes(t.lest.bytes);
+  else if (t.lest.status == platform::LeseStatus::Mangler) t.dok = IniDocument();
+}
+
+IniDocument::Utfall Gjor(Operasjon op, IniDocument& d) {
+  switch (op.type) {
+    case Operasjon::Type::Skriv: return d.skriv(op.seksjon, op.nokkel, op.verdi);
+    case Operasjon::Type::SlettNokkel: return d.slettNokkel(op.seksjon, op.nokkel);
+    case Operasjon::Type::SlettSeksjon: return d.slettSeksjon(op.seksjon);
+  }
+  return IniDocument::Utfall::Uendret;
+}
+
+IniDocument::Utfall Utfor(Operasjon op) {
+  Last();
+  if (!t.dok) {
+    // Nothing can be applied to a file that cannot be read; the operation is
+    // kept so that the commit reports why it was not saved.
+    t.ops.push_back(std::move(op));
+    return IniDocument::Utfall::Endret;
+  }
+  const auto u = Gjor(op, *t.dok);
+  if (u == IniDocument::Utfall::Endret) t.ops.push_back(std::move(op));
+  return u;
+}
+
+bool Lagre(std::string& grunn) {
+  if (!t.lastet || t.ops.empty()) return true;
+  if (t.fil.empty()) {
+    grunn = "ingen aktiv ini-fil";
+    t.ops.clear();
+    return false;
+  }
+  if (!t.dok) {
+    grunn = t.lest.feil.empty() ? "filen kan ikke leses" : "filen kan ikke leses (" + t.lest.feil + ")";
+    Forkast();
+    return false;
+  }
+  platform::FilLesing na = platform::LesHeleFil(t.lokal);
+  if (na.status == platform::LeseStatus::Feil) {
+    grunn = "filen kan ikke leses (" + na.feil + ")";
+    Forkast();
+    return false;
+  }
+  const bool annen = na.status != t.lest.status || !(na.stempel == t.lest.stempel) || na.bytes != t.lest.bytes;
+  if (annen) {
+    // Another program changed the file since this batch read it: our own
+    // operations are replayed on its content, so its changes survive.
+    IniDocument frisk = na.status == platform::LeseStatus::Ok ? IniDocument::fraBytes(na.bytes) : IniDocument();
+    for (const Operasjon& op : t.ops) {
+      const auto u = Gjor(op, frisk);
+      if (u != IniDocument::Utfall::Endret && u != IniDocument::Utfall::Uendret) {
+        grunn = "verdien for [" + op.seksjon + "] " + op.nokkel +
+                " kan ikke lagres i filens tegnsett, som et annet program har endret";
+        Forkast();
+        return false;
+      }
+    }
+    t.dok = std::move(frisk);
+    t.lest = std::move(na);
+  }
+  t.ops.clear();
+  std::string bytes = t.dok->tilBytes();
+  if (t.lest.status == platform::LeseStatus::Ok && bytes == t.lest.bytes) return true;
+  if (!platform::ErstattFil(t.lokal, bytes, grunn)) {
+    // What is on disk is the truth from now on.
+    Forkast();
+    return false;
+  }
+  t.lest.status = platform::LeseStatus::Ok;
+  t.lest.stempel = platform::Stempel(t.lokal);
+  t.lest.bytes = std::move(bytes);
+  t.dok = IniDocument::fraBytes(t.lest.bytes);
+  return true;
+}
+
+}  // namespace
+
+namespace lager {
+
+bool IBatch() { return t.dybde > 0; }
+bool Ytterst() { return t.dybde == 1; }
+
+const IniDocument* Dokument() {
+  Last();
+  return t.dok ? &*t.dok : nullptr;
+}
+
+IniDocument::Utfall Skriv(std::string_view s, std::string_view k, std::string_view v) {
+  return Utfor({Operasjon::Type::Skriv, std::string(s), std::string(k), std::string(v)});
+}
+IniDocument::Utfall SlettNokkel(std::string_view s, std::string_view k) {
+  return Utfor({Operasjon::Type::SlettNokkel, std::string(s), std::string(k), {}});
+}
+IniDocument::Utfall SlettSeksjon(std::string_view s) {
+  return Utfor({Operasjon::Type::SlettSeksjon, std::string(s), {}, {}});
+}
+
+std::string UgyldigTegn() { return t.dok ? t.dok->ugyldigTegn() : std::string(); }
+
+std::string Lesefeil() {
+  Last();
+  if (t.fil.empty()) return "ingen aktiv ini-fil";
+  return t.dok ? std::string() : (t.lest.feil.empty() ? "filen kan ikke leses" : t.lest.feil);
+}
+
+bool CommitStille(std::string& grunn) {
+  if (t.dybde > 1) return true;
+  return Lagre(grunn);
+}
+
+}  // namespace lager
+
+Batch::Batch() { ++t.dybde; }
+
+Batch::~Batch() {
+  if (t.dybde == 1) {
+    try {
+      commit();
+    } catch (...) {
+      // A destructor must not throw; an exception here means memory ran out.
+    }
+    Forkast();
+  }
+  --t.dybde;
+}
+
+bool Batch::commit() {
+  if (t.dybde > 1) return true;
+  std::string grunn;
+  if (Lagre(grunn)) return true;
+  VisMelding("Lagre", "Kunne ikke lagre " + t.fil + ": " + grunn + ".");
+  return false;
+}
+
+}  // namespace brul

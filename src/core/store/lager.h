@@ -1,0 +1,34 @@
+#pragma once
+// The state behind Batch, shared with the settings access layer: the document
+// of IniFil as the current batch read it, and the operations the batch made on
+// it, kept so that they can be replayed on a newer file at commit.
+#include <string>
+#include <string_view>
+
+#include "store/ini_document.h"
+
+namespace brul::lager {
+
+bool IBatch();
+// The document of IniFil for the running batch, read at first use; nullptr
+// when IniFil is empty or the file is there but cannot be read (reads then
+// give their defaults, and a commit of changes reports the reason).
+const IniDocument* Dokument();
+
+// The operations of a batch. The result tells whether the document changed;
+// a refusal is reported by the caller.
+IniDocument::Utfall Skriv(std::string_view seksjon, std::string_view nokkel, std::string_view verdi);
+IniDocument::Utfall SlettNokkel(std::string_view seksjon, std::string_view nokkel);
+IniDocument::Utfall SlettSeksjon(std::string_view seksjon);
+// The character the last refused write could not store.
+std::string UgyldigTegn();
+// Why the file cannot be opened, empty when it can.
+std::string Lesefeil();
+
+// True in the outermost batch: a commit there writes the file.
+bool Ytterst();
+// Commits the outermost batch without reporting; `grunn` gets the reason of
+// a failure. Inner batches return true.
+bool CommitStille(std::string& grunn);
+
+}  // namespace brul::lager
