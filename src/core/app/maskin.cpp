@@ -1,0 +1,29 @@
+#include "app/maskin.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <system_error>
+
+#include "app/tilstand.h"
+#include "platform/sti.h"
+#include "store/settings.h"
+
+namespace brul {
+
+std::string MaskinSeksjon(int nummer) {
+  return "Maskin" + std::to_string(static_cast<std::uint8_t>(nummer));
+}
+
+std::string MaskinKatalog(int nummer) {
+  const std::string seksjon = MaskinSeksjon(nummer);
+  std::string katalog = LesStreng(seksjon, "Katalog", "");
+  if (!katalog.empty()) return katalog;
+
+  const std::string egen = DataKatalog + seksjon;
+  std::error_code ec;
+  if (std::filesystem::is_directory(platform::LokalSti(egen), ec))
+    return platform::MedSkilletegn(egen);
+  return DataKatalog;
+}
+
+}  // namespace brul

@@ -1,0 +1,128 @@
+#include "app/oppstart.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/operator.h"
+#include "app/tilstand.h"
+#include "platform/prosess.h"
+#include "platform/sti.h"
+#include "store/settings.h"
+
+namespace brul {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool FilFinnes(const std::string& sti) {
+  std::error_code ec;
+  fs::path lokal = platform::LokalSti(sti);
+  return !sti.empty() && fs::exists(lokal, ec) && !fs::is_directory(lokal, ec);
+}
+
+bool HarSkilletegn(const std::string& sti) {
+  for (char c : sti)
+    if (platform::ErSkilletegn(c)) return true;
+  return false;
+}
+
+bool HarStasjon(const std::string& sti) {
+  return sti.size() >= 2 && sti[1] == ':' &&
+         ((sti[0] >= 'A' && sti[0] <= 'Z') || (sti[0] >= 'a' && sti[0] <= 'z'));
+}
+
+// A file named on the command line is the operator's own: relative to the
+// folder the command runs in, made absolute so that the program-folder rule
+// for bare names does not move it. A stored-form path with a drive is taken
+// as it is; the drive map finds it.
+std::string KommandolinjeFil(const std::string& fil) {
+  if (fil.empty() || HarStasjon(fil)) return fil;
+  std::error_code ec;
+  fs::path abs = fs::absolute(fs::path(fil), ec);
+  if (ec) return fil;
+  return abs.lexically_normal().string();
+}
+
+}  // namespace
+
+std::string ProgramKatalog(const std::string& programFil) {
+  for (std::size_t i = programFil.size(); i > 0; --i)
+    if (platform::ErSkilletegn(programFil[i - 1])) return programFil.substr(0, i);
+  return {};
+}
+
+std::string ProgramNavn(const std::string& programFil) {
+  std::string navn = programFil.substr(ProgramKatalog(programFil).size());
+  auto punkt = navn.rfind('.');
+  if (punkt != std::string::npos) navn.erase(punkt);
+  return navn;
+}
+
+void FinnIniFil(const OppstartKilder& kilder) {
+  const platform::BrulNokkel* nokkel = kilder.nokkel;
+  // The drive map must be in place before any stored path is looked at.
+  platform::SettStasjoner(nokkel ? nokkel->stasjoner() : platform::Stasjonskart{});
+
+  std::string ini;
+  std::string exe;
+  std::string data;
+  if (nokkel) {
+    // A copy of the program under another name reads a value of that name.
+    // A name that is empty would read the key's unnamed default value, which
+    // nobody set for us, so it is not asked for.
+    std::string navn = ProgramNavn(kilder.programFil);
+    if (!navn.empty()) ini = nokkel->les(navn);
+    if (ini.empty()) ini = nokkel->les("INI-Fil");
+    exe = nokkel->les("ExeKatalog");
+    data = nokkel->les("DataKatalog");
+  }
+
+  const std::string programKatalog = ProgramKatalog(kilder.programFil);
+  if (kilder.iniFil) {
+    ini = KommandolinjeFil(*kilder.iniFil);
+  } else {
+    if (ini.empty()) ini = "C:\\Brul\\Brul.ini";
+    if (!HarSkilletegn(ini)) ini = programKatalog + ini;
+    if (!FilFinnes(ini) && !programKatalog.empty() && FilFinnes(programKatalog + "Brul.ini"))
+      ini = programKatalog + "Brul.ini";
+  }
+  IniFil = ini;
+
+  if (exe.empty()) exe = programKatalog;
+  // The settings file has the last word on the program folder; like every
+  // value read from it, the result is upper-cased.
+  exe = LesStreng("Program", "ExeKatalog", exe);
+  ExeKatalog = platform::MedSkilletegn(exe);
+
+  if (data.empty()) data = ExeKatalog;
+  DataKatalog = platform::MedSkilletegn(data);
+}
+
+void FinnIniFil(const std::optional<std::string>& iniFil) {
+  auto nokkel = platform::ApneBrulNokkel();
+  OppstartKilder kilder;
+  kilder.programFil = platform::ProgramFil();
+  kilder.nokkel = nokkel.get();
+  kilder.iniFil = iniFil;
+  FinnIniFil(kilder);
+}
+
+bool SjekkIniFil(Operator& op, int maksSporsmal) {
+  int spurt = 0;
+  while (!FilFinnes(IniFil)) {
+    if (maksSporsmal > 0 && spurt >= maksSporsmal) break;
+    ++spurt;
+    if (!op.sporsmal("Mangler konfigurasjonsfilen \"" + IniFil + "\"",
+                     "Hente fra siste installasjonsdiskett ?"))
+      break;
+    // A failed copy (no diskette, no file on it, a folder that cannot take
+    // it) says nothing of its own: the question simply comes again. The copy
+    // never replaces a file that appeared meanwhile.
+    std::error_code ec;
+    fs::copy_file(platform::LokalSti("A:\\Brul.ini"), platform::LokalSti(IniFil),
+                  fs::copy_options::none, ec);
+  }
+  return FilFinnes(IniFil);
+}
+
+}  // namespace brul

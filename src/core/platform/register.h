@@ -1,0 +1,57 @@
+#pragma once
+// The key "Software\Brul" that tells start-up where the settings file, the
+// program folder and the data folder are. On Windows it is the registry key
+// (HKEY_LOCAL_MACHINE, then HKEY_CURRENT_USER); elsewhere it is the [Brul]
+// section of a file Brul.conf: $XDG_CONFIG_DIRS/Brul.conf (first folder of
+// the list, default /etc/xdg) for the whole machine, then
+// $XDG_CONFIG_HOME/Brul.conf (default ~/.config) for the user. That file's
+// [Stasjoner] section maps drive letters to local folders (C=/srv/brul).
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/sti.h"
+
+namespace brul::platform {
+
+class BrulNokkel {
+ public:
+  virtual ~BrulNokkel() = default;
+  // The string value of that name, found without regard to letter case;
+  // empty when absent.
+  virtual std::string les(const std::string& navn) const = 0;
+  // The drive letters this key maps to local folders (empty on Windows).
+  virtual Stasjonskart stasjoner() const { return {}; }
+};
+
+// Opens the key the way start-up looks for it: the machine-wide key first,
+// the user's key after. Null when neither exists.
+std::unique_ptr<BrulNokkel> ApneBrulNokkel();
+
+// Where the two Brul.conf files are (systems other than Windows): the
+// machine-wide one first, then the user's. Either may be empty when the
+// environment names no place for it.
+struct KonfigFiler {
+  std::string maskin;
+  std::string bruker;
+};
+KonfigFiler FinnKonfigFiler();
+// Opens the key from these files: the first that exists is the key. Null when
+// neither exists. Lets tests point start-up at their own files.
+std::unique_ptr<BrulNokkel> ApneBrulNokkel(const KonfigFiler& filer);
+
+// A key held in memory: tests give start-up a registry of their own.
+class MinneNokkel final : public BrulNokkel {
+ public:
+  MinneNokkel() = default;
+  MinneNokkel(std::map<std::string, std::string> verdier, Stasjonskart stasjoner = {})
+      : verdier_(std::move(verdier)), stasjoner_(std::move(stasjoner)) {}
+  std::string les(const std::string& navn) const override;
+  Stasjonskart stasjoner() const override { return stasjoner_; }
+
+ private:
+  std::map<std::string, std::string> verdier_;
+  Stasjonskart stasjoner_;
+};
+
+}  // namespace brul::platform
