@@ -1,0 +1,165 @@
+// The command line's base: start-up, paths, get, decode, the missing settings
+// file, and the exit status of every kind of misuse.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "kjor.h"
+
+namespace brul {
+namespace {
+
+using test::DemoInstallasjon;
+using test::Utfall;
+
+TEST(CliPaths, FinnerInstallasjonenGjennomBrulConf) {
+  DemoInstallasjon demo;
+  Utfall u = demo.Kjor({"paths"});
+  EXPECT_EQ(u.kode, 0) << u.feil;
+  EXPECT_EQ(u.ut, "IniFil=C:\\Brul\\Brul.ini\nExeKatalog=C:\\BRUL\\\nDataKatalog=C:\\BRUL\\\n");
+  EXPECT_EQ(u.feil, "");
+}
+
+TEST(CliPaths, IniRelativtTilMappenKommandoenKjorerI) {
+  DemoInstallasjon demo;
+  // Brul.conf names a file that does not exist: --ini must take over.
+  demo.SkrivKonf("[Brul]\r\nINI-Fil=C:\\Annet\\Brul.ini\r\nDataKatalog=C:\\Data\r\n");
+  Utfall u = demo.Kjor({"--ini", "Brul.ini", "paths"}, demo.brul());
+  EXPECT_EQ(u.kode, 0) << u.feil;
+  EXPECT_EQ(u.ut, "IniFil=" + demo.ini().string() +
+                      "\nExeKatalog=C:\\BRUL\\\nDataKatalog=C:\\Data\\\n");
+}
+
+TEST(CliGet, LeserSomRedigeringenOgEndrerIngenting) {
+  DemoInstallasjon demo;
+  const std::string for_ = DemoInstallasjon::Les(demo.ini());
+  struct Tilfelle {
+    std::vector<std::string> args;
+    std::string ut;
+  } tilfeller[] = {
+      {{"get", "Maskin1", "Navn"}, "DREIEBENK Ø250 (FANUC 0I-TC)\n"},
+      {{"get", "maskin2", "KATALOG"}, "C:\\BRUL\\MASKIN2\\\n"},
+      {{"get", "Maskin5", "FjernTegn"}, "[NUL]\n"},
+      {{"get", "Com1", "Baud"}, "38400\n"},
+      {{"get", "Maskin5", "Port"}, "COM4\n"},
+      {{"get", "C:\\Brul\\Maskin1", "FilType"}, "*.NC\n"},
+      {{"get", "Maskin9", "Navn", "ukjent"}, "UKJENT\n"},
+      {{"get", "Maskin1", "Finnesikke"}, "\n"},
+  };
+  for (const auto& t : tilfeller) {
+    SCOPED_TRACE(t.args[1] + "/" + t.args[2]);
+    Utfall u = demo.Kjor(t.args);
+    EXPECT_EQ(u.kode, 0) << u.feil;
+    EXPECT_EQ(u.ut, t.ut);
+  }
+  EXPECT_EQ(DemoInstallasjon::Les(demo.ini()), for_);
+}
+
+TEST(CliDecode, SkriverBytenePaaLinjen) {
+  DemoInstallasjon demo;
+  struct Tilfelle {
+    std::string tekst;
+    std::string bytes;
+    int kode;
+    std::string feil;
+  } tilfeller[] = {
+      {"[CR][LF]", "\r\n", 0, ""},
+      {"[cr][lf]", "\r\n", 0, ""},
+      {"[DC2][32]", std::string("\x12 "), 0, ""},
+      {"[NUL][EOT][DC4]", std::string("\0\x04\x14", 3), 0, ""},
+      {"%[200][255]", "%\xC8\xFF", 0, ""},
+      {"[128][129]", "\x80\x81", 0, ""},
+      {"Ærø", "\xC6r\xF8", 0, ""},
+      {"ab", "ab", 0, ""},
+      {"[FOO]x", "x", 1, "Feil med visuell string: [FOO]x\n"},
+      {"Ω", "", 1, "decode: tegnet \"Ω\" finnes ikke i Windows-1252\n"},
+  };
+  for (const auto& t : tilfeller) {
+    SCOPED_TRACE(t.tekst);
+    Utfall u = demo.Kjor({"decode", t.tekst});
+    EXPECT_EQ(u.kode, t.kode);
+    EXPECT_EQ(u.ut, t.bytes);
+    EXPECT_EQ(u.feil, t.feil);
+  }
+}
+
+TEST(CliBruk, FeilBrukGirStatusToOgBruksteksten) {
+  DemoInstallasjon demo;
+  struct Tilfelle {
+    std::vector<std::string> args;
+    std::string melding;
+  } tilfeller[] = {
+      {{"bogus"}, "brulini: ukjent kommando \"bogus\""},
+      {{"get", "Maskin1"}, "brulini: feil antall argumenter til get"},
+      {{"get", "a", "b", "c", "d"}, "brulini: feil antall argumenter til get"},
+      {{"paths", "mer"}, "brulini: feil antall argumenter til paths"},
+      {{"decode"}, "brulini: feil antall argumenter til decode"},
+      {{"--ini"}, "brulini: --ini mangler verdi"},
+      {{"--ini=", "paths"}, "brulini: --ini mangler filnavn"},
+      {{"--svar", "UtenLikhetstegn", "paths"}, "brulini: --svar må ha formen CAPTION=ANSWER"},
+      {{"--frobnicate", "paths"}, "brulini: ukjent valg \"--frobnicate\""},
+  };
+  for (const auto& t : tilfeller) {
+    SCOPED_TRACE(t.args[0]);
+    Utfall u = demo.Kjor(t.args);
+    EXPECT_EQ(u.kode, 2);
+    EXPECT_EQ(u.ut, "");
+    EXPECT_EQ(u.feil.rfind(t.melding, 0), 0u) << u.feil;
+    for (const char* kommando : {"paths", "get SECTION KEY [DEFAULT]", "decode TEXT"})
+      EXPECT_NE(u.feil.find(kommando), std::string::npos) << kommando;
+  }
+}
+
+TEST(CliBruk, HjelpGirBrukstekstenOgStatusNull) {
+  DemoInstallasjon demo;
+  Utfall u = demo.Kjor({"--help"});
+  EXPECT_EQ(u.kode, 0);
+  EXPECT_EQ(u.ut.rfind("Bruk: brulini", 0), 0u) << u.ut;
+  EXPECT_NE(u.ut.find("--svar CAPTION=ANSWER"), std::string::npos);
+}
+
+TEST(CliOppstart, ManglendeFilSporsOgHentesFraDisketten) {
+  const std::string sporsmal =
+      "Hente fra siste installasjonsdiskett ?";
+  struct Tilfelle {
+    const char* navn;
+    bool diskett;
+    const char* svar;
+    int kode;
+    bool hentet;
+  } tilfeller[] = {
+      {"ikke besvart: status 1, ingen fil", true, nullptr, 1, false},
+      {"Nei: status 1, ingen fil", true, "Nei", 1, false},
+      {"Ja uten diskett: ett spørsmål, status 1", false, "Ja", 1, false},
+      {"Ja: hentet og kommandoen kjører", true, "Ja", 0, true},
+  };
+  for (const auto& t : tilfeller) {
+    SCOPED_TRACE(t.navn);
+    DemoInstallasjon demo;
+    const std::string diskett = DemoInstallasjon::Les(demo.ini());
+    if (t.diskett) DemoInstallasjon::Skriv(demo.rot() / "a" / "Brul.ini", diskett);
+    std::filesystem::remove(demo.ini());
+    const std::string caption = "Mangler konfigurasjonsfilen \"C:\\Brul\\Brul.ini\"";
+    std::vector<std::string> args;
+    if (t.svar) args = {"--svar", caption + "=" + t.svar};
+    args.push_back("get");
+    args.push_back("Program");
+    args.push_back("Maskiner");
+    Utfall u = demo.Kjor(args);
+    EXPECT_EQ(u.kode, t.kode) << u.feil;
+    EXPECT_EQ(u.feil.rfind(caption + ": " + sporsmal + " ?\n", 0), 0u) << u.feil;
+    EXPECT_EQ(u.ut, t.hentet ? "5\n" : "");
+    EXPECT_EQ(std::filesystem::exists(demo.ini()), t.hentet);
+    if (t.hentet) {
+      EXPECT_EQ(DemoInstallasjon::Les(demo.ini()), diskett);
+    } else {
+      EXPECT_NE(u.feil.find("brulini: finner ikke innstillingsfilen \"C:\\Brul\\Brul.ini\"\n"),
+                std::string::npos)
+          << u.feil;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace brul
