@@ -1,0 +1,67 @@
+#include "gui/app.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "app/oppstart.h"
+#include "editor/editor.h"
+#include "gui/askform.h"
+#include "gui/hovedvindu.h"
+#include "gui/vinduoperator.h"
+
+namespace brul::gui {
+
+namespace {
+
+// The settings file named by --ini FILE (or --ini=FILE); the window takes
+// no other options of its own.
+std::optional<std::string> IniValg(int argc, char** argv) {
+  std::optional<std::string> fil;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--ini") == 0 && i + 1 < argc)
+      fil = argv[++i];
+    else if (std::strncmp(argv[i], "--ini=", 6) == 0)
+      fil = std::string(argv[i] + 6);
+  }
+  if (fil && fil->empty()) fil.reset();
+  return fil;
+}
+
+}  // namespace
+
+int Kjor(int argc, char** argv) {
+  // The settings file is found before the application object exists.
+  FinnIniFil(IniValg(argc, argv));
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Brul.INI - Redigering"));
+  QApplication::setApplicationVersion(QStringLiteral("1.4.1"));
+  QApplication::setOrganizationName(QStringLiteral("Brul"));
+  QApplication::setDesktopFileName(QStringLiteral("brulini"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/brulini.svg")));
+  // The toolkit's own dialogs (the folder browser) in Norwegian when the
+  // translation is installed.
+  QTranslator qtTekster;
+  if (qtTekster.load(QLocale(QLocale::NorwegianBokmal), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTekster);
+
+  VinduOperator op;
+  if (!SjekkIniFil(op)) return 0;  // still no settings file: end without a window
+
+  Editor editor;
+  HovedVindu vindu(editor);
+  op.settEier(&vindu);
+  AskForm ask(&vindu);
+  op.settAskForm(&ask);
+  vindu.show();
+  app.exec();
+  return 0;
+}
+
+}  // namespace brul::gui

@@ -1,0 +1,180 @@
+#include "gui/gridvisning.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include "editor/controls.h"
+
+namespace brul::gui {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+KomboDelegate::KomboDelegate(GridVisning* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+QWidget* KomboDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                     const QModelIndex& index) const {
+  const int kol = index.column();
+  const int rad = grid_->modellRad(index.row());
+  GridVisning* grid = grid_;
+  if (grid->erKombo(kol)) {
+    auto* kombo = new QComboBox(parent);
+    kombo->setObjectName(QStringLiteral("%1Kombo%2").arg(Q(grid->modell().name())).arg(kol));
+    kombo->setEditable(true);
+    kombo->setInsertPolicy(QComboBox::NoInsert);
+    kombo->setCompleter(nullptr);  // the cell must get exactly what is typed
+    for (const auto& valg : grid->modell().dropDown(kol)) kombo->addItem(Q(valg));
+    kombo->setCurrentIndex(-1);
+    // Typing writes each change into the cell at once; the box stays open.
+    connect(kombo->lineEdit(), &QLineEdit::textEdited, kombo, [grid, rad, kol](const QString& t) {
+      grid->modell().operatorEdit(rad, kol, t.toStdString());
+    });
+    // A pick writes the entry and closes the box; the grid takes the focus back.
+    connect(kombo, &QComboBox::activated, kombo, [grid, kombo, rad, kol](int i) {
+      if (i < 0) return;
+      grid->modell().operatorEdit(rad, kol, kombo->itemText(i).toStdString());
+      grid->lukkKombo();
+      grid->setFocus(Qt::OtherFocusReason);
+    });
+    kombo_ = kombo;
+    return kombo;
+  }
+  auto* edit = new QLineEdit(parent);
+  edit->setFrame(false);
+  // A typed cell counts as edited with every keystroke, as the drop-down
+  // cells do, so OK is enabled while the operator is still typing.
+  connect(edit, &QLineEdit::textEdited, edit, [grid, rad, kol](const QString& t) {
+    grid->modell().operatorEdit(rad, kol, t.toStdString());
+  });
+  return edit;
+}
+
+void KomboDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+  const QString tekst = index.data(Qt::EditRole).toString();
+  if (auto* kombo = qobject_cast<QComboBox*>(editor)) {
+    if (kombo->currentText() != tekst) kombo->setEditText(tekst);
+  } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+    if (edit->text() != tekst) edit->setText(tekst);
+  }
+}
+
+void KomboDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const {
+  QString tekst;
+  if (auto* kombo = qobject_cast<QComboBox*>(editor))
+    tekst = kombo->currentText();
+  else if (auto* edit = qobject_cast<QLineEdit*>(editor))
+    tekst = edit->text();
+  else
+    return;
+  const int rad = grid_->modellRad(index.row());
+  if (rad < grid_->modell().rowCount() && grid_->modell().cell(rad, index.column()) != tekst.toStdString())
+    grid_->modell().operatorEdit(rad, index.column(), tekst.toStdString());
+}
+
+void KomboDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                         const QModelIndex&) const {
+  QRect r = option.rect;
+  if (qobject_cast<QComboBox*>(editor)) r.setHeight(std::max(r.height(), editor->sizeHint().height()));
+  editor->setGeometry(r);
+}
+
+GridVisning::GridVisning(brul::Grid& modell, QWidget* parent) : QTableWidget(parent), modell_(modell) {
+  setObjectName(Q(modell.name()));
+  delegate_ = new KomboDelegate(this);
+  setItemDelegate(delegate_);
+  verticalHeader()->hide();
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setSectionsClickable(false);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                  QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+  setColumnCount(modell.colCount());
+  oppdater();
+  resizeColumnsToContents();
+  for (int k = 0; k < columnCount(); ++k) setColumnWidth(k, std::max(columnWidth(k) + 8, 48));
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+
+  // A drop-down cell opens its box when it is selected or clicked.
+  connect(this, &QTableWidget::currentCellChanged, this, [this](int rad, int kol, int, int) {
+    if (rad >= 0 && kol >= 0) visKombo(rad, kol);
+  });
+  connect(this, &QTableWidget::cellClicked, this, [this](int rad, int kol) { visKombo(rad, kol); });
+}
+
+int GridVisning::modellRad(int visningsRad) const { return visningsRad + (modell_.fixedRows() > 0 ? 1 : 0); }
+int GridVisning::visningsRad(int modellRad) const { return modellRad - (modell_.fixedRows() > 0 ? 1 : 0); }
+
+bool GridVisning::erKombo(int kol) const {
+  return kol >= 0 && kol < modell_.colCount() && !modell_.dropDown(kol).empty();
+}
+
+void GridVisning::visKombo(int rad, int kol) {
+  if (!erKombo(kol) || rad < 0 || rad >= rowCount()) return;
+  if (!modell_.editable(modellRad(rad), kol)) return;
+  QComboBox* apen = apenKombo();
+  if (apen && apen->isVisible() && currentIndex() == model()->index(rad, kol) && state() == EditingState)
+    return;  // already open over this cell
+  if (currentRow() != rad || currentColumn() != kol) {
+    setCurrentCell(rad, kol);  // opens it through currentCellChanged
+    return;
+  }
+  if (state() == EditingState) return;
+  edit(model()->index(rad, kol));
+}
+
+void GridVisning::lukkKombo() {
+  QComboBox* apen = apenKombo();
+  if (!apen) return;
+  commitData(apen);
+  closeEditor(apen, QAbstractItemDelegate::NoHint);
+}
+
+QSize GridVisning::sizeHint() const {
+  const int bredde = horizontalHeader()->length() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+  const int hoyde = horizontalHeader()->sizeHint().height() + 6 * verticalHeader()->defaultSectionSize() +
+                    horizontalScrollBar()->sizeHint().height() + 2 * frameWidth();
+  return {bredde, hoyde};
+}
+
+QSize GridVisning::minimumSizeHint() const { return sizeHint(); }
+
+void GridVisning::scrollContentsBy(int dx, int dy) {
+  QTableWidget::scrollContentsBy(dx, dy);
+  if (dx != 0 || dy != 0) lukkKombo();
+}
+
+void GridVisning::oppdater() {
+  const QSignalBlocker blokk(this);
+  setEnabled(modell_.enabled());
+  const int topp = modell_.fixedRows() > 0 ? 1 : 0;
+  const int rader = std::max(0, modell_.rowCount() - topp);
+  if (rowCount() != rader) setRowCount(rader);
+  for (int k = 0; k < modell_.colCount(); ++k) {
+    const QString overskrift = topp && modell_.rowCount() > 0 ? Q(modell_.cell(0, k)) : QString::number(k);
+    QTableWidgetItem* h = horizontalHeaderItem(k);
+    if (!h) setHorizontalHeaderItem(k, new QTableWidgetItem(overskrift));
+    else if (h->text() != overskrift) h->setText(overskrift);
+  }
+  for (int r = 0; r < rader; ++r) {
+    const int mr = r + topp;
+    for (int k = 0; k < modell_.colCount(); ++k) {
+      const QString tekst = Q(modell_.cell(mr, k));
+      QTableWidgetItem* it = item(r, k);
+      if (!it) {
+        it = new QTableWidgetItem(tekst);
+        Qt::ItemFlags flagg = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        if (modell_.editable(mr, k)) flagg |= Qt::ItemIsEditable;
+        else it->setBackground(palette().brush(QPalette::Button));
+        it->setFlags(flagg);
+        setItem(r, k, it);
+      } else if (it->text() != tekst) {
+        it->setText(tekst);
+      }
+    }
+  }
+}
+
+}  // namespace brul::gui

@@ -1,0 +1,226 @@
+#include "gui/hovedvindu.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "editor/editor.h"
+#include "gui/binding.h"
+
+namespace brul::gui {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+HovedVindu::HovedVindu(Editor& ed, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      ed_(ed) {
+  setObjectName("PagesDlg");
+  setWindowIcon(QIcon(QStringLiteral(":/brulini.svg")));
+  setSizeGripEnabled(false);
+
+  sider_ = new QTabWidget(this);
+  sider_->setObjectName("PageControl1");
+  sider_->setUsesScrollButtons(true);
+  sider_->tabBar()->setExpanding(false);
+  byggSider();
+  bunn_ = byggBunnlinje();
+
+  auto* lay = new QVBoxLayout(this);
+  lay->setContentsMargins(4, 4, 4, 4);
+  lay->setSpacing(4);
+  lay->addWidget(sider_, 1);
+  lay->addWidget(bunn_);
+
+  // The size is fixed while every control is still shown, so that nothing
+  // the rules show later can be clipped.
+  lay->activate();
+  setFixedSize(sizeHint().expandedTo(minimumSizeHint()));
+
+  kobleSider();
+  connect(sider_, &QTabWidget::currentChanged, this, &HovedVindu::faneByttet);
+
+  ed_.FormCreate();
+  setWindowTitle(Q(ed_.Caption));
+  visAktivSide();
+
+  if (QScreen* skjerm = QGuiApplication::primaryScreen()) {
+    QRect r = frameGeometry();
+    r.moveCenter(skjerm->availableGeometry().center());
+    move(r.topLeft());
+  }
+}
+
+HovedVindu::~HovedVindu() {
+  // The model outlives the window: it must stop telling widgets that are gone.
+  for (Control* c : ed_.kontroller()) Frikoble(*c);
+  for (const auto& s : Sider()) ed_.side(s.id).onView = nullptr;
+  ed_.onAktivSide = nullptr;
+}
+
+QWidget* HovedVindu::widget(const std::string& navn) const {
+  auto it = kart_.find(navn);
+  return it == kart_.end() ? nullptr : it->second;
+}
+
+QPushButton* HovedVindu::knapp(const std::string& navn) const { return widget<QPushButton>(navn); }
+
+void HovedVindu::byggSider() {
+  std::vector<ByggetSide> bygget;
+  for (const SideOppsett& s : Sider()) bygget.push_back(ByggSide(ed_, s, kart_));
+  const std::vector<int> kolonner = VelgKolonner(bygget);
+  for (size_t i = 0; i < bygget.size(); ++i) {
+    LeggUt(bygget[i], kolonner[i]);
+    sider_->addTab(bygget[i].side, Q(Sider()[i].tekst));
+  }
+  for (const char* navn : {"ComPortBtn", "ForInstTips"})
+    if (QPushButton* b = knapp(navn))
+      connect(b, &QPushButton::clicked, this, navn == std::string("ComPortBtn")
+                                                  ? &HovedVindu::comPortKlikket
+                                                  : &HovedVindu::forInstTipsKlikket);
+}
+
+QWidget* HovedVindu::byggBunnlinje() {
+  auto* bunn = new QWidget(this);
+  bunn->setObjectName("Bunnlinje");
+  bunn->installEventFilter(this);
+  auto* lay = new QHBoxLayout(bunn);
+  lay->setContentsMargins(4, 2, 4, 2);
+  lay->setSpacing(6);
+
+  auto* maskinL = new QLabel(QStringLiteral("Maskin:"), bunn);
+  auto* maskinBoks = new QComboBox(bunn);
+  maskinBoks->setObjectName("MaskinBoks");
+  maskinBoks->setEditable(false);
+  maskinBoks->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  maskinBoks->setMinimumContentsLength(18);
+  maskinBoks->setMaxVisibleItems(20);
+  maskinL->setBuddy(maskinBoks);
+  kart_["MaskinBoks"] = maskinBoks;
+  KobleCombo(ed_.MaskinBoks, maskinBoks, nullptr);
+  lay->addWidget(maskinL);
+  lay->addWidget(maskinBoks);
+  lay->addStretch(1);
+
+  auto lagKnapp = [&](Button& m, const QString& tekst) {
+    auto* b = new QPushButton(tekst, bunn);
+    b->setObjectName(Q(m.name()));
+    kart_[m.name()] = b;
+    lay->addWidget(b);
+    return b;
+  };
+  QPushButton* brulIni = lagKnapp(ed_.Brul_INI, QStringLiteral("Brul.INI"));
+  KobleKnapp(ed_.Brul_INI, brulIni);
+  connect(brulIni, &QPushButton::clicked, this, &HovedVindu::brulIniKlikket);
+  QPushButton* angre = lagKnapp(ed_.Angre, QStringLiteral("Angre"));
+  KobleKnapp(ed_.Angre, angre);
+  QPushButton* ok = lagKnapp(ed_.OKBtn, QStringLiteral("OK"));
+  KobleKnapp(ed_.OKBtn, ok);
+  ok->setDefault(true);
+  // Avslutt closes the window, which the model cannot do: the window asks
+  // the model and closes when it may.
+  QPushButton* avslutt = lagKnapp(ed_.Avslutt, QStringLiteral("Avslutt"));
+  KobleTilstand(ed_.Avslutt, avslutt);
+  connect(avslutt, &QPushButton::clicked, this, &HovedVindu::avslutt);
+  return bunn;
+}
+
+void HovedVindu::kobleSider() {
+  for (const SideOppsett& s : Sider()) {
+    Page& side = ed_.side(s.id);
+    const int indeks = fane(s.id);
+    side.onView = [this, &side, indeks] {
+      ++synk_;
+      sider_->setTabVisible(indeks, side.shown());
+      --synk_;
+    };
+    side.onView();
+  }
+  ed_.onAktivSide = [this] { visAktivSide(); };
+}
+
+void HovedVindu::visAktivSide() {
+  visteFane_ = fane(ed_.aktivSide());
+  if (sider_->currentIndex() == visteFane_) return;
+  ++synk_;
+  sider_->setCurrentIndex(visteFane_);
+  --synk_;
+}
+
+void HovedVindu::faneByttet(int indeks) {
+  if (indeks < 0) return;
+  if (synk_ > 0) {
+    // The tab bar left a page whose tab the model just hid. The model is told
+    // once its own change is over, without any question (nothing is pending
+    // after a load).
+    if (indeks != visteFane_)
+      QTimer::singleShot(0, this, [this] {
+        const int na = sider_->currentIndex();
+        if (na >= 0 && na != fane(ed_.aktivSide()) && sider_->isTabVisible(fane(ed_.aktivSide())) == false) {
+          ed_.settAktivSide(static_cast<SideId>(na));
+          visAktivSide();
+        }
+      });
+    return;
+  }
+  // The operator picked a tab. The old page stays in view while the model
+  // decides (it may ask about pending edits); a refused change leaves it.
+  const int gammel = visteFane_;
+  ++synk_;
+  sider_->setCurrentIndex(gammel);
+  --synk_;
+  ed_.byttSide(static_cast<SideId>(indeks));
+  visAktivSide();
+}
+
+void HovedVindu::avslutt() {
+  if (!ed_.AvsluttClick()) return;
+  lukkGodkjent_ = true;
+  close();
+}
+
+void HovedVindu::closeEvent(QCloseEvent* e) {
+  // The close box asks as Avslutt does, so pending edits are not dropped.
+  if (!lukkGodkjent_ && !ed_.LukkForespurt()) {
+    e->ignore();
+    return;
+  }
+  lukkGodkjent_ = true;
+  e->accept();
+}
+
+void HovedVindu::keyPressEvent(QKeyEvent* e) {
+  // The window has no cancel button: Escape does nothing.
+  if (e->key() == Qt::Key_Escape) {
+    e->accept();
+    return;
+  }
+  QDialog::keyPressEvent(e);
+}
+
+void HovedVindu::mouseDoubleClickEvent(QMouseEvent* e) {
+  emit dobbeltklikket();
+  QDialog::mouseDoubleClickEvent(e);
+}
+
+bool HovedVindu::eventFilter(QObject* o, QEvent* e) {
+  if (o == bunn_ && e->type() == QEvent::MouseButtonDblClick) {
+    emit dobbeltklikket();
+    return true;
+  }
+  return QDialog::eventFilter(o, e);
+}
+
+}  // namespace brul::gui

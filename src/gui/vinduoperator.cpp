@@ -1,0 +1,59 @@
+#include "gui/vinduoperator.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <memory>
+
+#include "gui/askform.h"
+#include "platform/sti.h"
+
+namespace brul::gui {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+QMessageBox* LagSporsmal(QWidget* eier, const QString& caption, const QString& text) {
+  auto* box = new QMessageBox(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, eier);
+  box->setAttribute(Qt::WA_DeleteOnClose, false);
+  // The whole program speaks Norwegian, the buttons too.
+  box->button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+  box->button(QMessageBox::No)->setText(QStringLiteral("&Nei"));
+  box->setDefaultButton(QMessageBox::Yes);
+  box->setEscapeButton(QMessageBox::No);
+  return box;
+}
+
+VinduOperator::VinduOperator(QWidget* eier, AskForm* ask) : eier_(eier), ask_(ask), forrige_(&operatoren()) {
+  settOperator(this);
+}
+
+VinduOperator::~VinduOperator() { settOperator(forrige_); }
+
+void VinduOperator::melding(const std::string& caption, const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, Q(caption), Q(text), QMessageBox::Ok, eier_.data());
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}
+
+bool VinduOperator::sporsmal(const std::string& caption, const std::string& text) {
+  std::unique_ptr<QMessageBox> box(LagSporsmal(eier_.data(), Q(caption), Q(text)));
+  box->setWindowModality(Qt::ApplicationModal);
+  return box->exec() == QMessageBox::Yes;
+}
+
+bool VinduOperator::stillSporsmal(const std::string& caption, const std::string& question, std::string& answer) {
+  if (ask_) return ask_->StillSporsmal(caption, question, answer);
+  AskForm ask(eier_.data());
+  return ask.StillSporsmal(caption, question, answer);
+}
+
+std::optional<std::string> VinduOperator::velgKatalog(const std::string& title, const std::string& start) {
+  const QString valgt = QFileDialog::getExistingDirectory(eier_.data(), Q(title),
+                                                       Q(start.empty() ? start : platform::LokalSti(start)));
+  if (valgt.isEmpty()) return std::nullopt;
+  return valgt.toStdString();
+}
+
+}  // namespace brul::gui

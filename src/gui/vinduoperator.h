@@ -1,0 +1,43 @@
+#pragma once
+// The operator as the window shows it: message boxes for messages and
+// Yes/No questions, the question dialog, and the folder browser. Registered
+// with settOperator for as long as it lives.
+#include <QPointer>
+#include <QMessageBox>
+#include <QWidget>
+
+#include "app/operator.h"
+
+namespace brul::gui {
+
+class AskForm;
+
+class VinduOperator final : public Operator {
+ public:
+  // `eier` owns the message boxes (may be null: no owner window), `ask` is
+  // the question dialog (may be null: one is made when needed).
+  explicit VinduOperator(QWidget* eier = nullptr, AskForm* ask = nullptr);
+  ~VinduOperator() override;
+  VinduOperator(const VinduOperator&) = delete;
+  VinduOperator& operator=(const VinduOperator&) = delete;
+
+  void settEier(QWidget* eier) { eier_ = eier; }
+  void settAskForm(AskForm* ask) { ask_ = ask; }
+
+  void melding(const std::string& caption, const std::string& text) override;
+  bool sporsmal(const std::string& caption, const std::string& text) override;
+  bool stillSporsmal(const std::string& caption, const std::string& question,
+                     std::string& answer) override;
+  std::optional<std::string> velgKatalog(const std::string& title, const std::string& start) override;
+
+ private:
+  QPointer<QWidget> eier_;
+  QPointer<AskForm> ask_;
+  Operator* forrige_;
+};
+
+// The Yes/No question box with the question icon, built but not shown, so
+// the start-up question and the window's questions look alike.
+QMessageBox* LagSporsmal(QWidget* eier, const QString& caption, const QString& text);
+
+}  // namespace brul::gui
