@@ -12,6 +12,7 @@
 #include "editor/controls.h"
 #include "presets/katalog.h"
 #include "schema/lister.h"
+#include "schema/nokler.h"
 #include "schema/sider.h"
 
 namespace brul {
@@ -336,6 +337,15 @@ class Editor {
 
   // The text of the port section the machine's line settings live in.
   std::string PortSeksjon() const { return Com.text(); }
+  // The section a key table row addresses, and its defaults as they stand now
+  // (defaults taken from another control read that control at this moment).
+  std::string Seksjon(SeksjonsType s) const;
+  std::string StandardTekst(const Standard& s) const;
+  bool StandardBool(const Standard& s) const;
+  // The view: Avslutt (or the close box) allowed the window to close.
+  std::function<void()> onLukk;
+  // The text a control shows (edit, combo) by registry name; empty for others.
+  std::string tekstAv(const std::string& kontroll) const;
 
  private:
   void registrer();
@@ -346,13 +356,20 @@ class Editor {
   void lagreComSide();
   void lagKataloger();
   void slutt();  // the final steps of a load or a save
+  void lesRad(const Nokkel& n);
+  void lagreRad(const Nokkel& n);
+  void oppdaterMaskiner();
+  void gridOppsett();
+  void visAktivSide();
+  const Control* finn(const std::string& name) const;
 
   std::vector<Control*> kontroller_;
   std::map<std::string, Control*> navn_;
   std::map<std::string, SideId> sideAv_;
   SideId aktiv_ = SideId::Maskin;
   int laster_ = 0;
-  bool speiler_ = false;  // MaxLengde and MaxLengdeD copy each other
+  bool speiler_ = false;     // MaxLengde and MaxLengdeD copy each other
+  bool normaliserer_ = false;  // MaskinerExit rewrites Maskiner while loading
 
   friend struct EditorTilgang;
 };

@@ -1,0 +1,698 @@
+#include "editor/editor.h"
+
+#include <stdexcept>
+
+#include "app/maskin.h"
+#include "app/operator.h"
+#include "app/tilstand.h"
+#include "editor/konverteringer.h"
+#include "presets/forvalg.h"
+#include "store/batch.h"
+#include "store/settings.h"
+#include "store/tekst.h"
+
+namespace brul {
+namespace {
+
+// Loading and saving go through the machine pages in this order.
+constexpr SideId maskinSider[] = {SideId::Maskin,   SideId::Filer,     SideId::Com,     SideId::Protokoll,
+                                  SideId::Henteprog, SideId::Henteprog2, SideId::ToolDir, SideId::Mazak,
+                                  SideId::Parallell, SideId::Terminal,  SideId::ForInst, SideId::Logging,
+                                  SideId::LoggeBoks, SideId::FTP,       SideId::Annet};
+
+const char* const versjon = "1.4.1";
+
+// Counts nested loads so that Laster() holds for the whole of LesOppsett.
+struct Teller {
+  int& n;
+  explicit Teller(int& t) : n(t) { ++n; }
+  ~Teller() { --n; }
+};
+
+}  // namespace
+
+Editor::Editor() {
+  registrer();
+  kobleHandlere();
+  HandShake.selectOnly = true;
+  TabParallell.setShown(false);
+  gridOppsett();
+}
+
+// ---- Registry --------------------------------------------------------------
+
+void Editor::registrer() {
+  Control* alle[] = {
+      &MaskinBoks, &Brul_INI, &Angre, &OKBtn, &Avslutt,
+      // Program
+      &Maskiner, &VisMaskiner, &Vis, &VisAvsluttBoks, &TekstFormat, &Felleskataloger, &BakFiler,
+      &Hendelser, &Indeks, &UtKatalog, &Skriver, &SideLengde, &Matrise, &PJL,
+      // Maskin
+      &MaskinNavn, &Styring, &Alternativ, &Com, &BaudL, &Baud, &HandShakeL, &HandShake, &ComPortBtn,
+      &Grunnoppsett, &ProtokollL, &Protokoll, &HenteProgL, &HenteProgram, &ToolProtokollL,
+      &ToolProtokoll, &DirFilTypeL, &DirFilType, &Katalog, &Ext, &OpprettKataloger,
+      &OpprettHenteprogram, &DefaultBaud,
+      // Filer
+      &IngenFil, &FeilFil, &KvitteringsTid, &Kvittering, &FeilMelding, &BackupFiles, &BackupKatalog,
+      &FjernLinje, &FjernTegn, &FilFormat, &ByttFra, &ByttTil, &StoreBokstaver, &Utvid, &UtvidEkstra,
+      // Com
+      &ComPort, &BaudRate, &HandShakeR, &Paritet, &TegnKode, &Bit, &StoppBit, &FjernNull, &Blokkvis,
+      &NyBlokkvis, &BrytBlokkvis, &TimeOut, &Break, &TimeMultiplier, &ComDelay, &EOB, &StoppTid,
+      // Protokoll
+      &StartKode, &StoppKode, &StoppTegn, &StoppFeil, &StartEkstra, &StoppEkstra, &Ventetid, &RCC,
+      &StartStoppKodeUt, &LagreKoder, &LagreAlt,
+      // Henteprog.
+      &BareTall, &StartLagre, &StoppLagre, &Hent, &StartHentL, &StartHent, &StoppHentL, &StoppHent,
+      &Print, &StartPrintL, &StartPrint, &StoppPrintL, &StoppPrint, &DirHent, &StartDirL, &StartDir,
+      &StoppDirL, &StoppDir, &MaxLengde, &Tool, &FilNavnProgram, &KatalogTegn, &MaxHent, &MaxLinjer,
+      &FilNavnNullstill,
+      // Henteprog2
+      &StartLagre2, &StoppLagre2, &Hent2, &StartHent2, &StoppHent2, &Katalog2, &Ext2,
+      // Tool/Dir
+      &ToolLagre, &ToolMult, &ToolDesimaler, &ToolReg, &NomReg, &AutoToolLoad, &SlettToolReg,
+      &ToolProgramNr, &MaxLengdeD, &DirProgramNr, &TimeSize, &UnderKataloger, &Artikkel, &Beskrivelse,
+      // Mazak
+      &MazatrolAuto, &MazPrint, &MazatrolNavn, &MazExt, &HenteProgramNr, &Hent5000, &Robot,
+      &SjekkFormat, &TapeMarks, &LinjeSjekk, &SaveTapeMarks,
+      // Terminal
+      &TerminalMaskiner, &OppdaterMaskiner, &F1, &F2, &F3, &F4, &F5, &Linjer2,
+      // Parallell
+      &InvMotor, &InvRetning, &InvRead, &InvSpocket, &BareFram, &Punch, &TimeOutP, &BreakP, &ParDelay,
+      &ParallellKode, &Adresse, &StartPos,
+      // Forinnst.
+      &Forinstiller, &ForInstTips, &SlettTool, &ForInstPrint, &StortProgNr, &ToolGrid,
+      // Logging
+      &LoggeFil, &MakroProgram, &Makro, &StartHendelse, &StoppHendelse, &StartParameter,
+      &StoppParameter,
+      // LoggeBoks
+      &LoggeMaskin, &MaskeInv, &SjekkTid, &BoksGrid,
+      // FTP
+      &FtpKatalog, &FtpExt, &NcExt, &FtpUnderKataloger, &FtpFilNavn, &FtpStartLagre, &FtpStoppLagre,
+      // Annet
+      &AnnetGrid,
+  };
+  for (Control* c : alle) {
+    kontroller_.push_back(c);
+    navn_[c->name()] = c;
+  }
+  // Where each control sits, from the page layout (labels and named group
+  // boxes sit on the page of their control).
+  std::function<void(const Gruppe&, SideId)> gaa = [&](const Gruppe& g, SideId s) {
+    if (!g.navn.empty()) sideAv_[g.navn] = s;
+    for (const Felt& f : g.felter) {
+      if (!f.kontroll.empty()) sideAv_[f.kontroll] = s;
+      if (!f.label.empty()) sideAv_[f.label] = s;
+    }
+    for (const Gruppe& u : g.grupper) gaa(u, s);
+  };
+  for (const SideOppsett& s : Sider())
+    for (const Gruppe& g : s.grupper) gaa(g, s.id);
+}
+
+void Editor::kobleHandlere() {
+  for (Control* c : kontroller_) {
+    switch (c->kind()) {
+      case ControlKind::Edit: static_cast<Edit*>(c)->onChange = [this] { FirmaChange(); }; break;
+      case ControlKind::Check: static_cast<Check*>(c)->onClick = [this] { FirmaChange(); }; break;
+      case ControlKind::Combo: static_cast<Combo*>(c)->onChange = [this] { FirmaChange(); }; break;
+      case ControlKind::RadioGroup: static_cast<RadioGroup*>(c)->onClick = [this] { FirmaChange(); }; break;
+      case ControlKind::Grid:
+      case ControlKind::Button:
+      case ControlKind::Label:
+      case ControlKind::Group: break;
+    }
+  }
+  MaskinBoks.onChange = [this] { MaskinBoksChange(); };
+  OKBtn.onClick = [this] { OKBtnClick(); };
+  Angre.onClick = [this] { AngreClick(); };
+  Avslutt.onClick = [this] { AvsluttClick(); };
+
+  Maskiner.onChange = [this] { MaskinerChange(); };
+  Maskiner.onExit = [this] { MaskinerExit(); };
+  Styring.onChange = [this] { StyringChange(); };
+  Alternativ.onChange = [this] { AlternativChange(); };
+  Protokoll.onChange = [this] { ProtokollChange(); };
+  HenteProgram.onChange = [this] { HenteProgramChange(); };
+  Com.onChange = [this] { ComChange(); };
+  ComPort.onChange = [this] { ComPortClick(); };
+  Baud.onChange = [this] { BaudChange(); };
+  BaudRate.onClick = [this] { BaudRateClick(); };
+  HandShake.onChange = [this] { HandShakeChange(); };
+  HandShakeR.onClick = [this] { HandShakeRClick(); };
+  MaxLengde.onChange = [this] { MaxLengdeChange(); };
+  MaxLengdeD.onChange = [this] { MaxLengdeDChange(); };
+  Katalog.onChange = [this] { KatalogChange(); };
+  DefaultBaud.onClick = [this] { DefaultBaudClick(); };
+  LagreKoder.onClick = [this] { LagreKoderClick(); };
+  Utvid.onExit = [this] { UtvidExit(); };
+  ToolGrid.onSetEditText = [this](int r, int c, const std::string& t) { ToolGridSetEditText(r, c, t); };
+  AnnetGrid.onSetEditText = [this](int r, int c, const std::string& t) { ToolGridSetEditText(r, c, t); };
+  BoksGrid.onSetEditText = [this](int r, int c, const std::string& t) { BoksGridSetEditText(r, c, t); };
+}
+
+// Headers, fixed row labels and the fixed drop-down lists. The machine list of
+// the presetter grid's column 3 is added by FormCreate once the count is known.
+void Editor::gridOppsett() {
+  const char* const tool[] = {"Sys", "Type", "ProgDiv", "Mask", "NomSjekk", "ToolReg", "NomReg"};
+  for (int c = 0; c < 7; ++c) ToolGrid.setCell(0, c, tool[c]);
+  ToolGrid.setDropDown(1, ToolTypeListe());
+  ToolGrid.setDropDown(2, ProgDivListe());
+  ToolGrid.setDropDown(4, NomSjekkListe());
+
+  const char* const boks[] = {"Bit, av/på", "Hendelse", "Parameter", "Kommentar"};
+  for (int c = 0; c < 4; ++c) BoksGrid.setCell(0, c, boks[c]);
+  BoksGrid.setDropDown(1, HendelseListe());
+  for (int k = 0; k <= 15; ++k) {
+    BoksGrid.setCell(2 * k + 1, 0, "Bit" + std::to_string(k) + ",1");
+    BoksGrid.setCell(2 * k + 2, 0, "Bit" + std::to_string(k) + ",0");
+  }
+
+  const char* const annet[] = {"Variabel", "VariabelNavn", "Verdi"};
+  for (int c = 0; c < 3; ++c) AnnetGrid.setCell(0, c, annet[c]);
+  for (int r = 1; r < AnnetGrid.rowCount(); ++r) AnnetGrid.setCell(r, 0, "Variabel" + std::to_string(r));
+}
+
+Control* Editor::find(const std::string& name) {
+  auto it = navn_.find(name);
+  return it == navn_.end() ? nullptr : it->second;
+}
+
+const Control* Editor::finn(const std::string& name) const {
+  auto it = navn_.find(name);
+  return it == navn_.end() ? nullptr : it->second;
+}
+
+std::string Editor::tekstAv(const std::string& kontroll) const {
+  const Control* c = finn(kontroll);
+  if (!c) throw std::logic_error("ukjent kontroll " + kontroll);
+  if (c->kind() == ControlKind::Edit) return static_cast<const Edit*>(c)->text();
+  if (c->kind() == ControlKind::Combo) return static_cast<const Combo*>(c)->text();
+  return {};
+}
+
+Page& Editor::side(SideId id) {
+  Page* sider[] = {&TabProgram, &TabMaskin,  &TabFiler,    &TabComPort, &TabProtokoll, &TabHenteprogram,
+                   &TabHenteProgram2, &TabToolDir, &TabMazatrol, &TabTerminal, &TabParallell, &TabForInst,
+                   &TabLogging, &TabLoggeBoks, &TabFTP, &TabAnnet};
+  const auto i = static_cast<size_t>(id);
+  if (i >= std::size(sider)) throw std::out_of_range("ukjent side");
+  return *sider[i];
+}
+
+SideId Editor::sideAv(const std::string& kontroll) const {
+  auto it = sideAv_.find(kontroll);
+  return it == sideAv_.end() ? SideId::Program : it->second;
+}
+
+bool Editor::paSide(const std::string& kontroll) const { return sideAv_.count(kontroll) > 0; }
+
+void Editor::settAktivSide(SideId id) {
+  if (aktiv_ == id) return;
+  aktiv_ = id;
+  visAktivSide();
+}
+
+void Editor::visAktivSide() {
+  if (onAktivSide) onAktivSide();
+}
+
+bool Editor::byttSide(SideId id) {
+  if (id == aktiv_) return true;
+  if (!side(id).shown()) return false;
+  if (!PageControl1Changing()) return false;
+  settAktivSide(id);
+  return true;
+}
+
+// ---- Frame and machine selection --------------------------------------------
+
+void Editor::FormCreate() {
+  HjelpFil = ExeKatalog + "Hjelp\\BrulINI.HLP";
+  Caption += std::string("  (versjon ") + versjon + ")";
+  settAktivSide(SideId::Maskin);
+  StartMaskin = static_cast<int>(LesTall("Program", "Maskin", 0));
+  LesOppsett(true, true);
+  // The machine list of the presetter grid keeps the count of start-up.
+  std::vector<std::string> maskiner;
+  for (size_t i = 1; i <= MaskinBoks.items().size(); ++i) maskiner.push_back(std::to_string(i));
+  ToolGrid.setDropDown(3, maskiner);
+}
+
+void Editor::FirmaChange() {
+  OKBtn.setEnabled(true);
+  Angre.setEnabled(true);
+  MaskinBoks.setEnabled(false);
+}
+
+void Editor::MaskinerChange() {
+  if (!normaliserer_) VisMaskiner.setText(Maskiner.text());
+  FirmaChange();
+}
+
+void Editor::MaskinerExit() {
+  int valgt = MaskinBoks.itemIndex();
+  if (StartMaskin > 0) valgt = StartMaskin - 1;
+  StartMaskin = 0;
+
+  long antall = TallFraTekst(Maskiner.text()) % 256;
+  if (antall < 0) antall += 256;
+  if (antall == 0) antall = 1;
+  {
+    // While loading, a stored count written another way ("05") is shown
+    // normalised without overwriting the VisMaskiner value loaded beside it.
+    bool forrige = normaliserer_;
+    normaliserer_ = Laster();
+    Maskiner.setText(std::to_string(antall));
+    normaliserer_ = forrige;
+  }
+
+  std::vector<std::string> navn;
+  {
+    Batch b;
+    for (int i = 1; i <= antall; ++i) navn.push_back(LesStreng(MaskinSeksjon(i), "Navn", MaskinSeksjon(i)));
+    b.commit();
+  }
+  MaskinBoks.setItems(std::move(navn));
+  MaskinBoks.setItemIndex(valgt < 0 || valgt >= antall ? 0 : valgt);
+}
+
+void Editor::MaskinBoksChange() {
+  Batch b;
+  LesOppsett(false, true);
+  SkrivStreng("Program", "Maskin", std::to_string(MaskinBoks.itemIndex() + 1));
+  b.commit();
+}
+
+bool Editor::MaskinBoksClick() {
+  if (Endret()) {
+    if (operatoren().sporsmal(ValgtSeksjon() + ": Oppsettet er endret", "Lagre endringer ?"))
+      return OKBtnClick();
+  }
+  LesOppsett(true, true);
+  return true;
+}
+
+bool Editor::PageControl1Changing() {
+  if (!MaskinBoksClick()) return false;
+  return TallFraTekst(Maskiner.text()) > 0;
+}
+
+void Editor::AngreClick() { LesOppsett(false, false); }
+
+bool Editor::AvsluttClick() {
+  if (!MaskinBoksClick()) return false;
+  if (onLukk) onLukk();
+  return true;
+}
+
+bool Editor::LukkForespurt() {
+  if (!Endret()) return true;
+  return MaskinBoksClick();
+}
+
+int Editor::ValgtMaskin() const { return MaskinBoks.itemIndex() + 1; }
+
+std::string Editor::ValgtSeksjon() const { return MaskinSeksjon(ValgtMaskin()); }
+
+// ---- Defaults and rows -------------------------------------------------------
+
+std::string Editor::Seksjon(SeksjonsType s) const {
+  switch (s) {
+    case SeksjonsType::Program: return "Program";
+    case SeksjonsType::Maskin: return ValgtSeksjon();
+    case SeksjonsType::Port: return PortSeksjon();
+  }
+  return {};
+}
+
+std::string Editor::StandardTekst(const Standard& s) const {
+  using T = Standard::Type;
+  switch (s.type) {
+    case T::SomLes:
+    case T::Fast: return s.verdi;
+    case T::Kontroll: return tekstAv(s.verdi);
+    case T::IkkeKontroll: return StandardBool(s) ? "True" : "False";
+    case T::Seksjon: return ValgtSeksjon();
+    case T::StrekSeksjon: return "-" + ValgtSeksjon();
+    case T::PortForvalg: return "Com" + std::to_string(ValgtMaskin() + 2);
+    case T::MaskinKatalog: return brul::MaskinKatalog(ValgtMaskin());
+    case T::ProgramExt: return brul::ProgramExt();
+    case T::StartKode: return TabProtokoll.shown() ? "%X" : "%";
+  }
+  return {};
+}
+
+bool Editor::StandardBool(const Standard& s) const {
+  using T = Standard::Type;
+  if (s.type == T::Kontroll || s.type == T::IkkeKontroll) {
+    const Control* c = finn(s.verdi);
+    if (!c || c->kind() != ControlKind::Check) throw std::logic_error("ingen avkrysningsboks " + s.verdi);
+    const bool v = static_cast<const Check*>(c)->checked();
+    return s.type == T::Kontroll ? v : !v;
+  }
+  return LikTekst(s.verdi, "True");
+}
+
+void Editor::lesRad(const Nokkel& n) {
+  if (n.bruk == Bruk::BareLagre) return;
+  if (n.regel == Regel::Spesial) {
+    KonverteringAv(n.konvertering).les(*this, n);
+    return;
+  }
+  const std::string seksjon = Seksjon(n.seksjon);
+  Control* c = find(n.kontroll);
+  if (!c) throw std::logic_error("ukjent kontroll " + n.kontroll);
+  if (n.regel == Regel::Tick) {
+    static_cast<Check*>(c)->setChecked(LesBool(seksjon, n.nokkel, StandardBool(n.les)));
+    return;
+  }
+  const std::string v = LesStreng(seksjon, n.nokkel, StandardTekst(n.les));
+  switch (n.regel) {
+    case Regel::Tekst: static_cast<Edit*>(c)->setText(v); break;
+    case Regel::Liste: {
+      auto* b = static_cast<Combo*>(c);
+      b->setText(v);
+      b->setItemIndex(FinnIndeks(v, b->items()));
+      break;
+    }
+    case Regel::ListeTekst: static_cast<Combo*>(c)->setText(v); break;
+    case Regel::ListeValg: {
+      auto* b = static_cast<Combo*>(c);
+      b->setItemIndex(FinnIndeks(v, b->items()));
+      break;
+    }
+    case Regel::Valg: {
+      auto* g = static_cast<RadioGroup*>(c);
+      g->setItemIndex(FinnIndeks(v, g->items()));
+      break;
+    }
+    case Regel::Tick:
+    case Regel::Spesial: break;
+  }
+}
+
+void Editor::lagreRad(const Nokkel& n) {
+  if (n.bruk == Bruk::BareLes) return;
+  if (n.bruk == Bruk::LagreUtenForvalg && NyttForvalg) return;
+  if (n.regel == Regel::Spesial) {
+    KonverteringAv(n.konvertering).lagre(*this, n);
+    return;
+  }
+  const std::string seksjon = Seksjon(n.seksjon);
+  const Standard& skriv = n.skriv.type == Standard::Type::SomLes ? n.les : n.skriv;
+  Control* c = find(n.kontroll);
+  if (!c) throw std::logic_error("ukjent kontroll " + n.kontroll);
+  switch (n.regel) {
+    case Regel::Tick:
+      LagreBool(seksjon, n.nokkel, StandardBool(skriv), static_cast<Check*>(c)->checked());
+      break;
+    case Regel::Tekst: LagreStreng(seksjon, n.nokkel, StandardTekst(skriv), static_cast<Edit*>(c)->text()); break;
+    case Regel::Liste:
+    case Regel::ListeTekst:
+    case Regel::ListeValg:
+      LagreStreng(seksjon, n.nokkel, StandardTekst(skriv), static_cast<Combo*>(c)->text());
+      break;
+    case Regel::Valg: {
+      auto* g = static_cast<RadioGroup*>(c);
+      if (g->itemIndex() >= 0) LagreStreng(seksjon, n.nokkel, StandardTekst(skriv), g->selectedText());
+      break;
+    }
+    case Regel::Spesial: break;
+  }
+}
+
+// ---- Loading --------------------------------------------------------------
+
+void Editor::lesSide(SideId id) {
+  if (id == SideId::Terminal) OppdaterMaskiner.setChecked(false);
+  for (const Nokkel& n : Nokler(id)) lesRad(n);
+  if (id == SideId::Maskin) {
+    ProtokollChange();
+    HenteProgramChange();
+  } else if (id == SideId::Protokoll) {
+    const std::string p = TilStore(Protokoll.text());
+    LagreKoder.setEnabled(p == "BTR");
+    StartStoppKodeUt.setEnabled(p == "BTR");
+    LagreAlt.setEnabled(p == "BTR");
+    RCC.setVisible(p == "ECHO");
+  }
+}
+
+void Editor::LesOppsett(bool LesProgram, bool AlleSider) {
+  Batch b;
+  {
+    Teller t(laster_);
+    if (LesProgram || aktiv_ == SideId::Program) {
+      lesSide(SideId::Program);
+      MaskinerExit();
+    }
+    for (SideId s : maskinSider)
+      if (AlleSider || aktiv_ == s) lesSide(s);
+    OpprettKataloger.setChecked(false);
+    OpprettHenteprogram.setChecked(false);
+    DefaultBaud.setChecked(false);
+    slutt();
+  }
+  b.commit();
+}
+
+// The final steps of a load and of a save.
+void Editor::slutt() {
+  OKBtn.setEnabled(false);
+  Angre.setEnabled(false);
+  NyttForvalg = false;
+  AktiverGrunnoppsett(true);
+  MaskinBoks.setEnabled(!OKBtn.enabled());
+  // A page whose tab the loaded protocol hides cannot stay the page shown.
+  if (!side(aktiv_).shown()) settAktivSide(SideId::Maskin);
+}
+
+// ---- Saving -----------------------------------------------------------------
+
+void Editor::lagKataloger() {
+  if (!OpprettKataloger.checked()) return;
+  // The stored folder stays as typed; the path built from it needs its
+  // final backslash, or the last part would be taken for a file name.
+  std::string k = Katalog.text();
+  bool ok = !k.empty();
+  if (ok && k.back() != '\\') k += '\\';
+  ok = ok && LagKatalog(k) && LagKatalog(k + "Backup\\");
+  if (ok) OpprettKataloger.setChecked(false);
+  else operatoren().melding("Opprette katalog", "Feil med oppretting av katalog");
+}
+
+void Editor::lagreSide(SideId id) {
+  for (const Nokkel& n : Nokler(id)) lagreRad(n);
+}
+
+void Editor::lagreMaskinSide() {
+  const std::string seksjon = ValgtSeksjon();
+  if (NyttForvalg) {
+    const std::string lagret = LesStreng(seksjon, "Styring", "");
+    if (!lagret.empty() && !LikTekst(lagret, Styring.text()) &&
+        operatoren().sporsmal("Bytte styringstype",
+                              "Slette seksjon [" + seksjon + "] og [" + Com.text() + "] først ?")) {
+      SlettSeksjon(seksjon);
+      if (!Com.text().empty()) SlettSeksjon(Com.text());
+    }
+  }
+  lagreSide(SideId::Maskin);
+  MaskinerExit();
+}
+
+void Editor::lagreComSide() {
+  if (ComPort.itemIndex() < 0 && Com.text().empty()) return;
+  if (ComPort.itemIndex() >= 0) Com.setItemIndex(ComPort.itemIndex());
+  lagreSide(SideId::Com);
+}
+
+void Editor::oppdaterMaskiner() {
+  if (!OppdaterMaskiner.checked()) return;
+  for (const Edit* f : {&F1, &F2, &F3, &F4, &F5})
+    if (TallFraTekst(f->text()) > 0) LagreBool("Maskin" + f->text(), "FilNavnProgram", false, true);
+}
+
+bool Editor::OKBtnClick() {
+  Batch b;
+  lagKataloger();
+  if (NyttForvalg) SettForvalg(*this);
+  const bool nf = NyttForvalg;
+  auto aktiv = [&](SideId s) { return aktiv_ == s; };
+  if (aktiv(SideId::Program)) lagreSide(SideId::Program);
+  if (aktiv(SideId::Maskin) || nf) lagreMaskinSide();
+  if (aktiv(SideId::Filer) || nf) lagreSide(SideId::Filer);
+  if (aktiv(SideId::Com) || nf) lagreComSide();
+  for (SideId s : {SideId::Protokoll, SideId::Henteprog, SideId::Henteprog2, SideId::ToolDir, SideId::Mazak})
+    if (aktiv(s) || nf) lagreSide(s);
+  if (aktiv(SideId::Parallell) || (nf && TilStore(Protokoll.text()) == "PARALLELL")) lagreSide(SideId::Parallell);
+  if (aktiv(SideId::Terminal)) {
+    oppdaterMaskiner();
+    lagreSide(SideId::Terminal);
+  }
+  if (aktiv(SideId::ForInst)) lagreSide(SideId::ForInst);
+  if (aktiv(SideId::Logging) || nf) lagreSide(SideId::Logging);
+  if (aktiv(SideId::LoggeBoks)) lagreSide(SideId::LoggeBoks);
+  if (aktiv(SideId::FTP) || nf) lagreSide(SideId::FTP);
+  if (aktiv(SideId::Annet) || nf) lagreSide(SideId::Annet);
+  // Nothing typed is lost when the file cannot be written: the editor stays
+  // changed (and a chosen preset stays armed) so OK can be pressed again.
+  if (!b.commit()) {
+    FirmaChange();
+    return false;
+  }
+  slutt();
+  return true;
+}
+
+// ---- Protocol-dependent pages -------------------------------------------------
+
+void Editor::ProtokollChange() {
+  if (Protokoll.itemIndex() < 0) Protokoll.setItemIndex(FinnIndeks(Protokoll.text(), Protokoll.items()));
+  const int i = Protokoll.itemIndex();
+  const std::string p = i >= 0 ? Protokoll.items()[static_cast<size_t>(i)] : std::string();
+  auto er = [&](std::initializer_list<const char*> navn) {
+    if (i < 0) return false;
+    for (const char* n : navn)
+      if (p == n) return true;
+    return false;
+  };
+  TabMazatrol.setShown(er({"Mazatrol"}));
+  TabParallell.setShown(er({"Parallell"}));
+  TabComPort.setShown(!TabParallell.shown());
+  TabTerminal.setShown(er({"Terminal"}));
+  TabProtokoll.setShown(!er({"LSV2", "Parallell", "ForInst", "FTP", "Terminal", "LoggeBoks"}));
+  TabHenteprogram.setShown(TabProtokoll.shown());
+  TabHenteProgram2.setShown(TabProtokoll.shown());
+  TabLogging.setShown(TabProtokoll.shown());
+  TabForInst.setShown(er({"ForInst", "ForInstTerm"}));
+  TabToolDir.setShown(TabProtokoll.shown() || TabForInst.shown());
+  TabLoggeBoks.setShown(er({"LoggeBoks"}));
+  TabFiler.setShown(!er({"Terminal", "ForInst"}) && TabComPort.shown() && !TabLoggeBoks.shown());
+  TabComPort.setShown(!er({"FTP"}));
+  TabFTP.setShown(er({"FTP"}));
+  FirmaChange();
+}
+
+void Editor::HenteProgramChange() {
+  if (HenteProgram.itemIndex() < 0)
+    HenteProgram.setItemIndex(FinnIndeks(HenteProgram.text(), HenteProgram.items()));
+  const int i = HenteProgram.itemIndex();
+  const std::string h = i >= 0 ? HenteProgram.items()[static_cast<size_t>(i)] : std::string();
+  TabHenteprogram.setShown(TabProtokoll.shown() && !(i >= 0 && (h == "Parenteser" || h == "SiemensXYZ")));
+  TabHenteProgram2.setShown(TabHenteprogram.shown() && HenteProgram.text().find('2') != std::string::npos);
+  bool av = i < 0;
+  for (const char* n : {"FanucIJK", "FanucJK", "SiemensIJK", "Kommentarer", "MazatrolLangt", "MazatrolKort",
+                        "Cincinatti", "IJK", "XYZ"})
+    if (h == n) av = true;
+  for (Control* c : std::initializer_list<Control*>{&StartHent, &StoppHent, &StartPrint, &StoppPrint, &StartDir,
+                                                    &StoppDir, &StartHentL, &StoppHentL, &StartPrintL,
+                                                    &StoppPrintL, &StartDirL, &StoppDirL})
+    c->setEnabled(!av);
+  FirmaChange();
+}
+
+void Editor::AktiverGrunnoppsett(bool enable) {
+  for (Control* c : std::initializer_list<Control*>{&Protokoll, &HenteProgram, &ToolProtokoll, &DirFilType,
+                                                    &ProtokollL, &HenteProgL, &ToolProtokollL, &DirFilTypeL,
+                                                    &Grunnoppsett})
+    c->setEnabled(enable);
+  OpprettHenteprogram.setEnabled(!enable);
+  DefaultBaud.setEnabled(!enable);
+}
+
+void Editor::AlternativChange() {
+  NyttForvalg = true;
+  AktiverGrunnoppsett(false);
+  FirmaChange();
+  DefaultBaud.setChecked(true);
+}
+
+void Editor::StyringChange() {
+  Alternativ.setItems(Alternativer(Styring.itemIndex()));
+  Alternativ.setItemIndex(0);
+  AlternativChange();
+}
+
+// ---- Linked fields ------------------------------------------------------------
+
+void Editor::ComChange() {
+  ComPort.setItemIndex(Com.itemIndex());
+  FirmaChange();
+}
+
+void Editor::ComPortClick() {
+  Com.setItemIndex(ComPort.itemIndex());
+  FirmaChange();
+}
+
+void Editor::BaudChange() {
+  BaudRate.setItemIndex(Baud.itemIndex());
+  FirmaChange();
+}
+
+void Editor::BaudRateClick() {
+  Baud.setItemIndex(BaudRate.itemIndex());
+  FirmaChange();
+}
+
+void Editor::HandShakeChange() {
+  HandShakeR.setItemIndex(HandShake.itemIndex());
+  FirmaChange();
+}
+
+void Editor::HandShakeRClick() {
+  HandShake.setItemIndex(HandShakeR.itemIndex());
+  FirmaChange();
+}
+
+void Editor::MaxLengdeChange() {
+  if (!speiler_) {
+    speiler_ = true;
+    MaxLengdeD.setText(MaxLengde.text());
+    speiler_ = false;
+  }
+  FirmaChange();
+}
+
+void Editor::MaxLengdeDChange() {
+  if (!speiler_) {
+    speiler_ = true;
+    MaxLengde.setText(MaxLengdeD.text());
+    speiler_ = false;
+  }
+  FirmaChange();
+}
+
+void Editor::KatalogChange() {
+  FirmaChange();
+  OpprettKataloger.setChecked(true);
+  if (NyttForvalg) {
+    OpprettHenteprogram.setChecked(true);
+    if (!UtKatalog.checked()) Katalog2.setText(Katalog.text());
+  }
+  FtpKatalog.setText(Katalog.text());
+}
+
+void Editor::DefaultBaudClick() {
+  FirmaChange();
+  const bool fri = !DefaultBaud.checked();
+  for (Control* c : std::initializer_list<Control*>{&Baud, &HandShake, &BaudL, &HandShakeL}) c->setEnabled(fri);
+}
+
+void Editor::LagreKoderClick() {
+  StartStoppKodeUt.setChecked(!LagreKoder.checked());
+  FirmaChange();
+}
+
+void Editor::UtvidExit() {
+  if (Utvid.text().empty()) return;
+  if (TallFraTekst(Break.text()) < 5)
+    VisMelding("Tips - Utviding av filer",
+               "Hvis \"Read\" må trykkes på styringen mellom hvert\rprogram, sett Break-tiden til ca. 10 sekund");
+}
+
+void Editor::ToolGridSetEditText(int, int, const std::string&) { FirmaChange(); }
+
+void Editor::BoksGridSetEditText(int, int, const std::string&) { FirmaChange(); }
+
+}  // namespace brul

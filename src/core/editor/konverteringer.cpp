@@ -1,0 +1,283 @@
+#include "editor/konverteringer.h"
+
+#include <array>
+#include <charconv>
+
+#include "editor/editor.h"
+#include "store/settings.h"
+#include "store/tekst.h"
+
+namespace brul {
+namespace {
+
+std::string maskin(const Editor& e) { return e.Seksjon(SeksjonsType::Maskin); }
+std::string port(const Editor& e) { return e.Seksjon(SeksjonsType::Port); }
+
+void lesHandShake(Editor& e, const auto& velg) {
+  const std::string p = port(e);
+  velg(HandShakeValg(LesBool(p, "HandShake", true), LesBool(p, "XonXoff", false),
+                     LesBool(p, "SendDelay", false), LesBool(p, "HardwareStart", false)));
+}
+
+void lagreHandShake(Editor& e, int item) {
+  const std::string p = port(e);
+  const HandShakeVerdier v = HandShakeLagring(item);
+  LagreBool(p, "HandShake", true, v.handShake);
+  LagreBool(p, "XonXoff", false, v.xonXoff);
+  LagreBool(p, "SendDelay", false, v.sendDelay);
+  LagreBool(p, "HardwareStart", v.hardwareStartForvalg, v.hardwareStart);
+}
+
+const std::array<KonverteringFunksjoner, 15> tabell{{
+    {nullptr, nullptr},
+    {LesStyring, LagreStyring},
+    {LesHandShakeBoks, LagreHandShakeBoks},
+    {LesHandShakeRadio, LagreHandShakeRadio},
+    {LesPortCom, LagrePortCom},
+    {LesBaudCom, LagreBaudCom},
+    {LesParitet, LagreParitet},
+    {LesTimeSize, LagreTimeSize},
+    {LesNomReg, LagreNomReg},
+    {LesMazatrolAuto, LagreMazatrolAuto},
+    {LesMazPrint, LagreMazPrint},
+    {LesLinjer2, LagreLinjer2},
+    {LesToolGrid, LagreToolGrid},
+    {LesBoksGrid, LagreBoksGrid},
+    {LesAnnetGrid, LagreAnnetGrid},
+}};
+
+// The first `antall` characters of a UTF-8 text.
+std::string forsteTegn(const std::string& s, int antall) {
+  size_t i = 0;
+  for (int n = 0; n < antall && i < s.size(); ++n) {
+    ++i;
+    while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) ++i;
+  }
+  return s.substr(0, i);
+}
+
+}  // namespace
+
+const KonverteringFunksjoner& KonverteringAv(Konvertering k) {
+  return tabell.at(static_cast<size_t>(k));
+}
+
+// Loading the controller type refills the variant list (StyringChange) before
+// the stored variant is read into it.
+void LesStyring(Editor& e, const Nokkel& n) {
+  const std::string v = LesStreng(maskin(e), n.nokkel, "");
+  e.Styring.setText(v);
+  e.Styring.setItemIndex(FinnIndeks(v, e.Styring.items()));
+  e.StyringChange();
+}
+
+void LagreStyring(Editor& e, const Nokkel& n) { LagreStreng(maskin(e), n.nokkel, "", e.Styring.text()); }
+
+void LesHandShakeBoks(Editor& e, const Nokkel&) {
+  lesHandShake(e, [&](int i) { e.HandShake.setItemIndex(i); });
+}
+void LagreHandShakeBoks(Editor& e, const Nokkel&) { lagreHandShake(e, e.HandShake.itemIndex()); }
+
+void LesHandShakeRadio(Editor& e, const Nokkel&) {
+  lesHandShake(e, [&](int i) { e.HandShakeR.setItemIndex(i); });
+}
+void LagreHandShakeRadio(Editor& e, const Nokkel&) { lagreHandShake(e, e.HandShakeR.itemIndex()); }
+
+void LesPortCom(Editor& e, const Nokkel& n) {
+  const std::string v = LesStreng(maskin(e), n.nokkel, e.StandardTekst(n.les));
+  e.Com.setText(v);
+  const int i = FinnIndeks(v, e.Com.items());
+  if (i >= 0) e.Com.setItemIndex(i);
+  e.ComPort.setItemIndex(e.Com.itemIndex());
+}
+
+void LagrePortCom(Editor& e, const Nokkel& n) {
+  LagreStreng(maskin(e), n.nokkel, e.StandardTekst(n.skriv), e.Com.text());
+}
+
+void LesBaudCom(Editor& e, const Nokkel& n) {
+  const std::string v = LesStreng(port(e), n.nokkel, e.StandardTekst(n.les));
+  e.Baud.setText(v);
+  const int i = FinnIndeks(v, e.Baud.items());
+  if (i >= 0) e.Baud.setItemIndex(i);
+  e.BaudRate.setItemIndex(e.Baud.itemIndex());
+}
+
+void LagreBaudCom(Editor& e, const Nokkel& n) {
+  if (e.BaudRate.itemIndex() < 0) return;  // the stored rate stays
+  LagreStreng(port(e), n.nokkel, e.StandardTekst(n.skriv), e.BaudRate.selectedText());
+}
+
+void LesParitet(Editor& e, const Nokkel& n) {
+  const std::string v = TilStore(LesStreng(port(e), n.nokkel, e.StandardTekst(n.les)));
+  const char c = v.empty() ? 'N' : v[0];
+  e.Paritet.setItemIndex(c == 'E' ? 0 : c == 'O' ? 2 : 1);
+}
+
+void LagreParitet(Editor& e, const Nokkel& n) {
+  // Without a selection there is no letter to store; the stored one stays.
+  if (e.Paritet.itemIndex() < 0) return;
+  LagreStreng(port(e), n.nokkel, e.StandardTekst(n.skriv), e.Paritet.selectedText().substr(0, 1));
+}
+
+void LesTimeSize(Editor& e, const Nokkel&) {
+  const std::string m = maskin(e);
+  const bool ts = LesBool(m, "TimeSize", false);
+  const bool t = LesBool(m, "Time", false);
+  const bool s = LesBool(m, "Size", false);
+  e.TimeSize.setItemIndex(ts ? 3 : t ? 1 : s ? 2 : 0);
+}
+
+void LagreTimeSize(Editor& e, const Nokkel&) {
+  const std::string m = maskin(e);
+  const int i = e.TimeSize.itemIndex();
+  LagreBool(m, "TimeSize", false, i == 3);
+  LagreBool(m, "Time", i == 3, i == 1 || i == 3);
+  LagreBool(m, "Size", i == 3, i == 2 || i == 3);
+}
+
+void LesNomReg(Editor& e, const Nokkel& n) {
+  e.NomReg.setText(LesStreng(maskin(e), n.nokkel, e.StandardTekst(n.les)));
+}
+
+void LagreNomReg(Editor& e, const Nokkel& n) {
+  LagreStreng(maskin(e), n.nokkel, e.StandardTekst(n.skriv), e.NomReg.text());
+  SjekkNomReg(maskin(e), e.ToolReg.text(), e.NomReg.text());
+}
+
+void LesMazatrolAuto(Editor& e, const Nokkel&) {
+  const std::string m = maskin(e);
+  e.MazatrolAuto.setChecked(LesStreng(m, "ProgLinje", "1") + LesStreng(m, "TekstLinje", "0") == "00");
+}
+
+// A ticked box stores both lines as "0". A box cleared by the operator (the
+// file still holding "0" and "0") puts both back to their write default "1",
+// which removes them; other stored values, which never read as ticked, stay.
+void LagreMazatrolAuto(Editor& e, const Nokkel&) {
+  const std::string m = maskin(e);
+  if (e.MazatrolAuto.checked()) {
+    LagreStreng(m, "ProgLinje", "1", "0");
+    LagreStreng(m, "TekstLinje", "1", "0");
+  } else if (LesStreng(m, "ProgLinje", "1") + LesStreng(m, "TekstLinje", "0") == "00") {
+    LagreStreng(m, "ProgLinje", "1", "1");
+    LagreStreng(m, "TekstLinje", "1", "1");
+  }
+}
+
+void LesMazPrint(Editor& e, const Nokkel&) { e.MazPrint.setChecked(!LesBool(port(e), "FjernNull", false)); }
+
+void LagreMazPrint(Editor& e, const Nokkel&) {
+  if (e.aktivSide() != SideId::Mazak) return;
+  LagreBool(port(e), "FjernNull", false, !e.MazPrint.checked());
+  LagreStreng(maskin(e), "FjernTegn", "", e.MazPrint.checked() ? "[NUL]" : "");
+}
+
+void LesLinjer2(Editor& e, const Nokkel& n) {
+  e.Linjer2.setChecked(TilStore(LesStreng(maskin(e), n.nokkel, e.StandardTekst(n.les))) == "2");
+}
+
+void LagreLinjer2(Editor& e, const Nokkel& n) {
+  LagreStreng(maskin(e), n.nokkel, e.StandardTekst(n.skriv), e.Linjer2.checked() ? "2" : "4");
+}
+
+void LesToolGrid(Editor& e, const Nokkel&) {
+  const std::string m = maskin(e);
+  std::vector<std::array<std::string, 7>> rader;
+  for (int n = 0; n <= 99; ++n) {
+    const std::string nr = std::to_string(n);
+    std::string type = LesStreng(m, "System" + nr, "");
+    if (type.empty()) continue;
+    rader.push_back({nr, type, LesStreng(m, "ProgDiv" + nr, ""), LesStreng(m, "FilNavn" + nr, ""),
+                     LesStreng(m, "NomSjekk" + nr, ""), LesStreng(m, "ToolReg" + nr, ""),
+                     LesStreng(m, "NomReg" + nr, "")});
+  }
+  Grid& g = e.ToolGrid;
+  g.setRowCount(static_cast<int>(rader.size()) + 21);
+  for (int r = 1; r < g.rowCount(); ++r)
+    for (int c = 0; c < g.colCount(); ++c)
+      g.setCell(r, c, r <= static_cast<int>(rader.size()) ? rader[static_cast<size_t>(r - 1)][static_cast<size_t>(c)]
+                                                           : std::string());
+}
+
+void LagreToolGrid(Editor& e, const Nokkel&) {
+  const std::string m = maskin(e);
+  const Grid& g = e.ToolGrid;
+  static const char* const familie[] = {"System", "ProgDiv", "FilNavn", "NomSjekk", "ToolReg", "NomReg"};
+  for (int r = 1; r < g.rowCount(); ++r) {
+    const std::string n = SystemNummer(g.cell(r, 0));
+    if (n.empty()) continue;
+    for (int c = 1; c <= 6; ++c) LagreStreng(m, familie[c - 1] + n, "", g.cell(r, c));
+    SjekkNomReg("System " + n, g.cell(r, 5), g.cell(r, 6));
+  }
+}
+
+std::string SystemNummer(const std::string& celle) {
+  if (celle.empty()) return {};
+  for (char c : celle)
+    if (c < '0' || c > '9') return {};
+  size_t i = celle.find_first_not_of('0');
+  return i == std::string::npos ? "0" : celle.substr(i);
+}
+
+long HendelseKode(const std::string& celle) { return TallFraTekst(forsteTegn(celle, 3)); }
+
+void LesBoksGrid(Editor& e, const Nokkel&) {
+  const std::string m = maskin(e);
+  Grid& g = e.BoksGrid;
+  for (int r = 1; r < g.rowCount(); ++r) {
+    const std::string l = g.cell(r, 0);
+    if (l.empty()) continue;
+    const long kode = LesTall(m, l, 0);
+    if (kode < 1) {
+      g.setCell(r, 1, "");
+      g.setCell(r, 2, "");
+    } else {
+      g.setCell(r, 1, HendelseTekst(kode));
+      g.setCell(r, 2, LesStreng(m, "Parameter" + l, ""));
+    }
+    g.setCell(r, 3, LesStreng(m, "Kommentar" + l, ""));
+  }
+}
+
+void LagreBoksGrid(Editor& e, const Nokkel&) {
+  const std::string m = maskin(e);
+  const Grid& g = e.BoksGrid;
+  for (int r = 1; r < g.rowCount(); ++r) {
+    const std::string l = g.cell(r, 0);
+    if (l.empty()) continue;
+    LagreStreng(m, l, "", std::to_string(HendelseKode(g.cell(r, 1))));
+    LagreStreng(m, "Parameter" + l, "", g.cell(r, 2));
+    LagreStreng(m, "Kommentar" + l, "", g.cell(r, 3));
+  }
+}
+
+void LesAnnetGrid(Editor& e, const Nokkel&) {
+  const std::string m = maskin(e);
+  Grid& g = e.AnnetGrid;
+  int k = 0;
+  for (int r = 1; r < g.rowCount(); ++r) {
+    const std::string navn = LesStreng(m, "Variabel" + std::to_string(r), "");
+    if (!navn.empty()) {
+      ++k;
+      g.setCell(r, 1, navn);
+      g.setCell(r, 2, LesStreng(m, navn, ""));
+    } else {
+      g.setCell(r, 1, "");
+      g.setCell(r, 2, "");
+    }
+  }
+  g.setRowCount(k + 21);
+  for (int r = 1; r < g.rowCount(); ++r) g.setCell(r, 0, "Variabel" + std::to_string(r));
+}
+
+void LagreAnnetGrid(Editor& e, const Nokkel&) {
+  const std::string m = maskin(e);
+  const Grid& g = e.AnnetGrid;
+  for (int r = 1; r < g.rowCount(); ++r) {
+    const std::string navn = g.cell(r, 1);
+    LagreStreng(m, "Variabel" + std::to_string(r), "", navn);
+    if (!navn.empty()) LagreStreng(m, navn, navn, g.cell(r, 2));
+  }
+}
+
+}  // namespace brul
