@@ -37,6 +37,16 @@ const Kommando kKommandoer[] = {
      2, 3, KommandoGet},
     {"decode", "TEXT", "skriver bytene en visuell streng står for (Windows-1252)", 1, 1,
      KommandoDecode},
+    {"ports", "[--by-port|--by-machine]",
+     "oversikt over ComPorter som tabulatordelt tekst (som «Til Utklippstavle»)", 0, 1, KommandoPorts},
+    {"index", "", "genererer katalog/extension-listen (filindeksen) som når Indeks krysses av", 0, 0,
+     KommandoIndex},
+    {"show", "MACHINE", "viser sidene og feltene slik redigeringen viser maskinen", 1, 1, KommandoShow},
+    {"set", "MACHINE CONTROL=VALUE...",
+     "endrer felt som operatøren (GRID[RAD,KOL]=TEKST for tabeller), side for side, og trykker OK", 2, -1,
+     KommandoSet},
+    {"preset", "MACHINE STYRING ALTERNATIV [--opprett-henteprogram] [--behold-port]",
+     "velger styring og alternativ som operatøren og lagrer forvalget med OK", 3, 5, KommandoPreset},
 };
 
 const Kommando* FinnKommando(const std::string& navn) {

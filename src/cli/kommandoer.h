@@ -14,5 +14,17 @@ int KommandoPaths(Kontekst& k);
 int KommandoGet(Kontekst& k);
 // decode TEXT: the bytes a visual string stands for, in Windows-1252.
 int KommandoDecode(Kontekst& k);
+// ports [--by-port|--by-machine]: the COM-port overview as the clipboard text.
+int KommandoPorts(Kontekst& k);
+// index: the file index, as when the operator ticks Indeks on the page
+// "Program" and answers Yes.
+int KommandoIndex(Kontekst& k);
+
+// show MACHINE: the pages and every control as the editor shows the machine.
+int KommandoShow(Kontekst& k);
+// set MACHINE CONTROL=VALUE...: operator edits page by page, then OK.
+int KommandoSet(Kontekst& k);
+// preset MACHINE STYRING ALTERNATIV [--opprett-henteprogram] [--behold-port].
+int KommandoPreset(Kontekst& k);
 
 }  // namespace brul::cli

@@ -94,7 +94,7 @@ fs::path HjelpKatalog(const std::vector<fs::path>& kandidater) {
 
 fs::path HjelpKatalog() {
   std::vector<fs::path> kandidater;
-  if (!ExeKatalog.empty()) kandidater.emplace_back(platform::LokalSti(ExeKatalog + "Hjelp\\"));
+  if (!ExeKatalog.empty()) kandidater.push_back(fs::path(platform::LokalSti(ExeKatalog)) / "Hjelp");
   if (const std::string exe = platform::ProgramFil(); !exe.empty())
     kandidater.push_back(fs::path(exe).parent_path() / "Hjelp");
   return HjelpKatalog(kandidater);

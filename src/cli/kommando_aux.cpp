@@ -1,0 +1,47 @@
+// The auxiliary commands of the editor on the command line: the COM-port
+// overview and the file index.
+#include <optional>
+#include <ostream>
+
+#include "cli/kommandoer.h"
+#include "app/skriptoperator.h"
+#include "editor/editor.h"
+#include "editor/kommandoer.h"
+#include "store/settings.h"
+#include "windows/portoversikt.h"
+
+namespace brul::cli {
+
+int KommandoPorts(Kontekst& k) {
+  std::optional<bool> etterPort;
+  for (const auto& a : k.args) {
+    const bool port = a == "--by-port";
+    if (!port && a != "--by-machine") throw BrukFeil{"ports: ukjent valg \"" + a + "\""};
+    if (etterPort && *etterPort != port) throw BrukFeil{"ports: velg enten --by-port eller --by-machine"};
+    etterPort = port;
+  }
+  // The window takes the count from the Maskiner field, which shows the
+  // stored value.
+  const long antall = HeltallEllerNull(LesStreng("Program", "Maskiner", "1"));
+  TPortForm form;
+  if (etterPort && antall > 0)
+    form.Fyll(antall, *etterPort);
+  else
+    form.VisOversikt(antall);  // asks "Sortere på porter ?", or warns when there are no machines
+  k.ut << form.Tekst();
+  return 0;
+}
+
+int KommandoIndex(Kontekst& k) {
+  Editor e;
+  e.FormCreate();
+  e.settAktivSide(SideId::Program);
+  // A box that is already ticked is cleared first, so the tick is a change
+  // that raises the handler; neither state is saved.
+  e.Indeks.setChecked(false);
+  k.op.svar("Indeks", "Ja");
+  e.Indeks.setChecked(true);
+  return 0;
+}
+
+}  // namespace brul::cli
