@@ -1,0 +1,236 @@
+// The editor driven from the command line: show what a machine's pages hold,
+// edit controls as the operator would, and apply a controller preset.
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/skriptoperator.h"
+#include "cli/kommandoer.h"
+#include "editor/editor.h"
+#include "presets/katalog.h"
+#include "store/tekst.h"
+
+namespace brul::cli {
+namespace {
+
+std::string liste(const std::vector<std::string>& items) {
+  std::string s;
+  for (const auto& i : items) s += (s.empty() ? "" : ", ") + ("\"" + i + "\"");
+  return s;
+}
+
+int maskinNummer(const std::string& arg) {
+  if (arg.empty() || arg.size() > 3 || arg.find_first_not_of("0123456789") != std::string::npos)
+    throw BrukFeil{"maskinnummeret må være et tall fra 1 til 255: \"" + arg + "\""};
+  const int n = std::stoi(arg);
+  if (n < 1 || n > 255) throw BrukFeil{"maskinnummeret må være et tall fra 1 til 255: \"" + arg + "\""};
+  return n;
+}
+
+// Starts the editor and lets the operator pick the machine, as in the window.
+void startMedMaskin(Editor& e, const std::string& arg) {
+  const int n = maskinNummer(arg);
+  e.FormCreate();
+  const int antall = static_cast<int>(e.MaskinBoks.items().size());
+  if (n > antall)
+    throw BrukFeil{"maskin " + arg + " finnes ikke; innstillingsfilen har " + std::to_string(antall) +
+                   (antall == 1 ? " maskin" : " maskiner")};
+  if (e.MaskinBoks.itemIndex() != n - 1) e.MaskinBoks.operatorPick(n - 1);
+}
+
+std::string verdi(const Control& c) {
+  switch (c.kind()) {
+    case ControlKind::Edit: return static_cast<const Edit&>(c).text();
+    case ControlKind::Combo: return static_cast<const Combo&>(c).text();
+    case ControlKind::Check: return static_cast<const Check&>(c).checked() ? "True" : "False";
+    case ControlKind::RadioGroup: return static_cast<const RadioGroup&>(c).selectedText();
+    default: return {};
+  }
+}
+
+// One assignment of `set`: CONTROL=VALUE or GRID[ROW,COL]=TEXT.
+struct Tilordning {
+  std::string navn;
+  int rad = -1, kol = -1;  // a grid cell when rad >= 0
+  std::string verdi;
+  std::string tekst;       // as given, for messages
+};
+
+Tilordning tolk(const std::string& arg) {
+  const size_t lik = arg.find('=');
+  if (lik == std::string::npos || lik == 0)
+    throw BrukFeil{"forventet KONTROLL=VERDI eller GRID[RAD,KOL]=TEKST: \"" + arg + "\""};
+  Tilordning t;
+  t.tekst = arg;
+  t.navn = arg.substr(0, lik);
+  t.verdi = arg.substr(lik + 1);
+  const size_t klamme = t.navn.find('[');
+  if (klamme != std::string::npos) {
+    const size_t komma = t.navn.find(',', klamme);
+    if (t.navn.back() != ']' || komma == std::string::npos)
+      throw BrukFeil{"forventet GRID[RAD,KOL]=TEKST: \"" + arg + "\""};
+    const std::string rad = t.navn.substr(klamme + 1, komma - klamme - 1);
+    const std::string kol = t.navn.substr(komma + 1, t.navn.size() - komma - 2);
+    auto tall = [&](const std::string& s) {
+      if (s.empty() || s.size() > 6 || s.find_first_not_of("0123456789") != std::string::npos)
+        throw BrukFeil{"rad og kolonne må være tall: \"" + arg + "\""};
+      return std::stoi(s);
+    };
+    t.rad = tall(rad);
+    t.kol = tall(kol);
+    t.navn = t.navn.substr(0, klamme);
+  }
+  return t;
+}
+
+// Checks what can be checked before anything is done, so that a wrong
+// argument changes nothing.
+Control& sjekk(Editor& e, const Tilordning& t) {
+  Control* c = e.find(t.navn);
+  if (!c || !e.paSide(t.navn)) throw BrukFeil{"ukjent kontroll \"" + t.navn + "\""};
+  const bool erGrid = c->kind() == ControlKind::Grid;
+  if (erGrid != (t.rad >= 0))
+    throw BrukFeil{erGrid ? "en tabell settes som " + t.navn + "[RAD,KOL]=TEKST"
+                          : "\"" + t.navn + "\" er ingen tabell"};
+  switch (c->kind()) {
+    case ControlKind::Check:
+      if (!LikTekst(t.verdi, "True") && !LikTekst(t.verdi, "False"))
+        throw BrukFeil{t.navn + " er en avkrysningsboks: verdien må være True eller False, ikke \"" + t.verdi + "\""};
+      break;
+    case ControlKind::RadioGroup: {
+      const auto& g = static_cast<RadioGroup&>(*c);
+      if (FinnIndeks(t.verdi, g.items()) < 0)
+        throw BrukFeil{"ugyldig valg \"" + t.verdi + "\" for " + t.navn + "; gyldige: " + liste(g.items())};
+      break;
+    }
+    case ControlKind::Combo: {
+      const auto& b = static_cast<Combo&>(*c);
+      if (b.selectOnly && FinnIndeks(t.verdi, b.items()) < 0)
+        throw BrukFeil{"ugyldig valg \"" + t.verdi + "\" for " + t.navn + "; gyldige: " + liste(b.items())};
+      break;
+    }
+    case ControlKind::Edit:
+    case ControlKind::Grid: break;
+    default: throw BrukFeil{"\"" + t.navn + "\" kan ikke redigeres"};
+  }
+  return *c;
+}
+
+void utfor(Editor& e, Control& c, const Tilordning& t) {
+  switch (c.kind()) {
+    case ControlKind::Edit: {
+      auto& f = static_cast<Edit&>(c);
+      f.setText(t.verdi);
+      f.leave();
+      break;
+    }
+    case ControlKind::Combo: {
+      auto& b = static_cast<Combo&>(c);
+      if (b.selectOnly) b.operatorPick(FinnIndeks(t.verdi, b.items()));
+      else b.operatorText(t.verdi);
+      break;
+    }
+    case ControlKind::Check: static_cast<Check&>(c).setChecked(LikTekst(t.verdi, "True")); break;
+    case ControlKind::RadioGroup: {
+      auto& g = static_cast<RadioGroup&>(c);
+      g.setItemIndex(FinnIndeks(t.verdi, g.items()));
+      break;
+    }
+    case ControlKind::Grid: {
+      auto& g = static_cast<Grid&>(c);
+      if (t.rad >= g.rowCount() || t.kol >= g.colCount() || !g.editable(t.rad, t.kol))
+        throw BrukFeil{"cellen " + t.navn + "[" + std::to_string(t.rad) + "," + std::to_string(t.kol) +
+                       "] kan ikke redigeres (tabellen har " + std::to_string(g.rowCount()) + " rader og " +
+                       std::to_string(g.colCount()) + " kolonner, overskrift og faste kolonner kan ikke endres)"};
+      g.operatorEdit(t.rad, t.kol, t.verdi);
+      break;
+    }
+    default: break;
+  }
+  (void)e;
+}
+
+// Presses OK when there is something to save; 1 when the save failed.
+int trykkOK(Editor& e) {
+  if (!e.Endret()) return 0;
+  return e.OKBtnClick() ? 0 : 1;
+}
+
+}  // namespace
+
+int KommandoShow(Kontekst& k) {
+  Editor e;
+  startMedMaskin(e, k.args[0]);
+  for (const SideOppsett& s : Sider())
+    k.ut << '[' << s.tekst << "] " << (e.side(s.id).shown() ? "shown" : "hidden") << '\n';
+  for (const Control* c : e.kontroller()) {
+    if (c->kind() == ControlKind::Grid) {
+      const auto& g = static_cast<const Grid&>(*c);
+      for (int r = g.fixedRows(); r < g.rowCount(); ++r)
+        for (int col = 0; col < g.colCount(); ++col)
+          if (!g.cell(r, col).empty())
+            k.ut << g.name() << '[' << r << ',' << col << "]=" << g.cell(r, col) << '\n';
+      continue;
+    }
+    if (c->kind() != ControlKind::Edit && c->kind() != ControlKind::Combo && c->kind() != ControlKind::Check &&
+        c->kind() != ControlKind::RadioGroup)
+      continue;
+    k.ut << c->name() << '=' << verdi(*c) << (c->enabled() ? "" : " (disabled)") << '\n';
+  }
+  return 0;
+}
+
+int KommandoSet(Kontekst& k) {
+  Editor e;
+  std::vector<Tilordning> tilordninger;
+  for (size_t i = 1; i < k.args.size(); ++i) tilordninger.push_back(tolk(k.args[i]));
+  for (const auto& t : tilordninger) sjekk(e, t);
+  startMedMaskin(e, k.args[0]);
+  for (const auto& t : tilordninger) {
+    Control& c = sjekk(e, t);
+    const SideId side = e.sideAv(t.navn);
+    if (e.aktivSide() != side) {
+      if (!e.side(side).shown())
+        throw BrukFeil{"siden \"" + e.side(side).caption() + "\" med " + t.navn +
+                       " vises ikke for denne protokollen"};
+      // The window asks before the page changes; the edits so far are saved.
+      k.op.svar(e.ValgtSeksjon() + ": Oppsettet er endret", "Ja");
+      if (!e.byttSide(side)) {
+        k.feil << "brulini: kunne ikke bytte til siden \"" << e.side(side).caption() << "\"\n";
+        return 1;
+      }
+    }
+    if (!c.enabled()) throw BrukFeil{t.navn + " er ikke tilgjengelig (deaktivert) nå"};
+    utfor(e, c, t);
+  }
+  return trykkOK(e);
+}
+
+int KommandoPreset(Kontekst& k) {
+  bool opprett = false, behold = false;
+  std::vector<std::string> pos;
+  for (const auto& a : k.args) {
+    if (a == "--opprett-henteprogram") opprett = true;
+    else if (a == "--behold-port") behold = true;
+    else if (a.rfind("--", 0) == 0) throw BrukFeil{"ukjent valg \"" + a + "\" til preset"};
+    else pos.push_back(a);
+  }
+  if (pos.size() != 3) throw BrukFeil{"preset trenger MASKIN STYRING ALTERNATIV"};
+  const int s = FinnIndeks(pos[1], StyringsTekster());
+  if (s < 0) throw BrukFeil{"ukjent styring \"" + pos[1] + "\"; gyldige: " + liste(StyringsTekster())};
+  const int a = FinnIndeks(pos[2], Alternativer(s));
+  if (a < 0)
+    throw BrukFeil{"ukjent alternativ \"" + pos[2] + "\" for " + StyringsTekster()[static_cast<size_t>(s)] +
+                   "; gyldige: " + liste(Alternativer(s))};
+
+  Editor e;
+  startMedMaskin(e, pos[0]);
+  if (!e.byttSide(SideId::Maskin)) return 1;
+  e.Styring.operatorPick(s);
+  if (e.Alternativ.itemIndex() != a) e.Alternativ.operatorPick(a);
+  if (opprett) e.OpprettHenteprogram.setChecked(true);
+  if (behold) e.DefaultBaud.setChecked(false);
+  return trykkOK(e);
+}
+
+}  // namespace brul::cli
