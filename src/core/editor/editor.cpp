@@ -5,6 +5,8 @@
 #include "app/maskin.h"
 #include "app/operator.h"
 #include "app/tilstand.h"
+#include "editor/filindeks.h"
+#include "editor/kommandoer.h"
 #include "editor/konverteringer.h"
 #include "presets/forvalg.h"
 #include "store/batch.h"
@@ -148,6 +150,12 @@ void Editor::kobleHandlere() {
   ToolGrid.onSetEditText = [this](int r, int c, const std::string& t) { ToolGridSetEditText(r, c, t); };
   AnnetGrid.onSetEditText = [this](int r, int c, const std::string& t) { ToolGridSetEditText(r, c, t); };
   BoksGrid.onSetEditText = [this](int r, int c, const std::string& t) { BoksGridSetEditText(r, c, t); };
+
+  // Auxiliary commands (editor/kommandoer.h, editor/filindeks.h).
+  Indeks.onClick = [this] { IndeksClick(*this); };
+  Brul_INI.onClick = [] { ApneIniFil(); };
+  ComPortBtn.onClick = [this] { PortForm.VisOversikt(OversiktAntall(*this)); };
+  ForInstTips.onClick = [this] { operatoren().melding(ForInstTipsCaption, ForInstTipsTekst(ValgtSeksjon())); };
 }
 
 // Headers, fixed row labels and the fixed drop-down lists. The machine list of
@@ -328,7 +336,6 @@ std::string Editor::Seksjon(SeksjonsType s) const {
 std::string Editor::StandardTekst(const Standard& s) const {
   using T = Standard::Type;
   switch (s.type) {
-    case T::SomLes:
     case T::Fast: return s.verdi;
     case T::Kontroll: return tekstAv(s.verdi);
     case T::IkkeKontroll: return StandardBool(s) ? "True" : "False";
@@ -399,7 +406,7 @@ void Editor::lagreRad(const Nokkel& n) {
     return;
   }
   const std::string seksjon = Seksjon(n.seksjon);
-  const Standard& skriv = n.skriv.type == Standard::Type::SomLes ? n.les : n.skriv;
+  const Standard& skriv = n.skriv;
   Control* c = find(n.kontroll);
   if (!c) throw std::logic_error("ukjent kontroll " + n.kontroll);
   switch (n.regel) {

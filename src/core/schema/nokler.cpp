@@ -9,7 +9,6 @@ using ST = Standard::Type;
 
 Standard fast(std::string v) { return {ST::Fast, std::move(v)}; }
 Standard fra(std::string kontroll) { return {ST::Kontroll, std::move(kontroll)}; }
-Standard somLes() { return {ST::SomLes, {}}; }
 Standard av(ST t) { return {t, {}}; }
 
 constexpr auto M = SeksjonsType::Maskin;
@@ -23,7 +22,7 @@ Nokkel T(std::string nokkel, std::string kontroll, Standard les = fast(""), Seks
   n.seksjon = s;
   n.kontroll = std::move(kontroll);
   n.les = std::move(les);
-  n.skriv = somLes();
+  n.skriv = n.les;
   return n;
 }
 
@@ -292,7 +291,10 @@ HandShakeVerdier HandShakeLagring(int item) {
 int HandShakeValg(bool handShake, bool xonXoff, bool sendDelay, bool hardwareStart) {
   int i = handShake ? (xonXoff ? 2 : 1) : 0;
   if (sendDelay) i = 3;
-  if (hardwareStart && i == 3) i = 4;
+  // "Forsinket Hardware" is itself saved with HardwareStart set; only the
+  // XonXoff that "Forsinket, begge" adds tells the two apart, so that each
+  // item loads back as the item that was saved.
+  if (hardwareStart && xonXoff && i == 3) i = 4;
   return i;
 }
 

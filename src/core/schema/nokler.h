@@ -47,7 +47,6 @@ enum class Konvertering {
 // A default: a fixed text, or taken from elsewhere at the moment of use.
 struct Standard {
   enum class Type {
-    SomLes,         // (write default only) the same as the read default
     Fast,           // `verdi` as it stands ("True"/"False" for booleans)
     Kontroll,       // the text (or tick) of the control named `verdi`
     IkkeKontroll,   // the opposite tick of the check box named `verdi`
@@ -77,7 +76,7 @@ struct Nokkel {
   std::string kontroll;
   Regel regel = Regel::Tekst;
   Standard les;
-  Standard skriv;
+  Standard skriv;  // the write default; the read default unless the row says otherwise
   Konvertering konvertering = Konvertering::Ingen;
   Bruk bruk = Bruk::Begge;
 };
@@ -91,7 +90,8 @@ struct HandShakeVerdier {
   bool handShake, xonXoff, sendDelay, hardwareStart, hardwareStartForvalg;
 };
 HandShakeVerdier HandShakeLagring(int item);
-// The handshake item the four stored booleans select.
+// The handshake item the four stored booleans select. Item 4 needs XonXoff
+// as well: HardwareStart alone belongs to item 3 as it is saved.
 int HandShakeValg(bool handShake, bool xonXoff, bool sendDelay, bool hardwareStart);
 
 }  // namespace brul
