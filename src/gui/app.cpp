@@ -11,7 +11,9 @@
 #include "app/oppstart.h"
 #include "editor/editor.h"
 #include "gui/askform.h"
+#include "gui/hjelpmeny.h"
 #include "gui/hovedvindu.h"
+#include "gui/portform.h"
 #include "gui/vinduoperator.h"
 
 namespace brul::gui {
@@ -56,6 +58,8 @@ int Kjor(int argc, char** argv) {
 
   Editor editor;
   HovedVindu vindu(editor);
+  new HjelpKommandoer(vindu);  // help menu, F1, folder browser, print; the window owns it
+  PortVindu portVindu(editor.PortForm, &vindu);
   op.settEier(&vindu);
   AskForm ask(&vindu);
   op.settAskForm(&ask);

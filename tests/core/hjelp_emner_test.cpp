@@ -85,7 +85,9 @@ TEST(Hjelp, EveryNumberOfTheTableOpensItsOwnTopic) {
     brukt.insert(r.nr);
   }
   for (const auto& r : Tabell)
-    if (r.nr > 0) EXPECT_TRUE(brukt.count(r.nr)) << r.navn << " is missing from the help table";
+    if (r.nr > 0) {
+      EXPECT_TRUE(brukt.count(r.nr)) << r.navn << " is missing from the help table";
+    }
   // And no topic is left that nothing opens.
   for (const auto& fil : fs::directory_iterator(kilde)) {
     if (fil.path().extension() != ".html" || fil.path().stem() == "index") continue;
@@ -178,7 +180,8 @@ TEST(UtskriftFlate, KeepsProportionsAndFitsThePage) {
     Flate f;
   } tilfeller[] = {
       {483, 330, 4800, 6600, {0, 0, 4800, 4800 * 330.0 / 483}},     // portrait page: width limits
-      {483, 330, 6600, 4800, {0, 0, 4800 * 483.0 / 330, 4800}},     // landscape page: height limits
+      {483, 330, 6600, 4800, {0, 0, 6600, 6600 * 330.0 / 483}},     // landscape page: still the width
+      {330, 483, 6600, 4800, {0, 0, 4800 * 330.0 / 483, 4800}},     // a tall image: the height limits
       {100, 100, 200, 100, {0, 0, 100, 100}},
       {100, 50, 200, 100, {0, 0, 200, 100}},
       {0, 50, 200, 100, {}},

@@ -24,10 +24,10 @@ TEST(SkrivFilindeks, WritesDataMachineAndBackupEntriesInOrder) {
             "[Maskin1]\r\nKatalog=c:\\cnc\\m1\\\r\nExt=.Min\r\n"
             "[Maskin2]\r\nKatalog=C:\\CNC\\M2\\\r\nBackupKatalog=C:\\Sikring\\M2\\\r\n"
             "\r\n[C:\\BRUL\\DATA]\r\nFilType=*.EXE\r\n"
-            "[C:\\CNC\\M1]\r\nFilType=*.MIN\r\n"
-            "[C:\\CNC\\M1\\BACKUP]\r\nFilType=*.*\r\n"
-            "[C:\\CNC\\M2]\r\nFilType=*.NC\r\n"
-            "[C:\\SIKRING\\M2]\r\nFilType=*.*\r\n");
+            "\r\n[C:\\CNC\\M1]\r\nFilType=*.MIN\r\n"
+            "\r\n[C:\\CNC\\M1\\BACKUP]\r\nFilType=*.*\r\n"
+            "\r\n[C:\\CNC\\M2]\r\nFilType=*.NC\r\n"
+            "\r\n[C:\\SIKRING\\M2]\r\nFilType=*.*\r\n");
   EXPECT_TRUE(ini.op.logg().empty());
 }
 

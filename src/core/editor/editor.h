@@ -14,6 +14,7 @@
 #include "schema/lister.h"
 #include "schema/nokler.h"
 #include "schema/sider.h"
+#include "windows/portoversikt.h"
 
 namespace brul {
 
@@ -265,6 +266,9 @@ class Editor {
 
   // ---- Page "Annet" ------------------------------------------------------
   Grid AnnetGrid{"AnnetGrid", 3, 21, 1, 1};
+
+  // ---- The COM-port overview (opened by ComPortBtn) ----------------------
+  TPortForm PortForm;
 
   // ---- State -----------------------------------------------------------
   bool NyttForvalg = false;  // a controller variant was chosen since the last load or save
