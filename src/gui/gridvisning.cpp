@@ -104,6 +104,15 @@ GridVisning::GridVisning(brul::Grid& modell, QWidget* parent) : QTableWidget(par
   connect(this, &QTableWidget::cellClicked, this, [this](int rad, int kol) { visKombo(rad, kol); });
 }
 
+GridVisning::~GridVisning() {
+  // An open box is destroyed with the grid's children, after this part of
+  // the grid is gone: it must not write into the grid any more.
+  if (QComboBox* k = apenKombo()) {
+    k->disconnect();
+    k->lineEdit()->disconnect();
+  }
+}
+
 int GridVisning::modellRad(int visningsRad) const { return visningsRad + (modell_.fixedRows() > 0 ? 1 : 0); }
 int GridVisning::visningsRad(int modellRad) const { return modellRad - (modell_.fixedRows() > 0 ? 1 : 0); }
 

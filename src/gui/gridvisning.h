@@ -43,6 +43,7 @@ class GridVisning : public QTableWidget {
   Q_OBJECT
  public:
   GridVisning(brul::Grid& modell, QWidget* parent = nullptr);
+  ~GridVisning() override;
 
   brul::Grid& modell() const { return modell_; }
   // Model row and column of a view cell, and back.
@@ -55,6 +56,8 @@ class GridVisning : public QTableWidget {
   QComboBox* apenKombo() const { return delegate_->apenKombo(); }
   // Closes the open drop-down box (its cell keeps what was written).
   void lukkKombo();
+  // True while a cell editor (drop-down box or text field) is open.
+  bool redigerer() const { return state() == EditingState; }
 
   // Shows the model's state; called from the model's onView.
   void oppdater();

@@ -68,6 +68,7 @@ HovedVindu::~HovedVindu() {
   for (Control* c : ed_.kontroller()) Frikoble(*c);
   for (const auto& s : Sider()) ed_.side(s.id).onView = nullptr;
   ed_.onAktivSide = nullptr;
+  ed_.onLukk = nullptr;
 }
 
 QWidget* HovedVindu::widget(const std::string& navn) const {
@@ -129,11 +130,10 @@ QWidget* HovedVindu::byggBunnlinje() {
   QPushButton* ok = lagKnapp(ed_.OKBtn, QStringLiteral("OK"));
   KobleKnapp(ed_.OKBtn, ok);
   ok->setDefault(true);
-  // Avslutt closes the window, which the model cannot do: the window asks
-  // the model and closes when it may.
-  QPushButton* avslutt = lagKnapp(ed_.Avslutt, QStringLiteral("Avslutt"));
-  KobleTilstand(ed_.Avslutt, avslutt);
-  connect(avslutt, &QPushButton::clicked, this, &HovedVindu::avslutt);
+  // Avslutt asks in the model; the model tells the window when it may close.
+  QPushButton* avsluttKnapp = lagKnapp(ed_.Avslutt, QStringLiteral("Avslutt"));
+  KobleKnapp(ed_.Avslutt, avsluttKnapp);
+  ed_.onLukk = [this] { avslutt(); };
   return bunn;
 }
 
@@ -186,7 +186,6 @@ void HovedVindu::faneByttet(int indeks) {
 }
 
 void HovedVindu::avslutt() {
-  if (!ed_.AvsluttClick()) return;
   lukkGodkjent_ = true;
   close();
 }

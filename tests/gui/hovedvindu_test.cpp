@@ -1,0 +1,383 @@
+// The main window over the editor model on a scratch settings file: edits in
+// widgets reach the model and come back in the coupled widgets, loads show
+// without counting as edits, a refused page change keeps the page, tabs
+// follow the protocol, and the close box asks like Avslutt.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fstream>
+#include <memory>
+#include <set>
+
+#include "app/skriptoperator.h"
+#include "app/tilstand.h"
+#include "editor/editor.h"
+#include "gui/hovedvindu.h"
+#include "store/settings.h"
+
+using brul::Editor;
+using brul::SideId;
+using brul::SkriptOperator;
+using brul::gui::HovedVindu;
+
+namespace {
+
+const char* const ToMaskiner =
+    "[Program]\r\nMaskiner=2\r\nMaskin=1\r\n\r\n"
+    "[Maskin1]\r\nNavn=Fres\r\nPort=Com2\r\nProtokoll=Standard\r\nHenteProgram=Standard\r\n\r\n"
+    "[Com2]\r\nBaud=2400\r\n\r\n"
+    "[Maskin2]\r\nNavn=Dreiebenk\r\nProtokoll=FTP\r\n";
+
+// A scratch installation: IniFil and the folders point into a temporary
+// folder, and the model's questions go to a scripted operator.
+struct Kladd {
+  QTemporaryDir dir;
+  std::string forrigeIni = brul::IniFil, forrigeExe = brul::ExeKatalog, forrigeData = brul::DataKatalog;
+  SkriptOperator op;
+  brul::MedOperator med{op};
+  std::unique_ptr<Editor> ed;
+  std::unique_ptr<HovedVindu> vindu;
+
+  explicit Kladd(const std::string& ini = ToMaskiner) {
+    const std::string rot = dir.path().toStdString() + "/";
+    std::ofstream(rot + "Brul.ini", std::ios::binary) << ini;
+    brul::IniFil = rot + "Brul.ini";
+    brul::ExeKatalog = brul::DataKatalog = rot;
+    ed = std::make_unique<Editor>();
+    vindu = std::make_unique<HovedVindu>(*ed);
+    vindu->show();
+  }
+  ~Kladd() {
+    vindu.reset();
+    ed.reset();
+    brul::IniFil = forrigeIni;
+    brul::ExeKatalog = forrigeExe;
+    brul::DataKatalog = forrigeData;
+  }
+  template <class W>
+  W* w(const char* navn) const {
+    W* p = vindu->widget<W>(navn);
+    if (!p) qWarning("no widget %s", navn);
+    return p;
+  }
+  std::string fil(const std::string& seksjon, const std::string& nokkel) const {
+    return brul::LesFraFil(brul::IniFil, seksjon, nokkel, "<mangler>");
+  }
+  int sporsmal() const {
+    int n = 0;
+    for (const auto& h : op.logg()) n += h.type == SkriptOperator::Hendelse::Type::Sporsmal;
+    return n;
+  }
+  bool endret() const { return ed->Endret(); }
+  // What the operator sees of the changed state.
+  bool visesEndret() const {
+    return w<QPushButton>("OKBtn")->isEnabled() && w<QPushButton>("Angre")->isEnabled() &&
+           !w<QComboBox>("MaskinBoks")->isEnabled();
+  }
+  bool visesUendret() const {
+    return !w<QPushButton>("OKBtn")->isEnabled() && !w<QPushButton>("Angre")->isEnabled() &&
+           w<QComboBox>("MaskinBoks")->isEnabled();
+  }
+  void klikkFane(SideId id) {
+    QTabBar* bar = vindu->sider()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(HovedVindu::fane(id)).center());
+  }
+  void skriv(const char* felt, const QString& tekst) {
+    QLineEdit* le = vindu->widget<QLineEdit>(felt);
+    if (!le) le = w<QComboBox>(felt)->lineEdit();
+    le->setFocus();
+    le->selectAll();
+    QTest::keyClicks(le, tekst);
+  }
+};
+
+// The operator picks an entry from a combo box's list.
+void Velg(QComboBox* c, int i) {
+  c->setCurrentIndex(i);
+  emit c->activated(i);
+}
+
+int Valgt(QGroupBox* radio) {
+  const auto knapper = radio->findChildren<QRadioButton*>();
+  for (QRadioButton* k : knapper)
+    if (k->isChecked()) return k->objectName().section('_', -1).toInt();
+  return -1;
+}
+
+}  // namespace
+
+class HovedVinduTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void vinduOgLasting();
+  void kobledeFelt_data();
+  void kobledeFelt();
+  void sidebytte_data();
+  void sidebytte();
+  void faner_data();
+  void faner();
+  void skjultAktivSideFlytter();
+  void maskinvalgViserNyMaskin();
+  void lukking_data();
+  void lukking();
+  void sideneKlippesIkke();
+  void cleanup();
+};
+
+void HovedVinduTest::vinduOgLasting() {
+  Kladd k;
+  QVERIFY(QTest::qWaitForWindowExposed(k.vindu.get()));
+  QCOMPARE(k.vindu->windowTitle(), QString("Tarvsamband - Redigering av Brul.INI  (versjon 1.4.1)"));
+  QCOMPARE(k.vindu->minimumSize(), k.vindu->maximumSize());  // fixed size
+  QCOMPARE(k.vindu->sider()->count(), 16);
+  QCOMPARE(k.vindu->sider()->tabText(HovedVindu::fane(SideId::ForInst)), QString("Forinnst."));
+  QCOMPARE(k.vindu->sider()->currentIndex(), HovedVindu::fane(SideId::Maskin));
+  // Loading fills the widgets and leaves the editor unchanged: showing the
+  // model's values did not come back as edits.
+  QVERIFY(!k.endret());
+  QVERIFY(k.visesUendret());
+  auto* boks = k.w<QComboBox>("MaskinBoks");
+  QCOMPARE(boks->count(), 2);
+  QCOMPARE(boks->itemText(1), QString("DREIEBENK"));
+  QCOMPARE(boks->currentIndex(), 0);
+  QCOMPARE(k.w<QLineEdit>("MaskinNavn")->text(), QString("FRES"));
+  QCOMPARE(k.w<QComboBox>("Com")->currentText(), QString("Com2"));
+  QCOMPARE(k.w<QComboBox>("Baud")->currentText(), QString("2400"));
+  QCOMPARE(Valgt(k.w<QGroupBox>("BaudRate")), 3);
+  QCOMPARE(k.w<QComboBox>("ComPort")->currentIndex(), 1);
+  QVERIFY(k.w<QPushButton>("OKBtn")->isDefault());
+  QCOMPARE(k.w<QLabel>("ProtokollL")->text(), QString("Protokoll:"));
+}
+
+void HovedVinduTest::kobledeFelt_data() {
+  QTest::addColumn<QString>("felt");
+  QTest::addColumn<QString>("handling");  // "velg N", "klikk N" or "skriv TEXT"
+  QTest::addColumn<QString>("partner");
+  QTest::addColumn<QString>("ventet");    // partner's text, or its selected index for radio groups
+
+  QTest::newRow("Com velger i ComPort") << "Com" << "velg 6" << "ComPort" << "Com7";
+  QTest::newRow("ComPort velger i Com") << "ComPort" << "velg 4" << "Com" << "Com5";
+  QTest::newRow("Com skrevet") << "Com" << "skriv Com9" << "ComPort" << "Com9";
+  QTest::newRow("Baud velger i BaudRate") << "Baud" << "velg 5" << "BaudRate" << "5";
+  QTest::newRow("BaudRate velger i Baud") << "BaudRate" << "klikk 2" << "Baud" << "1200";
+  QTest::newRow("Baud utenfor lista tømmer BaudRate") << "Baud" << "skriv 1234" << "BaudRate" << "-1";
+  QTest::newRow("HandShake velger i HandShakeR") << "HandShake" << "velg 2" << "HandShakeR" << "2";
+  QTest::newRow("HandShakeR velger i HandShake") << "HandShakeR" << "klikk 4" << "HandShake" << "Forsinket, begge";
+  QTest::newRow("MaxLengde til MaxLengdeD") << "MaxLengde" << "skriv 35" << "MaxLengdeD" << "35";
+  QTest::newRow("MaxLengdeD til MaxLengde") << "MaxLengdeD" << "skriv 8" << "MaxLengde" << "8";
+  QTest::newRow("Katalog til FtpKatalog") << "Katalog" << "skriv D:\\Fres\\" << "FtpKatalog" << "D:\\Fres\\";
+}
+
+void HovedVinduTest::kobledeFelt() {
+  QFETCH(QString, felt);
+  QFETCH(QString, handling);
+  QFETCH(QString, partner);
+  QFETCH(QString, ventet);
+  Kladd k;
+  QVERIFY(QTest::qWaitForWindowExposed(k.vindu.get()));
+  // Edit on the page that holds the field, as the operator would.
+  k.ed->settAktivSide(k.ed->sideAv(felt.toStdString()));
+  QCOMPARE(k.vindu->sider()->currentIndex(), HovedVindu::fane(k.ed->aktivSide()));
+
+  const QString verb = handling.section(' ', 0, 0);
+  const QString arg = handling.section(' ', 1);
+  const QByteArray navn = felt.toLatin1();
+  if (verb == "velg") Velg(k.w<QComboBox>(navn), arg.toInt());
+  else if (verb == "klikk")
+    QTest::mouseClick(k.w<QGroupBox>(navn)->findChild<QRadioButton*>(felt + "_" + arg), Qt::LeftButton);
+  else k.skriv(navn, arg);
+
+  QWidget* p = k.vindu->widget(partner.toStdString());
+  QVERIFY(p);
+  if (auto* c = qobject_cast<QComboBox*>(p)) QCOMPARE(c->currentText(), ventet);
+  else if (auto* e = qobject_cast<QLineEdit*>(p)) QCOMPARE(e->text(), ventet);
+  else QCOMPARE(Valgt(qobject_cast<QGroupBox*>(p)), ventet.toInt());
+  // The widget and the model agree, and the edit marks the editor changed.
+  QCOMPARE(QString::fromStdString(k.ed->tekstAv(partner.toStdString()).empty()
+                                      ? std::to_string(static_cast<brul::RadioGroup*>(k.ed->find(partner.toStdString()))->itemIndex())
+                                      : k.ed->tekstAv(partner.toStdString())),
+           ventet);
+  QVERIFY(k.endret());
+  QVERIFY(k.visesEndret());
+}
+
+void HovedVinduTest::sidebytte_data() {
+  QTest::addColumn<QString>("maskiner");  // the Maskiner text when the operator clicks another tab
+  QTest::addColumn<bool>("skrevet");      // typed in the field (focus then leaves it) or set by the model
+  QTest::addColumn<QString>("svar");      // to "Lagre endringer ?"
+  QTest::addColumn<bool>("byttet");
+  QTest::addColumn<QString>("lagret");    // Maskiner in the file afterwards
+
+  QTest::newRow("Nei forkaster og bytter") << "3" << true << "Nei" << true << "2";
+  QTest::newRow("Ja lagrer og bytter") << "3" << true << "Ja" << true << "3";
+  // Leaving the field normalises the count, so a text without a positive
+  // number is left only when the field is not left (as the model can do).
+  QTest::newRow("0 skrevet blir 1 og bytter") << "0" << true << "Ja" << true << "<mangler>";
+  QTest::newRow("Ja lagrer 0 og nekter") << "0" << false << "Ja" << false << "0";
+  QTest::newRow("Ja lagrer bokstaver og nekter") << "abc" << false << "Ja" << false << "abc";
+  QTest::newRow("Nei med 0 forkaster og bytter") << "0" << false << "Nei" << true << "2";
+}
+
+void HovedVinduTest::sidebytte() {
+  QFETCH(QString, maskiner);
+  QFETCH(bool, skrevet);
+  QFETCH(QString, svar);
+  QFETCH(bool, byttet);
+  QFETCH(QString, lagret);
+  Kladd k;
+  QVERIFY(QTest::qWaitForWindowExposed(k.vindu.get()));
+  k.klikkFane(SideId::Program);  // nothing pending: no question
+  QCOMPARE(k.ed->aktivSide(), SideId::Program);
+  QCOMPARE(k.sporsmal(), 0);
+
+  k.op.svar("Maskin1: Oppsettet er endret", svar.toStdString());
+  if (skrevet) k.skriv("Maskiner", maskiner);
+  else k.ed->Maskiner.setText(maskiner.toStdString());
+  QCOMPARE(k.w<QLineEdit>("Maskiner")->text(), maskiner);
+  QVERIFY(k.visesEndret());
+  k.klikkFane(SideId::Maskin);
+  QCOMPARE(k.sporsmal(), 1);  // asked once; a refused change does not ask again
+  const SideId ventet = byttet ? SideId::Maskin : SideId::Program;
+  QCOMPARE(k.ed->aktivSide(), ventet);
+  QCOMPARE(k.vindu->sider()->currentIndex(), HovedVindu::fane(ventet));
+  QCOMPARE(QString::fromStdString(k.fil("Program", "Maskiner")), lagret);
+  QVERIFY(k.visesUendret());
+}
+
+void HovedVinduTest::faner_data() {
+  QTest::addColumn<QString>("protokoll");  // typed into the Protokoll box
+  QTest::addColumn<QStringList>("skjult");  // the tabs hidden afterwards
+
+  QTest::newRow("lsv2 med små bokstaver")
+      << "lsv2" << QStringList{"Protokoll", "Henteprog.", "Henteprog2", "Tool/Dir", "Mazak", "Terminal",
+                               "Parallell", "Forinnst.", "Logging", "LoggeBoks", "FTP"};
+  QTest::newRow("FTP skjuler Com")
+      << "FTP" << QStringList{"Com", "Protokoll", "Henteprog.", "Henteprog2", "Tool/Dir", "Mazak", "Terminal",
+                              "Parallell", "Forinnst.", "Logging", "LoggeBoks"};
+  QTest::newRow("Parallell viser Parallell")
+      << "Parallell" << QStringList{"Filer", "Protokoll", "Henteprog.", "Henteprog2", "Tool/Dir", "Mazak",
+                                    "Terminal", "Forinnst.", "Logging", "LoggeBoks", "FTP"};
+  QTest::newRow("ForInst")
+      << "ForInst" << QStringList{"Filer", "Protokoll", "Henteprog.", "Henteprog2", "Mazak", "Terminal",
+                                  "Parallell", "Logging", "LoggeBoks", "FTP"};
+  QTest::newRow("Mazatrol viser Mazak")
+      << "Mazatrol" << QStringList{"Terminal", "Parallell", "Forinnst.", "LoggeBoks", "FTP"};
+  QTest::newRow("ukjent protokoll gir vanlige sider")
+      << "Ny9" << QStringList{"Mazak", "Terminal", "Parallell", "Forinnst.", "LoggeBoks", "FTP"};
+}
+
+void HovedVinduTest::faner() {
+  QFETCH(QString, protokoll);
+  QFETCH(QStringList, skjult);
+  Kladd k;
+  QVERIFY(QTest::qWaitForWindowExposed(k.vindu.get()));
+  k.skriv("Protokoll", protokoll);
+  QTabWidget* t = k.vindu->sider();
+  QStringList faktisk;
+  for (int i = 0; i < t->count(); ++i) {
+    QCOMPARE(t->isTabVisible(i), k.ed->side(static_cast<SideId>(i)).shown());
+    if (!t->isTabVisible(i)) faktisk << t->tabText(i);
+  }
+  QCOMPARE(faktisk, skjult);
+  QCOMPARE(t->currentIndex(), HovedVindu::fane(SideId::Maskin));
+  QVERIFY(k.visesEndret());
+}
+
+void HovedVinduTest::skjultAktivSideFlytter() {
+  // Machine 2 uses FTP: selecting it while the page "Com" is shown hides
+  // that page; the model learns which page the window shows instead.
+  Kladd k;
+  QVERIFY(QTest::qWaitForWindowExposed(k.vindu.get()));
+  k.klikkFane(SideId::Com);
+  QCOMPARE(k.ed->aktivSide(), SideId::Com);
+  Velg(k.w<QComboBox>("MaskinBoks"), 1);
+  QVERIFY(!k.vindu->sider()->isTabVisible(HovedVindu::fane(SideId::Com)));
+  QTRY_COMPARE(HovedVindu::fane(k.ed->aktivSide()), k.vindu->sider()->currentIndex());
+  QVERIFY(k.vindu->sider()->isTabVisible(k.vindu->sider()->currentIndex()));
+  QVERIFY(k.visesUendret());
+}
+
+void HovedVinduTest::maskinvalgViserNyMaskin() {
+  Kladd k;
+  QVERIFY(QTest::qWaitForWindowExposed(k.vindu.get()));
+  Velg(k.w<QComboBox>("MaskinBoks"), 1);
+  QCOMPARE(k.w<QLineEdit>("MaskinNavn")->text(), QString("DREIEBENK"));
+  QCOMPARE(k.w<QComboBox>("Protokoll")->currentText(), QString("FTP"));
+  QCOMPARE(k.w<QComboBox>("Com")->currentText(), QString("Com4"));  // machine 2's default port
+  QCOMPARE(k.fil("Program", "Maskin"), std::string("2"));
+  QVERIFY(k.visesUendret());
+  // The selector is locked while an edit is pending, and free again after Angre.
+  k.skriv("MaskinNavn", "Dreiebenk 2");
+  QVERIFY(k.visesEndret());
+  QTest::mouseClick(k.w<QPushButton>("Angre"), Qt::LeftButton);
+  QVERIFY(k.visesUendret());
+  QCOMPARE(k.w<QLineEdit>("MaskinNavn")->text(), QString("DREIEBENK"));
+}
+
+void HovedVinduTest::lukking_data() {
+  QTest::addColumn<bool>("rediger");
+  QTest::addColumn<QString>("svar");
+  QTest::addColumn<bool>("avslutt");  // the Avslutt button instead of the close box
+  QTest::addColumn<int>("sporsmal");
+  QTest::addColumn<QString>("navn");  // Navn of machine 1 in the file afterwards
+
+  QTest::newRow("uendret lukkes uten spørsmål") << false << "Ja" << false << 0 << "Fres";
+  QTest::newRow("lukkeboks, Ja lagrer") << true << "Ja" << false << 1 << "Ny fres";
+  QTest::newRow("lukkeboks, Nei forkaster") << true << "Nei" << false << 1 << "Fres";
+  QTest::newRow("Avslutt, Ja lagrer") << true << "Ja" << true << 1 << "Ny fres";
+  QTest::newRow("Avslutt, Nei forkaster") << true << "Nei" << true << 1 << "Fres";
+}
+
+void HovedVinduTest::lukking() {
+  QFETCH(bool, rediger);
+  QFETCH(QString, svar);
+  QFETCH(bool, avslutt);
+  QFETCH(int, sporsmal);
+  QFETCH(QString, navn);
+  Kladd k;
+  QVERIFY(QTest::qWaitForWindowExposed(k.vindu.get()));
+  k.op.svar("Maskin1: Oppsettet er endret", svar.toStdString());
+  if (rediger) k.skriv("MaskinNavn", "Ny fres");
+  if (avslutt) QTest::mouseClick(k.w<QPushButton>("Avslutt"), Qt::LeftButton);
+  else k.vindu->close();
+  QVERIFY(!k.vindu->isVisible());
+  QCOMPARE(k.sporsmal(), sporsmal);
+  if (sporsmal) {
+    QCOMPARE(QString::fromStdString(k.op.logg().back().caption), QString("Maskin1: Oppsettet er endret"));
+    QCOMPARE(QString::fromStdString(k.op.logg().back().text), QString("Lagre endringer ?"));
+  }
+  QCOMPARE(QString::fromStdString(k.fil("Maskin1", "Navn")), navn);
+}
+
+void HovedVinduTest::sideneKlippesIkke() {
+  // Every page, hidden or not, fits the fixed page area: nothing is clipped.
+  Kladd k;
+  QVERIFY(QTest::qWaitForWindowExposed(k.vindu.get()));
+  QTabWidget* t = k.vindu->sider();
+  const QSize flate = t->currentWidget()->size();
+  for (int i = 0; i < t->count(); ++i) {
+    QWidget* side = t->widget(i);
+    QVERIFY2(side->layout(), qPrintable(t->tabText(i)));
+    const QSize min = side->layout()->minimumSize();
+    QVERIFY2(min.width() <= flate.width() && min.height() <= flate.height(),
+             qPrintable(QString("%1: %2x%3 > %4x%5").arg(t->tabText(i)).arg(min.width()).arg(min.height())
+                            .arg(flate.width()).arg(flate.height())));
+  }
+}
+
+void HovedVinduTest::cleanup() {
+  for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+}
+
+QTEST_MAIN(HovedVinduTest)
+#include "hovedvindu_test.moc"
