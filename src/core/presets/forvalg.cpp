@@ -2,6 +2,7 @@
 
 #include "app/operator.h"
 #include "editor/editor.h"
+#include "platform/sti.h"
 #include "presets/forvalg_felles.h"
 #include "store/settings.h"
 #include "store/tekst.h"
@@ -17,10 +18,7 @@ void VelgTekst(RadioGroup& gruppe, const std::string& tekst) {
   gruppe.setItemIndex(FinnIndeks(tekst, gruppe.items()));
 }
 
-std::string MappeSti(const std::string& katalog) {
-  if (katalog.empty() || katalog.back() == '\\') return katalog;
-  return katalog + '\\';
-}
+std::string MappeSti(const std::string& katalog) { return platform::MedSkilletegn(katalog); }
 
 namespace {
 
@@ -88,6 +86,11 @@ void SettForvalg(Editor& e) {
   e.ProtokollChange();
   e.HenteProgramChange();
   e.OpprettHenteprogram.setChecked(false);
+  // Every port preset has taken over the line settings and cleared the tick;
+  // the parallel card and an unknown controller have none to take over. Left
+  // ticked, the request would keep the baud-rate and handshake boxes locked
+  // after the save.
+  e.DefaultBaud.setChecked(false);
 }
 
 void ForvalgProtokoll(Editor& e, const std::string& protokoll, const std::string& startKode,

@@ -1,0 +1,112 @@
+// Presets of Philips, Siemens, SMT and Standard ISO, read back from the
+// settings file after the save that applied them.
+#include "preset_felles.h"
+
+namespace brul::test {
+namespace {
+
+const std::string Gammel = "IngenFil=GAMMEL\r\nDirProgramNr=GAMMEL\r\nKvitteringsTid=7\r\n";
+
+const std::vector<Rad> Rader = {
+    {"Siemens split, _N_ form", 23, 2, true, {{"Siemens", "Ja"}},
+     {{'Q', "Siemens", "0"}, {'M', "Protokoll", "Linje"}, {'M', "StartKode", "%"},
+      {'M', "StoppKode", "M30"}, {'M', "StoppTegn", "[ETX]"}, {'M', "StoppFeil", "M02"},
+      {'M', "HenteProgram", "Siemens_N"}, {'M', "Hent", "%_N_5000_MPF"},
+      {'M', "Print", "--P)"}, {'M', "DirHent", "%_N_5002_MPF"}, {'M', "StartHent", "("},
+      {'M', "StoppHent", ")"}, {'M', "Tool", "%_N_5003_MPF"}, {'M', "ToolLagre", "%TO"},
+      {'M', "DirProgramNr", "%_N_5006_MPF"}, {'m', "TimeSize", "True"},
+      {'M', "MaxLengde", "40"}, {'m', "BareTall", "False"}, {'M', "DirFilType", "Siemens"},
+      {'M', "IngenFil", "%_N_5008_MPF[CR][LF]N1 (FINNER IKKE FILEN)[CR][LF]N2 M30[CR][LF]"},
+      {'M', "Kvittering", "%_N_5005_MPF[CR][LF]N1 (LAGRET #N, #B TEGN)[CR][LF]N2 M30[CR][LF]"},
+      {'M', "FeilMelding",
+       "%_N_5009_MPF[CR][LF]N1 (LAGRING AV #N FEILET)[CR][LF]N2 M30[CR][LF]"},
+      {'M', "FjernTegn", ""}, {'P', "Baud", "9600"}, {'H', "", "1"}, {'p', "FjernNull", "True"},
+      {'P', "TimeOut", "3"}, {'P', "TimeMultiplier", "1000"}}},
+    {"Siemens subprogram, IJK, %MPF", 21, 4, true, {{"Siemens", "Ja"}},
+     {{'Q', "Siemens", "1"}, {'M', "Protokoll", "Siemens"}, {'M', "StoppTegn", "[ETX]"},
+      {'M', "StoppKode", ""}, {'M', "HenteProgram", "SiemensIJK"}, {'M', "StartLagre", "%MPF"},
+      {'M', "StoppLagre", ""}, {'M', "StartLagre2", "%MPF"}, {'M', "Hent", "%MPF5000"},
+      {'M', "Hent2", "%MPF5000"}, {'M', "Print", "%MPF5004"}, {'M', "StartPrint", "%MPF5004"},
+      {'M', "DirHent", "%MPF5002"}, {'M', "StartDir", "%MPF5002"},
+      {'P', "TimeMultiplier", "3000"}, {'P', "TimeOut", "10"}, {'P', "Break", "1"},
+      {'m', "BareTall", "True"}, {'M', "MaxLengde", "16"}, {'M', "Tool", "%MPF5003"},
+      {'M', "DirProgramNr", "%MPF5006"},
+      {'M', "IngenFil", "%MPF5008[CR][LF]N1 (FINNER IKKE FILEN)[CR][LF]N2 M30[CR][LF]"}}},
+    {"Siemens collect, comments, plain %", 22, 1, true, {{"Siemens", "Nei"}},
+     {{'Q', "Siemens", "1"}, {'M', "Protokoll", "Standard"}, {'M', "StoppTegn", "[ETX]"},
+      {'M', "HenteProgram", "Kommentarer"}, {'M', "Hent", "M30"}, {'M', "Print", "--P)"},
+      {'M', "DirHent", "M02"}, {'M', "DirProgramNr", "%5006(KATALOG)"},
+      {'M', "IngenFil", "%5008[CR][LF]N1 (FINNER IKKE FILEN)[CR][LF]N2 M30[CR][LF]"},
+      {'M', "Tool", "%5003"}, {'M', "MaxLengde", "16"}, {'m', "BareTall", "False"},
+      {'P', "TimeOut", "3"}, {'P', "TimeMultiplier", "1000"}}},
+    {"Siemens subprogram, XYZ", 21, 3, true, {{"Siemens", "Ja"}},
+     {{'M', "HenteProgram", "SiemensXYZ"}, {'m', "BareTall", "True"}, {'M', "Tool", "%MPF5003"},
+      {'M', "DirProgramNr", "%MPF5006"}}},
+    {"Siemens split, parentheses", 23, 0, true, {},
+     {{'Q', "Siemens", "1"}, {'M', "HenteProgram", "Parenteser"}, {'M', "Tool", "%5003"}}},
+    {"Philips E codes", 20, 2, true, {},
+     {{'M', "Protokoll", "Standard"}, {'M', "StartKode", "%"}, {'M', "StoppKode", "[EOT]"},
+      {'M', "StoppTegn", "[EOT]"}, {'M', "HenteProgram", "Philips"}, {'m', "BareTall", "True"},
+      {'M', "DirFilType", "Philips"},
+      {'M', "IngenFil", "%PM5008[LF]N5008 (FINNER IKKE FILEN)[LF]N1 M30[LF]"},
+      {'M', "Kvittering", "%PM5005[LF]N5005 (LAGRET #N, #B TEGN)[LF]N1 M30[LF]"},
+      {'M', "FeilMelding", "%PM5009[LF]N5009 (LAGRING AV #N FEILET)[LF]N1 M30[LF]"},
+      {'M', "Tool", "N5003[32]"}, {'M', "ToolLagre", "%TM"}, {'M', "DirProgramNr", "5006"},
+      {'m', "TimeSize", "True"}, {'P', "Baud", "4800"}, {'H', "", "1"},
+      {'p', "FjernNull", "True"}}},
+    {"Philips comments", 20, 1, true, {},
+     {{'M', "HenteProgram", "Kommentarer"}, {'M', "Hent", "M30"}, {'M', "Print", "--P)"},
+      {'M', "DirHent", "(KATALOG-HENTEPROGRAM)"}, {'M', "StartHent", "("},
+      {'m', "BareTall", "False"}}},
+    // The echo variant has no responses and no directory program.
+    {"Philips echo", 20, 3, true, {},
+     {{'M', "Protokoll", "Echo"}, {'M', "StartKode", "%"}, {'M', "StoppKode", "[NUL]"},
+      {'M', "StoppTegn", "[EOT]"}, {'M', "HenteProgram", "Standard"}, {'M', "Hent", "M30"},
+      {'M', "StartHent", "N"}, {'M', "StoppHent", ""}, {'m', "BareTall", "True"},
+      {'M', "DirFilType", "Ingen"}, {'M', "IngenFil", "GAMMEL"}, {'M', "DirProgramNr", "GAMMEL"},
+      {'M', "KvitteringsTid", "7"}, {'M', "BackupFiles", ""}, {'P', "Baud", "600"},
+      {'H', "", "2"}, {'p', "FjernNull", "False"}},
+     PresetIni(Gammel)},
+    {"SMT 220/300", 24, 0, true, {},
+     {{'M', "Protokoll", "Standard"}, {'M', "StartKode", "N"}, {'M', "HenteProgram", "Standard"},
+      {'M', "Hent", "G7X"}, {'M', "Print", "G9X"}, {'M', "DirHent", "G8X"},
+      {'M', "StartHent", "X"}, {'M', "StartHent2", "X"}, {'M', "StartLagre2", "X"},
+      {'M', "StartLagre", "G6X"}, {'M', "StartPrint", "G9X"}, {'M', "StartDir", "G8X"},
+      {'M', "StoppHent", ""}, {'m', "BareTall", "True"},
+      {'M', "IngenFil", "%5008[CR][LF]N1 G2 X5008[CR][LF]N2 M02[CR][LF]"},
+      {'M', "Kvittering", "%5005[CR][LF]N1 G3 X5005[CR][LF]N2 M02[CR][LF]"},
+      {'M', "FeilMelding", "%5009[CR][LF]N1 G3 X5009[CR][LF]N2 M02[CR][LF]"},
+      {'M', "StoppEkstra", "[LF][LF]"}, {'M', "DirFilType", "Ingen"}, {'P', "EOB", ""},
+      {'P', "Baud", "9600"}, {'H', "", "2"}, {'p', "FjernNull", "True"}}},
+    {"Standard ISO without name", 25, 5, true, {},
+     {{'M', "Protokoll", "Standard"}, {'M', "StartKode", "%"}, {'M', "HenteProgram", "Standard"},
+      {'M', "Hent", "M30"}, {'M', "Print", "(P)("}, {'M', "DirHent", "(D)("},
+      {'M', "StartHent", "("}, {'M', "StoppHent", ")"}, {'m', "FilNavnProgram", "True"},
+      {'m', "BareTall", "False"}, {'M', "DirFilType", "Ingen"},
+      {'M', "IngenFil", "%[CR][LF](FINNER IKKE FILEN)[CR][LF]M30[CR][LF]"},
+      {'M', "Kvittering", "%[CR][LF](LAGRET #N, #B TEGN)[CR][LF]M30[CR][LF]"},
+      {'M', "FeilMelding", "%[CR][LF](LAGRING AV #N FEILET)[CR][LF]M30[CR][LF]"},
+      {'M', "KvitteringsTid", "10"}, {'M', "DirProgramNr", ""}, {'m', "TimeSize", "False"},
+      {'P', "Baud", "4800"}, {'H', "", "1"}, {'p', "FjernNull", "False"}}},
+    {"Standard ISO comments", 25, 1, true, {},
+     {{'M', "DirProgramNr", "(KATALOG)"}, {'M', "HenteProgram", "Kommentarer"},
+      {'m', "FilNavnProgram", "False"}}},
+    {"Standard ISO XYZ", 25, 2, true, {},
+     {{'M', "HenteProgram", "XYZ"}, {'M', "Print", "N5004"}, {'M', "DirHent", "M02"},
+      {'m', "BareTall", "True"}}},
+    {"Standard ISO IJK", 25, 3, true, {},
+     {{'M', "HenteProgram", "IJK"}, {'m', "BareTall", "True"}}},
+    {"Standard ISO own line", 25, 0, false, {},
+     {{'M', "HenteProgram", "Parenteser"}, {'P', "Baud", "2400"}, {'P', "Kode", "EIA"},
+      {'P', "StoppBit", "2"}},
+     PresetIni("", "Kode=EIA\r\nStoppBit=2\r\n")},
+};
+
+class PhilipsSiemensPreset : public ::testing::TestWithParam<Rad> {};
+
+TEST_P(PhilipsSiemensPreset, SavedValuesMatchTheController) { KjorRad(GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(Rader, PhilipsSiemensPreset, ::testing::ValuesIn(Rader));
+
+}  // namespace
+}  // namespace brul::test
