@@ -13,12 +13,11 @@
 namespace brul::cli {
 
 int KommandoPorts(Kontekst& k) {
-  std::optional<bool> etterPort;
-  for (const auto& a : k.args) {
-    const bool port = a == "--by-port";
-    if (!port && a != "--by-machine") throw BrukFeil{"ports: ukjent valg \"" + a + "\""};
-    if (etterPort && *etterPort != port) throw BrukFeil{"ports: velg enten --by-port eller --by-machine"};
-    etterPort = port;
+  std::optional<bool> etterPort;  // none: ask "Sortere på porter ?" as the window does
+  if (!k.args.empty()) {
+    const std::string& a = k.args[0];
+    if (a != "--by-port" && a != "--by-machine") throw BrukFeil{"ports: ukjent valg \"" + a + "\""};
+    etterPort = a == "--by-port";
   }
   // The window takes the count from the Maskiner field, which shows the
   // stored value.
