@@ -1,0 +1,327 @@
+// The frame: machine selection, the changed state, the questions before a
+// page change or quitting, the machine count, the linked fields and the save
+// order's side effects (folders, controller change, failed writes).
+#include "editor_felles.h"
+#include "platform/sti.h"
+#include "store/tekst.h"
+
+namespace brul::test {
+namespace {
+
+const std::string mangler = "<mangler>";
+const std::string endret1 = "Maskin1: Oppsettet er endret";
+
+std::string fem(const std::string& program) {
+  std::string s = "[Program]\r\n" + program;
+  for (int i = 1; i <= 5; ++i) s += "\r\n[Maskin" + std::to_string(i) + "]\r\nNavn=M" + std::to_string(i) + "\r\n";
+  return s;
+}
+
+TEST(EditorRamme, StartmaskinVelgesVedOppstart) {
+  const std::vector<std::pair<std::string, int>> tabell{
+      {"Maskiner=5\r\nMaskin=3\r\n", 2}, {"Maskiner=5\r\nMaskin=9\r\n", 0}, {"Maskiner=5\r\n", 0},
+      {"Maskiner=5\r\nMaskin=5\r\n", 4}, {"Maskiner=5\r\nMaskin=-2\r\n", 0}};
+  for (const auto& [program, valgt] : tabell) {
+    EditorKladd k(fem(program));
+    Editor& e = k.start();
+    EXPECT_EQ(e.MaskinBoks.itemIndex(), valgt) << program;
+    EXPECT_EQ(e.MaskinBoks.items().size(), 5u);
+    EXPECT_EQ(e.MaskinNavn.text(), "M" + std::to_string(valgt + 1));
+    EXPECT_EQ(e.StartMaskin, 0);
+    EXPECT_EQ(e.aktivSide(), SideId::Maskin);
+    EXPECT_FALSE(e.Endret());
+    EXPECT_TRUE(e.MaskinBoks.enabled());
+    EXPECT_EQ(e.Caption, "Tarvsamband - Redigering av Brul.INI  (versjon 1.4.1)");
+  }
+}
+
+TEST(EditorRamme, ValgAvMaskinLagresStraks) {
+  EditorKladd k(fem("Maskiner=5\r\nMaskin=1\r\n"));
+  Editor& e = k.start();
+  e.MaskinBoks.operatorPick(3);
+  EXPECT_EQ(k.fil("Program", "Maskin"), "4");
+  EXPECT_EQ(e.MaskinNavn.text(), "M4");
+  EXPECT_EQ(e.ValgtSeksjon(), "Maskin4");
+  EXPECT_FALSE(e.Endret());
+}
+
+TEST(EditorRamme, EndretStyrerKnappeneOgMaskinvelgeren) {
+  EditorKladd k(ToMaskiner("IngenFil=X\r\n"));
+  Editor& e = k.start();
+  auto tilstand = [&](bool endret) {
+    EXPECT_EQ(e.OKBtn.enabled(), endret);
+    EXPECT_EQ(e.Angre.enabled(), endret);
+    EXPECT_EQ(e.MaskinBoks.enabled(), !endret);
+    EXPECT_EQ(e.Endret(), endret);
+  };
+  tilstand(false);
+  ASSERT_TRUE(e.byttSide(SideId::Filer));
+  e.IngenFil.setText("Y");
+  tilstand(true);
+  e.AngreClick();
+  tilstand(false);
+  EXPECT_EQ(e.IngenFil.text(), "X");
+  // Every kind of control marks the editor changed.
+  std::vector<std::function<void()>> endringer{
+      [&] { e.FilFormat.operatorText("Fanuc"); },
+      [&] { e.StoreBokstaver.setChecked(true); },
+      [&] { e.FtpStartLagre.setText("["); },
+      [&] { e.ToolGrid.operatorEdit(1, 1, "Fres"); },
+      [&] { e.BoksGrid.operatorEdit(1, 1, "1:Program start"); },
+      [&] { e.AnnetGrid.operatorEdit(1, 1, "X"); },
+      [&] { e.TegnKode.setItemIndex(0); },
+      [&] { e.Ventetid.setText("2"); },
+  };
+  for (auto& endring : endringer) {
+    e.AngreClick();
+    tilstand(false);
+    endring();
+    tilstand(true);
+  }
+}
+
+TEST(EditorRamme, SidebytteMedEndringerSporFoerst) {
+  for (const std::string svar : {"Ja", "Nei"}) {
+    EditorKladd k(ToMaskiner("IngenFil=X\r\n"));
+    k.op.svar(endret1, svar);
+    Editor& e = k.start();
+    ASSERT_TRUE(e.byttSide(SideId::Filer));
+    e.IngenFil.setText("Y");
+    EXPECT_TRUE(e.byttSide(SideId::Com));
+    EXPECT_EQ(e.aktivSide(), SideId::Com);
+    ASSERT_EQ(k.op.logg().size(), 1u);
+    EXPECT_EQ(k.op.logg()[0].caption, endret1);
+    EXPECT_EQ(k.op.logg()[0].text, "Lagre endringer ?");
+    EXPECT_EQ(k.fil("Maskin1", "IngenFil"), svar == "Ja" ? "Y" : "X");
+    EXPECT_EQ(e.IngenFil.text(), svar == "Ja" ? "Y" : "X");
+    EXPECT_FALSE(e.Endret());
+  }
+  // Without edits nothing is asked.
+  EditorKladd k(ToMaskiner());
+  Editor& e = k.start();
+  EXPECT_TRUE(e.byttSide(SideId::Program));
+  EXPECT_TRUE(k.op.logg().empty());
+  // A hidden page cannot be chosen.
+  EXPECT_FALSE(e.byttSide(SideId::Mazak));
+}
+
+TEST(EditorRamme, MaskinantallModulo256) {
+  const std::vector<std::pair<std::string, int>> tabell{
+      {"", 1}, {"abc", 1}, {"0", 1}, {"3", 3}, {"05", 5}, {"300", 44}, {"256", 1}, {"-5", 251}, {"255", 255}};
+  for (const auto& [skrevet, antall] : tabell) {
+    EditorKladd k(fem("Maskiner=5\r\nMaskin=2\r\n"));
+    Editor& e = k.start();
+    ASSERT_TRUE(e.byttSide(SideId::Program));
+    e.Maskiner.setText(skrevet);
+    EXPECT_EQ(e.VisMaskiner.text(), skrevet) << "VisMaskiner follows while typing";
+    e.Maskiner.leave();
+    EXPECT_EQ(e.Maskiner.text(), std::to_string(antall)) << skrevet;
+    EXPECT_EQ(e.MaskinBoks.items().size(), static_cast<size_t>(antall)) << skrevet;
+    EXPECT_EQ(e.MaskinBoks.itemIndex(), antall >= 2 ? 1 : 0) << skrevet;
+    if (antall > 5) EXPECT_EQ(e.MaskinBoks.items()[5], "MASKIN6");
+  }
+}
+
+TEST(EditorRamme, MaskinantallNullHindrerSidebytte) {
+  EditorKladd k(fem("Maskiner=5\r\n"));
+  k.op.svar(endret1, "Ja");
+  Editor& e = k.start();
+  ASSERT_TRUE(e.byttSide(SideId::Program));
+  e.Maskiner.setText("0");
+  EXPECT_FALSE(e.byttSide(SideId::Maskin));
+  EXPECT_EQ(e.aktivSide(), SideId::Program);
+  EXPECT_EQ(k.fil("Program", "Maskiner"), "0");
+}
+
+TEST(EditorRamme, ProgramsidenLagrerStandarder) {
+  EditorKladd k("[Program]\r\nMaskiner=4\r\nVisMaskiner=4\r\nSkriver=LPT2\r\nVis=J\r\n\r\n[Maskin1]\r\n");
+  Editor& e = k.start();
+  EXPECT_FALSE(e.Vis.checked()) << "J is no true";
+  ASSERT_TRUE(e.byttSide(SideId::Program));
+  e.VisMaskiner.setText("3");
+  e.Skriver.setText("lpt1");
+  ASSERT_TRUE(e.OKBtnClick());
+  EXPECT_EQ(k.fil("Program", "VisMaskiner"), "3");
+  EXPECT_EQ(k.fil("Program", "Skriver"), mangler);
+  EXPECT_EQ(k.fil("Program", "Vis"), "J");
+  e.Maskiner.setText("1");
+  ASSERT_TRUE(e.OKBtnClick());
+  EXPECT_EQ(k.fil("Program", "Maskiner"), mangler);
+  EXPECT_EQ(k.fil("Program", "VisMaskiner"), mangler);
+}
+
+TEST(EditorRamme, KoblingerMellomFelt) {
+  EditorKladd k(ToMaskiner());
+  Editor& e = k.start();
+  e.Com.operatorPick(6);
+  EXPECT_EQ(e.ComPort.text(), "Com7");
+  e.AngreClick();
+  e.ComPort.operatorPick(6);
+  EXPECT_EQ(e.Com.text(), "Com7");
+  EXPECT_TRUE(e.Endret());
+  e.Baud.operatorText("110");
+  EXPECT_EQ(e.BaudRate.itemIndex(), -1);
+  e.BaudRate.setItemIndex(5);
+  EXPECT_EQ(e.Baud.text(), "9600");
+  e.HandShake.operatorPick(3);
+  EXPECT_EQ(e.HandShakeR.itemIndex(), 3);
+  e.HandShakeR.setItemIndex(0);
+  EXPECT_EQ(e.HandShake.text(), "Ingen");
+  int endringer = 0;
+  e.MaxLengde.onView = [&] { ++endringer; };
+  e.MaxLengdeD.setText("31");
+  EXPECT_EQ(e.MaxLengde.text(), "31");
+  EXPECT_EQ(endringer, 1);
+  e.MaxLengde.setText("32");
+  EXPECT_EQ(e.MaxLengdeD.text(), "32");
+  e.LagreKoder.setChecked(true);
+  EXPECT_FALSE(e.StartStoppKodeUt.checked());
+  e.StartStoppKodeUt.setChecked(false);
+  e.LagreKoder.setChecked(false);
+  EXPECT_TRUE(e.StartStoppKodeUt.checked());
+  e.StartStoppKodeUt.setChecked(false);
+  EXPECT_FALSE(e.LagreKoder.checked()) << "only one direction";
+}
+
+TEST(EditorRamme, KatalogregelenAvhengerAvForvalg) {
+  struct Tilfelle {
+    bool forvalg, utKatalog;
+    bool henteprogram, katalog2;
+  };
+  const std::vector<Tilfelle> tabell{
+      {false, false, false, false}, {true, false, true, true}, {true, true, true, false}};
+  for (const auto& t : tabell) {
+    EditorKladd k(ToMaskiner("Katalog2=C:\\K2\\\r\nFtpKatalog=C:\\F\\\r\n"));
+    Editor& e = k.start();
+    e.UtKatalog.setChecked(t.utKatalog);
+    if (t.forvalg) e.Alternativ.operatorPick(0);
+    e.Katalog.setText("C:\\NY\\");
+    EXPECT_TRUE(e.OpprettKataloger.checked());
+    EXPECT_EQ(e.OpprettHenteprogram.checked(), t.henteprogram);
+    EXPECT_EQ(e.Katalog2.text(), t.katalog2 ? "C:\\NY\\" : "C:\\K2\\");
+    EXPECT_EQ(e.FtpKatalog.text(), "C:\\NY\\");
+  }
+}
+
+TEST(EditorRamme, UtvidGirTipsVedKortBreak) {
+  const std::vector<std::tuple<std::string, std::string, bool>> tabell{
+      {"X", "", true}, {"X", "0", true}, {"X", "4", true}, {"X", "5", false},
+      {"X", "12", false}, {"X", "4,5", false}, {"", "0", false}};
+  for (const auto& [utvid, brk, tips] : tabell) {
+    EditorKladd k(ToMaskiner());
+    Editor& e = k.start();
+    e.Break.setText(brk);
+    e.Utvid.setText(utvid);
+    const bool endret = e.Endret();
+    e.Utvid.leave();
+    ASSERT_EQ(k.op.meldinger().size(), tips ? 1u : 0u) << utvid << "/" << brk;
+    if (tips)
+      EXPECT_EQ(k.op.meldinger()[0], "Tips - Utviding av filer: Hvis \"Read\" må trykkes på styringen mellom "
+                                     "hvert\rprogram, sett Break-tiden til ca. 10 sekund");
+    EXPECT_EQ(e.Endret(), endret);
+  }
+}
+
+TEST(EditorRamme, KatalogerOpprettesMedSisteSkraastrek) {
+  for (const std::string katalog : {"C:\\Brul\\Ny\\", "C:\\Brul\\Ny"}) {
+    EditorKladd k(ToMaskiner());
+    Editor& e = k.start();
+    e.Katalog.setText(katalog);
+    ASSERT_TRUE(e.OKBtnClick());
+    EXPECT_TRUE(std::filesystem::is_directory(k.rot() / "Brul" / "Ny" / "Backup")) << katalog;
+    EXPECT_FALSE(e.OpprettKataloger.checked());
+    EXPECT_EQ(k.fil("Maskin1", "Katalog"), katalog) << "stored as typed";
+    EXPECT_TRUE(k.op.meldinger().empty());
+  }
+  EditorKladd k(ToMaskiner());
+  Editor& e = k.start();
+  StoreKladd::Skriv(k.rot() / "Blokk", "fil");
+  e.Katalog.setText("C:\\Blokk\\Ny\\");
+  ASSERT_TRUE(e.OKBtnClick());
+  EXPECT_EQ(k.op.meldinger(), std::vector<std::string>{"Opprette katalog: Feil med oppretting av katalog"});
+  EXPECT_TRUE(e.OpprettKataloger.checked());
+  EXPECT_EQ(k.fil("Maskin1", "Katalog"), "C:\\Blokk\\Ny\\");
+}
+
+TEST(EditorRamme, BytteStyringstypeSporOmSletting) {
+  struct Tilfelle {
+    std::string styring;  // picked by the operator
+    bool sporres;
+    std::string svar;
+  };
+  const std::vector<Tilfelle> tabell{{"Haas", true, "Ja"}, {"Haas", true, "Nei"}, {"Fanuc", false, ""}};
+  for (const auto& t : tabell) {
+    EditorKladd k(ToMaskiner("Styring=FANUC\r\nUkjent=1\r\n", "Egen=2\r\n"));
+    if (!t.svar.empty()) k.op.svar("Bytte styringstype", t.svar);
+    Editor& e = k.start();
+    e.Styring.operatorPick(FinnIndeks(t.styring, e.Styring.items()));
+    ASSERT_TRUE(e.OKBtnClick());
+    bool spurt = false;
+    for (const auto& h : k.op.logg())
+      if (h.caption == "Bytte styringstype") {
+        spurt = true;
+        EXPECT_EQ(h.text, "Slette seksjon [Maskin1] og [Com2] først ?");
+      }
+    EXPECT_EQ(spurt, t.sporres) << t.styring;
+    const bool slettet = t.svar == "Ja";
+    EXPECT_EQ(k.fil("Maskin1", "Ukjent"), slettet ? mangler : "1");
+    EXPECT_EQ(k.fil("Com2", "Egen"), slettet ? mangler : "2");
+    EXPECT_TRUE(LikTekst(k.fil("Maskin1", "Styring"), t.styring)) << k.fil("Maskin1", "Styring");
+    EXPECT_TRUE(LikTekst(k.fil("Maskin1", "Navn"), "Fres")) << "the pages are written after the deletion";
+    EXPECT_FALSE(e.NyttForvalg);
+    EXPECT_FALSE(e.Endret());
+  }
+}
+
+// A save that cannot be written is reported and loses nothing: the editor
+// stays changed, so the operator can press OK again.
+TEST(EditorRamme, FeiletLagringBeholderEndringene) {
+  EditorKladd k(ToMaskiner());
+  k.op.svar(endret1, "Ja");
+  Editor& e = k.start();
+  ASSERT_TRUE(e.byttSide(SideId::Filer));
+  e.IngenFil.setText("Y");
+  std::filesystem::remove(k.ini());
+  std::filesystem::create_directories(k.ini() / "x");
+  EXPECT_FALSE(e.OKBtnClick());
+  EXPECT_TRUE(e.Endret());
+  EXPECT_EQ(e.IngenFil.text(), "Y");
+  ASSERT_FALSE(k.op.logg().empty());
+  EXPECT_EQ(k.op.logg().back().caption, "Lagre");
+  // Neither a page change nor the close box drops the edits.
+  EXPECT_FALSE(e.byttSide(SideId::Com));
+  EXPECT_EQ(e.aktivSide(), SideId::Filer);
+  EXPECT_FALSE(e.LukkForespurt());
+  EXPECT_FALSE(e.AvsluttClick());
+  std::filesystem::remove_all(k.ini());
+  k.skriv(ToMaskiner());
+  EXPECT_TRUE(e.OKBtnClick());
+  EXPECT_EQ(k.fil("Maskin1", "IngenFil"), "Y");
+}
+
+TEST(EditorRamme, LukkeboksenSporSomAvslutt) {
+  struct Tilfelle {
+    bool endret;
+    std::string svar;
+    bool sporsmal;
+    std::string lagret;
+  };
+  const std::vector<Tilfelle> tabell{{false, "", false, mangler}, {true, "Nei", true, mangler}, {true, "Ja", true, "Y"}};
+  for (const auto& t : tabell) {
+    EditorKladd k(ToMaskiner());
+    if (!t.svar.empty()) k.op.svar(endret1, t.svar);
+    Editor& e = k.start();
+    int lukket = 0;
+    e.onLukk = [&] { ++lukket; };
+    if (t.endret) e.Ext.setText("Y");
+    EXPECT_TRUE(e.LukkForespurt());
+    EXPECT_EQ(lukket, 0) << "the close box closes the window itself";
+    EXPECT_EQ(k.op.logg().size(), t.sporsmal ? 1u : 0u);
+    EXPECT_EQ(k.fil("Maskin1", "Ext"), t.lagret);
+    EXPECT_TRUE(e.AvsluttClick());
+    EXPECT_EQ(lukket, 1);
+  }
+}
+
+}  // namespace
+}  // namespace brul::test
