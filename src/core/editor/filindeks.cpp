@@ -7,16 +7,17 @@
 #include "app/tilstand.h"
 #include "editor/editor.h"
 #include "editor/kommandoer.h"
+#include "platform/sti.h"
 #include "store/batch.h"
 #include "store/settings.h"
 
 namespace brul {
 namespace {
 
-// The section of a folder is the folder less its closing backslash. A folder
-// typed without one names the same folder, so only a backslash is dropped.
+// The section of a folder is the folder less its closing separator. A folder
+// typed without one names the same folder, so only a separator is dropped.
 std::string FolderSeksjon(const std::string& katalog) {
-  if (!katalog.empty() && katalog.back() == '\\') return katalog.substr(0, katalog.size() - 1);
+  if (!katalog.empty() && platform::ErSkilletegn(katalog.back())) return katalog.substr(0, katalog.size() - 1);
   return katalog;
 }
 
@@ -40,7 +41,7 @@ void SkrivFilindeks(long antall) {
     SkrivFilType(katalog, "*" + LesStreng(s, "Ext", ProgramExt()));
     // The default backup folder lies inside the machine folder, also when
     // the folder was stored without its closing backslash.
-    if (katalog.back() != '\\') katalog += '\\';
+    katalog = platform::MedSkilletegn(katalog);
     SkrivFilType(LesStreng(s, "BackupKatalog", katalog + "Backup\\"), "*.*");
   }
   batch.commit();
