@@ -218,6 +218,23 @@ TEST(EditorKonvertering, StandardFraAnnenKontroll) {
   }
 }
 
+// A stored file format that is no item survives a save of the page, even
+// after a machine with a known format was shown.
+TEST(EditorKonvertering, UkjentFilformatBeholdes) {
+  EditorKladd k("[Program]\r\nMaskiner=2\r\n\r\n[Maskin1]\r\nFilFormat=fanuc\r\n\r\n"
+                "[Maskin2]\r\nFilFormat=Egen\r\n");
+  Editor& e = k.start();
+  EXPECT_EQ(e.FilFormat.text(), "Fanuc");
+  e.MaskinBoks.operatorPick(1);
+  EXPECT_EQ(e.FilFormat.itemIndex(), -1);
+  EXPECT_EQ(e.FilFormat.text(), "EGEN");
+  ASSERT_TRUE(e.byttSide(SideId::Filer));
+  e.IngenFil.setText("X");
+  ASSERT_TRUE(e.OKBtnClick());
+  EXPECT_EQ(k.fil("Maskin2", "FilFormat"), "Egen");
+  EXPECT_EQ(k.fil("Maskin1", "FilFormat"), "fanuc");
+}
+
 TEST(EditorKonvertering, BreakFolgerTimeOutSomStandard) {
   EditorKladd k(ToMaskiner("", "TimeOut=8\r\n"));
   Editor& e = k.start();

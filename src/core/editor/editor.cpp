@@ -384,8 +384,12 @@ void Editor::lesRad(const Nokkel& n) {
     }
     case Regel::ListeTekst: static_cast<Combo*>(c)->setText(v); break;
     case Regel::ListeValg: {
+      // Only the selection is loaded; a stored value that is no item is shown
+      // as it is, since the box's text is what a save writes back.
       auto* b = static_cast<Combo*>(c);
-      b->setItemIndex(FinnIndeks(v, b->items()));
+      const int i = FinnIndeks(v, b->items());
+      if (i < 0) b->setText(v);
+      b->setItemIndex(i);
       break;
     }
     case Regel::Valg: {
