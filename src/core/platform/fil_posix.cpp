@@ -23,6 +23,7 @@ std::string Grunn(int e) {
 #ifdef EDQUOT
     case EDQUOT: return "diskkvoten er brukt opp";
 #endif
+    case EFBIG: return "filen blir for stor";
     case EEXIST: return "filen finnes allerede";
     case EIO: return "lese- eller skrivefeil på disken";
     case ENAMETOOLONG: return "stien er for lang";
