@@ -4,13 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <random>
 #include <string>
 
 #include "app/skriptoperator.h"
+#include "app/tilstand.h"
 #include "editor/editor.h"
+#include "platform/sti.h"
 #include "store/settings.h"
-#include "store_felles.h"
 
 namespace brul::test {
 
@@ -19,7 +23,45 @@ inline std::filesystem::path DemoIni() {
   return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "demo" / "Brul.ini";
 }
 
-class EditorKladd : public StoreKladd {
+// A scratch drive C: in a temporary folder, IniFil = C:\Brul\Brul.ini.
+class Kladd {
+ public:
+  Kladd() : ini_(IniFil), kart_(platform::Stasjoner()) {
+    std::random_device rd;
+    rot_ = std::filesystem::temp_directory_path() /
+           ("brul-editor-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+    std::filesystem::create_directories(rot_ / "Brul");
+    platform::SettStasjoner({{'C', rot_.string()}});
+    IniFil = "C:\\Brul\\Brul.ini";
+  }
+  ~Kladd() {
+    IniFil = ini_;
+    platform::SettStasjoner(kart_);
+    std::error_code ec;
+    std::filesystem::remove_all(rot_, ec);
+  }
+  Kladd(const Kladd&) = delete;
+  Kladd& operator=(const Kladd&) = delete;
+
+  const std::filesystem::path& rot() const { return rot_; }
+  std::filesystem::path ini() const { return rot_ / "Brul" / "Brul.ini"; }
+  void skriv(const std::string& innhold) const { Skriv(ini(), innhold); }
+  std::string les() const { return Les(ini()); }
+  static void Skriv(const std::filesystem::path& p, const std::string& innhold) {
+    std::ofstream(p, std::ios::binary | std::ios::trunc) << innhold;
+  }
+  static std::string Les(const std::filesystem::path& p) {
+    std::ifstream inn(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(inn), {});
+  }
+
+ private:
+  std::string ini_;
+  platform::Stasjonskart kart_;
+  std::filesystem::path rot_;
+};
+
+class EditorKladd : public Kladd {
  public:
   explicit EditorKladd(const std::string& ini) { skriv(ini); }
 

@@ -235,7 +235,7 @@ TEST(EditorRamme, KatalogerOpprettesMedSisteSkraastrek) {
   }
   EditorKladd k(ToMaskiner());
   Editor& e = k.start();
-  StoreKladd::Skriv(k.rot() / "Blokk", "fil");
+  Kladd::Skriv(k.rot() / "Blokk", "fil");
   e.Katalog.setText("C:\\Blokk\\Ny\\");
   ASSERT_TRUE(e.OKBtnClick());
   EXPECT_EQ(k.op.meldinger(), std::vector<std::string>{"Opprette katalog: Feil med oppretting av katalog"});
