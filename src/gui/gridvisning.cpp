@@ -94,7 +94,13 @@ GridVisning::GridVisning(brul::Grid& modell, QWidget* parent) : QTableWidget(par
   setColumnCount(modell.colCount());
   oppdater();
   resizeColumnsToContents();
-  for (int k = 0; k < columnCount(); ++k) setColumnWidth(k, std::max(columnWidth(k) + 8, 48));
+  innholdsBredde_ = 0;
+  for (int k = 0; k < columnCount(); ++k) {
+    setColumnWidth(k, std::max(columnWidth(k) + 8, 48));
+    innholdsBredde_ += columnWidth(k);
+  }
+  // The last column takes what is left of the page's width.
+  horizontalHeader()->setStretchLastSection(true);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
 
   // A drop-down cell opens its box when it is selected or clicked.
@@ -142,7 +148,7 @@ void GridVisning::lukkKombo() {
 }
 
 QSize GridVisning::sizeHint() const {
-  const int bredde = horizontalHeader()->length() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+  const int bredde = innholdsBredde_ + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
   const int hoyde = horizontalHeader()->sizeHint().height() + 6 * verticalHeader()->defaultSectionSize() +
                     horizontalScrollBar()->sizeHint().height() + 2 * frameWidth();
   return {bredde, hoyde};

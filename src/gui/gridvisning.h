@@ -73,6 +73,7 @@ class GridVisning : public QTableWidget {
  private:
   brul::Grid& modell_;
   KomboDelegate* delegate_;
+  int innholdsBredde_ = 0;  // the columns at the width of their headers and contents
 };
 
 }  // namespace brul::gui

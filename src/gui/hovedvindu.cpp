@@ -1,7 +1,10 @@
 #include "gui/hovedvindu.h"
 
 #include <QCloseEvent>
+#include <QApplication>
 #include <QComboBox>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,6 +15,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "editor/editor.h"
 #include "gui/binding.h"
@@ -20,6 +24,18 @@ namespace brul::gui {
 
 namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+constexpr size_t MestViste = 11;  // the most tabs shown at once
+
+// Tabs with less room beside their captions, so that eleven of them fit a
+// window not much wider than the pages need.
+class TettFaneStil : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
+    if (m == PM_TabBarTabHSpace) return std::min(QProxyStyle::pixelMetric(m, o, w), 12);
+    return QProxyStyle::pixelMetric(m, o, w);
+  }
+};
 }  // namespace
 
 HovedVindu::HovedVindu(Editor& ed, QWidget* parent)
@@ -35,6 +51,9 @@ HovedVindu::HovedVindu(Editor& ed, QWidget* parent)
   sider_->setObjectName("PageControl1");
   sider_->setUsesScrollButtons(true);
   sider_->tabBar()->setExpanding(false);
+  auto* stil = new TettFaneStil(QApplication::style()->name());
+  stil->setParent(sider_->tabBar());
+  sider_->tabBar()->setStyle(stil);
   byggSider();
   bunn_ = byggBunnlinje();
 
@@ -43,6 +62,20 @@ HovedVindu::HovedVindu(Editor& ed, QWidget* parent)
   lay->setSpacing(4);
   lay->addWidget(sider_, 1);
   lay->addWidget(bunn_);
+
+  // No protocol shows more than eleven tabs at once (the ordinary set plus
+  // Mazak or Forinnst.): the window is wide enough for the eleven widest, so
+  // every shown tab is in view without the tab bar's scroll buttons.
+  {
+    std::vector<int> bredder;
+    sider_->tabBar()->ensurePolished();
+    for (int i = 0; i < sider_->count(); ++i)  // every tab is still shown here
+      bredder.push_back(sider_->tabBar()->tabRect(i).width());
+    std::sort(bredder.rbegin(), bredder.rend());
+    int sum = 0;
+    for (size_t i = 0; i < bredder.size() && i < MestViste; ++i) sum += bredder[i];
+    sider_->setMinimumWidth(sum + 8);
+  }
 
   // The size is fixed while every control is still shown, so that nothing
   // the rules show later can be clipped.
@@ -106,7 +139,7 @@ QWidget* HovedVindu::byggBunnlinje() {
   maskinBoks->setObjectName("MaskinBoks");
   maskinBoks->setEditable(false);
   maskinBoks->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  maskinBoks->setMinimumContentsLength(18);
+  maskinBoks->setMinimumContentsLength(30);
   maskinBoks->setMaxVisibleItems(20);
   maskinL->setBuddy(maskinBoks);
   kart_["MaskinBoks"] = maskinBoks;
@@ -178,6 +211,16 @@ void HovedVindu::faneByttet(int indeks) {
   // The operator picked a tab. The old page stays in view while the model
   // decides (it may ask about pending edits); a refused change leaves it.
   const int gammel = visteFane_;
+  // Ctrl+Tab steps onto hidden tabs too: go on in the same direction to
+  // the next tab that is shown.
+  const int n = sider_->count();
+  if (!sider_->isTabVisible(indeks) && n > 0) {
+    const int retning = (indeks == (gammel + n - 1) % n) ? -1 : 1;
+    int neste = indeks;
+    do neste = (neste + retning + n) % n;
+    while (neste != gammel && !sider_->isTabVisible(neste));
+    indeks = neste;
+  }
   ++synk_;
   sider_->setCurrentIndex(gammel);
   --synk_;

@@ -127,6 +127,8 @@ class HovedVinduTest : public QObject {
   void faner_data();
   void faner();
   void skjultAktivSideFlytter();
+  void ctrlTabHopperOverSkjulte_data();
+  void ctrlTabHopperOverSkjulte();
   void maskinvalgViserNyMaskin();
   void lukking_data();
   void lukking();
@@ -305,6 +307,33 @@ void HovedVinduTest::skjultAktivSideFlytter() {
   QTRY_COMPARE(HovedVindu::fane(k.ed->aktivSide()), k.vindu->sider()->currentIndex());
   QVERIFY(k.vindu->sider()->isTabVisible(k.vindu->sider()->currentIndex()));
   QVERIFY(k.visesUendret());
+}
+
+void HovedVinduTest::ctrlTabHopperOverSkjulte_data() {
+  QTest::addColumn<int>("fra");
+  QTest::addColumn<bool>("bakover");
+  QTest::addColumn<int>("til");
+  // Machine 1 (Standard, fetch type Standard): Henteprog2, Mazak, Terminal,
+  // Parallell, Forinnst., LoggeBoks and FTP are hidden.
+  QTest::newRow("Henteprog. til Tool/Dir") << int(SideId::Henteprog) << false << int(SideId::ToolDir);
+  QTest::newRow("Tool/Dir til Logging") << int(SideId::ToolDir) << false << int(SideId::Logging);
+  QTest::newRow("Logging til Annet") << int(SideId::Logging) << false << int(SideId::Annet);
+  QTest::newRow("Annet rundt til Program") << int(SideId::Annet) << false << int(SideId::Program);
+  QTest::newRow("bakover fra Logging til Tool/Dir") << int(SideId::Logging) << true << int(SideId::ToolDir);
+  QTest::newRow("bakover fra Annet til Logging") << int(SideId::Annet) << true << int(SideId::Logging);
+}
+
+void HovedVinduTest::ctrlTabHopperOverSkjulte() {
+  QFETCH(int, fra);
+  QFETCH(bool, bakover);
+  QFETCH(int, til);
+  Kladd k;
+  QVERIFY(QTest::qWaitForWindowExposed(k.vindu.get()));
+  k.ed->settAktivSide(static_cast<SideId>(fra));
+  QTest::keyClick(k.vindu->sider(), bakover ? Qt::Key_Backtab : Qt::Key_Tab,
+                  bakover ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+  QCOMPARE(int(k.ed->aktivSide()), til);
+  QCOMPARE(k.vindu->sider()->currentIndex(), til);
 }
 
 void HovedVinduTest::maskinvalgViserNyMaskin() {
