@@ -1,5 +1,6 @@
 #include "editor/editor.h"
 
+#include <optional>
 #include <stdexcept>
 
 #include "app/maskin.h"
@@ -29,6 +30,15 @@ struct Teller {
   int& n;
   explicit Teller(int& t) : n(t) { ++n; }
   ~Teller() { --n; }
+};
+
+// The batch of one operator action; none when measuring the cost without.
+struct Handling {
+  std::optional<Batch> b;
+  explicit Handling(bool batch) {
+    if (batch) b.emplace();
+  }
+  bool commit() { return b ? b->commit() : true; }
 };
 
 }  // namespace
@@ -276,7 +286,7 @@ void Editor::MaskinerExit() {
 
   std::vector<std::string> navn;
   {
-    Batch b;
+    Handling b(enBatch_);
     for (int i = 1; i <= antall; ++i) navn.push_back(LesStreng(MaskinSeksjon(i), "Navn", MaskinSeksjon(i)));
     b.commit();
   }
@@ -285,7 +295,7 @@ void Editor::MaskinerExit() {
 }
 
 void Editor::MaskinBoksChange() {
-  Batch b;
+  Handling b(enBatch_);
   LesOppsett(false, true);
   SkrivStreng("Program", "Maskin", std::to_string(MaskinBoks.itemIndex() + 1));
   b.commit();
@@ -450,7 +460,7 @@ void Editor::lesSide(SideId id) {
 }
 
 void Editor::LesOppsett(bool LesProgram, bool AlleSider) {
-  Batch b;
+  Handling b(enBatch_);
   {
     Teller t(laster_);
     if (LesProgram || aktiv_ == SideId::Program) {
@@ -524,7 +534,7 @@ void Editor::oppdaterMaskiner() {
 }
 
 bool Editor::OKBtnClick() {
-  Batch b;
+  Handling b(enBatch_);
   lagKataloger();
   if (NyttForvalg) SettForvalg(*this);
   const bool nf = NyttForvalg;

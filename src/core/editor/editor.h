@@ -350,6 +350,9 @@ class Editor {
   std::function<void()> onLukk;
   // The text a control shows (edit, combo) by registry name; empty for others.
   std::string tekstAv(const std::string& kontroll) const;
+  // For measuring only: false makes every read and write of a load or a save
+  // its own access to the file, as outside a batch. Default true.
+  void settEnBatchPerHandling(bool paa) { enBatch_ = paa; }
 
  private:
   void registrer();
@@ -374,6 +377,7 @@ class Editor {
   int laster_ = 0;
   bool speiler_ = false;     // MaxLengde and MaxLengdeD copy each other
   bool normaliserer_ = false;  // MaskinerExit rewrites Maskiner while loading
+  bool enBatch_ = true;        // one batch per load and per save
 
   friend struct EditorTilgang;
 };
