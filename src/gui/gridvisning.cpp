@@ -94,11 +94,11 @@ GridVisning::GridVisning(brul::Grid& modell, QWidget* parent) : QTableWidget(par
   setColumnCount(modell.colCount());
   oppdater();
   resizeColumnsToContents();
+  for (int k = 0; k < columnCount(); ++k) setColumnWidth(k, std::max(columnWidth(k) + 8, 48));
+  listeLengde_.clear();
+  oppdater();  // again: the lists known now widen their columns
   innholdsBredde_ = 0;
-  for (int k = 0; k < columnCount(); ++k) {
-    setColumnWidth(k, std::max(columnWidth(k) + 8, 48));
-    innholdsBredde_ += columnWidth(k);
-  }
+  for (int k = 0; k < columnCount(); ++k) innholdsBredde_ += columnWidth(k);
   // The last column takes what is left of the page's width.
   horizontalHeader()->setStretchLastSection(true);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
@@ -164,6 +164,17 @@ void GridVisning::scrollContentsBy(int dx, int dy) {
 void GridVisning::oppdater() {
   const QSignalBlocker blokk(this);
   setEnabled(modell_.enabled());
+  // A drop-down column is made wide enough for its longest entry once its
+  // list is known (the editor fills the lists after the grid is built).
+  listeLengde_.resize(static_cast<size_t>(modell_.colCount()), 0);
+  for (int k = 0; k < modell_.colCount(); ++k) {
+    const auto& liste = modell_.dropDown(k);
+    if (liste.size() == listeLengde_[static_cast<size_t>(k)]) continue;
+    listeLengde_[static_cast<size_t>(k)] = liste.size();
+    int bredde = 0;
+    for (const auto& valg : liste) bredde = std::max(bredde, fontMetrics().horizontalAdvance(Q(valg)));
+    if (bredde + 16 > columnWidth(k)) setColumnWidth(k, bredde + 16);
+  }
   const int topp = modell_.fixedRows() > 0 ? 1 : 0;
   const int rader = std::max(0, modell_.rowCount() - topp);
   if (rowCount() != rader) setRowCount(rader);

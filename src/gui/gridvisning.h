@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <vector>
 
 namespace brul {
 class Grid;
@@ -73,7 +74,8 @@ class GridVisning : public QTableWidget {
  private:
   brul::Grid& modell_;
   KomboDelegate* delegate_;
-  int innholdsBredde_ = 0;  // the columns at the width of their headers and contents
+  int innholdsBredde_ = 0;
+  std::vector<size_t> listeLengde_;  // per column: the drop-down list size the width was set for  // the columns at the width of their headers and contents
 };
 
 }  // namespace brul::gui

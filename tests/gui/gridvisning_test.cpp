@@ -62,6 +62,7 @@ class GridVisningTest : public QObject {
   void modellendringVisesUtenEkko_data();
   void modellendringVisesUtenEkko();
   void radantallFolgerModellen();
+  void kombokolonneRommerLengsteValg();
   void cleanup();
 };
 
@@ -186,6 +187,19 @@ void GridVisningTest::radantallFolgerModellen() {
   annet.setRowCount(2);
   QCOMPARE(v.rowCount(), 1);
   annet.onView = nullptr;
+}
+
+void GridVisningTest::kombokolonneRommerLengsteValg() {
+  // The editor fills the lists after the grid is built: the column widens then.
+  Grid boks("BoksGrid", 4, 5, 1, 1);
+  GridVisning v(boks);
+  boks.onView = [&v] { v.oppdater(); };
+  const int forrige = v.columnWidth(1);
+  const QString lengst = "100:Maskin feil med en lang tekst";
+  boks.setDropDown(1, {"1:Program start", lengst.toStdString()});
+  QVERIFY(v.columnWidth(1) > v.fontMetrics().horizontalAdvance(lengst));
+  QVERIFY(v.columnWidth(1) > forrige);
+  boks.onView = nullptr;
 }
 
 void GridVisningTest::cleanup() {
