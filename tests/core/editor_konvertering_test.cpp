@@ -154,7 +154,9 @@ TEST(EditorKonvertering, MazatrolAutoOgLinjer2) {
     EXPECT_EQ(k.fil("Maskin1", "ProgLinje"), t.progLinje) << t.lagret;
     EXPECT_EQ(k.fil("Maskin1", "TekstLinje"), t.tekstLinje) << t.lagret;
     e.LesOppsett(true, true);
-    if (t.progLinje != "5") EXPECT_EQ(e.MazatrolAuto.checked(), t.nyTick) << t.lagret;
+    if (t.progLinje != "5") {
+      EXPECT_EQ(e.MazatrolAuto.checked(), t.nyTick) << t.lagret;
+    }
   }
   const std::vector<std::tuple<std::string, bool, bool, std::string>> linjer{
       {"", false, true, "2"}, {"Linjer=2\r\n", true, false, mangler}, {"Linjer=4\r\n", false, false, "4"}};
@@ -443,7 +445,9 @@ TEST(EditorKonvertering, NomRegSjekkesMotToolReg) {
     ASSERT_TRUE(e.OKBtnClick());
     EXPECT_EQ(k.fil("Maskin1", "NomReg"), nom.empty() ? mangler : nom);
     EXPECT_EQ(k.op.meldinger().size(), melding ? 1u : 0u) << tool << "/" << nom;
-    if (melding) EXPECT_EQ(k.op.meldinger()[0], "Maskin1: NomReg må være lik ToolReg");
+    if (melding) {
+      EXPECT_EQ(k.op.meldinger()[0], "Maskin1: NomReg må være lik ToolReg");
+    }
   }
 }
 

@@ -118,7 +118,9 @@ TEST(EditorRamme, MaskinantallModulo256) {
     EXPECT_EQ(e.Maskiner.text(), std::to_string(antall)) << skrevet;
     EXPECT_EQ(e.MaskinBoks.items().size(), static_cast<size_t>(antall)) << skrevet;
     EXPECT_EQ(e.MaskinBoks.itemIndex(), antall >= 2 ? 1 : 0) << skrevet;
-    if (antall > 5) EXPECT_EQ(e.MaskinBoks.items()[5], "MASKIN6");
+    if (antall > 5) {
+      EXPECT_EQ(e.MaskinBoks.items()[5], "MASKIN6");
+    }
   }
 }
 
@@ -215,9 +217,10 @@ TEST(EditorRamme, UtvidGirTipsVedKortBreak) {
     const bool endret = e.Endret();
     e.Utvid.leave();
     ASSERT_EQ(k.op.meldinger().size(), tips ? 1u : 0u) << utvid << "/" << brk;
-    if (tips)
+    if (tips) {
       EXPECT_EQ(k.op.meldinger()[0], "Tips - Utviding av filer: Hvis \"Read\" må trykkes på styringen mellom "
                                      "hvert\rprogram, sett Break-tiden til ca. 10 sekund");
+    }
     EXPECT_EQ(e.Endret(), endret);
   }
 }

@@ -61,8 +61,12 @@ TEST(EditorSider, ProtokollVelgerSidene) {
       EXPECT_EQ(vist(e), sider) << skrevet;
       const int i = FinnIndeks(protokoll, e.Protokoll.items());
       EXPECT_EQ(e.Protokoll.itemIndex(), i) << skrevet;
-      if (i >= 0) EXPECT_EQ(e.Protokoll.text(), protokoll) << "the list's own spelling is shown";
-      else EXPECT_EQ(e.Protokoll.text(), skrevet);
+      if (i >= 0) {
+        EXPECT_EQ(e.Protokoll.text(), protokoll) << "the list's own spelling is shown";
+      }
+      else {
+        EXPECT_EQ(e.Protokoll.text(), skrevet);
+      }
       EXPECT_TRUE(e.Endret());
       EXPECT_TRUE(e.TabProgram.shown() && e.TabMaskin.shown() && e.TabAnnet.shown());
     }

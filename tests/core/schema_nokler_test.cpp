@@ -41,12 +41,17 @@ TEST(SchemaNokler, HverRadPekerPaaEnKontrollAvRiktigSlag) {
         case Regel::Spesial: ventet = c->kind(); break;
       }
       EXPECT_EQ(c->kind(), ventet) << n.nokkel;
-      if (n.regel == Regel::Tick) EXPECT_EQ(n.type, VerdiType::Bool) << n.nokkel;
-      if (n.regel == Regel::Tekst || n.regel == Regel::Valg) EXPECT_EQ(n.type, VerdiType::Tekst) << n.nokkel;
+      if (n.regel == Regel::Tick) {
+        EXPECT_EQ(n.type, VerdiType::Bool) << n.nokkel;
+      }
+      if (n.regel == Regel::Tekst || n.regel == Regel::Valg) {
+        EXPECT_EQ(n.type, VerdiType::Tekst) << n.nokkel;
+      }
       // Rows of a page edit controls of that page (the basic-setup keys that
       // other pages write first live on the page "Maskin").
-      if (n.bruk != Bruk::BareLagre && n.nokkel != "BareTall" && n.konvertering != Konvertering::PortCom)
+      if (n.bruk != Bruk::BareLagre && n.nokkel != "BareTall" && n.konvertering != Konvertering::PortCom) {
         EXPECT_EQ(e.sideAv(n.kontroll), s.id) << n.nokkel;
+      }
     }
   }
 }
@@ -61,7 +66,9 @@ TEST(SchemaNokler, SideoppsettetOgKontrollregisteretStemmerOverens) {
       if (f->kontroll.empty()) continue;
       EXPECT_NE(e.find(f->kontroll), nullptr) << f->kontroll;
       EXPECT_TRUE(paSider.insert(f->kontroll).second) << f->kontroll << " placed twice";
-      if (!f->label.empty()) EXPECT_NE(e.find(f->label), nullptr) << f->label;
+      if (!f->label.empty()) {
+        EXPECT_NE(e.find(f->label), nullptr) << f->label;
+      }
     }
   }
   for (const Control* c : e.kontroller()) {
@@ -147,7 +154,9 @@ TEST(SchemaNokler, HandshakeTabellen) {
     EXPECT_EQ(v.sendDelay, r.sd) << r.valg;
     EXPECT_EQ(v.hardwareStart, r.hw) << r.valg;
     EXPECT_EQ(v.hardwareStartForvalg, r.hwStandard) << r.valg;
-    if (r.valg >= 0) EXPECT_EQ(HandShakeValg(v.handShake, v.xonXoff, v.sendDelay, v.hardwareStart), r.valg);
+    if (r.valg >= 0) {
+      EXPECT_EQ(HandShakeValg(v.handShake, v.xonXoff, v.sendDelay, v.hardwareStart), r.valg);
+    }
   }
 }
 
