@@ -52,7 +52,10 @@ FilStempel FraInfo(const BY_HANDLE_FILE_INFORMATION& info) {
 std::wstring Mappe(const std::wstring& sti) {
   const std::size_t p = sti.find_last_of(L"\\/");
   if (p == std::wstring::npos) return L".";
-  return sti.substr(0, p == 0 ? 1 : p);
+  // A root ("\", "C:\") keeps its separator: "C:" alone is the current
+  // folder of drive C.
+  const bool rot = p == 0 || (p == 2 && sti[1] == L':');
+  return sti.substr(0, rot ? p + 1 : p);
 }
 
 bool SkrivAlt(HANDLE h, std::string_view bytes) {
