@@ -17,7 +17,11 @@
 #include <QtTest>
 #include <fstream>
 #include <memory>
+#include <map>
 #include <set>
+#include <vector>
+
+#include "schema/sider.h"
 
 #include "app/skriptoperator.h"
 #include "app/tilstand.h"
@@ -133,6 +137,7 @@ class HovedVinduTest : public QObject {
   void lukking_data();
   void lukking();
   void sideneKlippesIkke();
+  void tabulatorFolgerSidetabellen();
   void cleanup();
 };
 
@@ -401,6 +406,53 @@ void HovedVinduTest::sideneKlippesIkke() {
     QVERIFY2(min.width() <= flate.width() && min.height() <= flate.height(),
              qPrintable(QString("%1: %2x%3 > %4x%5").arg(t->tabText(i)).arg(min.width()).arg(min.height())
                             .arg(flate.width()).arg(flate.height())));
+  }
+}
+
+namespace {
+void Feltnavn(const brul::Gruppe& g, std::vector<std::string>& ut) {
+  for (const auto& f : g.felter)
+    if (!f.kontroll.empty()) ut.push_back(f.kontroll);
+  for (const auto& under : g.grupper) Feltnavn(under, ut);
+}
+}  // namespace
+
+void HovedVinduTest::tabulatorFolgerSidetabellen() {
+  // The Tab key visits the fields of every page in the order of the page
+  // table, and the bottom bar after the pages.
+  Kladd k;
+  QVERIFY(QTest::qWaitForWindowExposed(k.vindu.get()));
+  std::map<QWidget*, int> plass;
+  int n = 0;
+  QWidget* w = k.vindu.get();
+  do {
+    plass.emplace(w, n++);
+    w = w->nextInFocusChain();
+  } while (w != k.vindu.get() && n < 10000);
+  // A widget's place: its own, or that of its first descendant in the chain
+  // (the buttons of a radio group).
+  auto sted = [&](QWidget* x) {
+    int best = -1;
+    for (const auto& [v, i] : plass)
+      if ((v == x || x->isAncestorOf(v)) && (best < 0 || i < best)) best = i;
+    return best;
+  };
+  int forrige = -1;
+  for (const auto& side : brul::Sider()) {
+    std::vector<std::string> navn;
+    for (const auto& g : side.grupper) Feltnavn(g, navn);
+    for (const auto& f : navn) {
+      QWidget* x = k.vindu->widget(f);
+      QVERIFY2(x, f.c_str());
+      const int i = sted(x);
+      QVERIFY2(i > forrige, qPrintable(QString::fromStdString(side.navn + ": " + f)));
+      forrige = i;
+    }
+  }
+  for (const char* b : {"MaskinBoks", "Brul_INI", "Angre", "OKBtn", "Avslutt"}) {
+    const int i = sted(k.vindu->widget(b));
+    QVERIFY2(i > forrige, b);
+    forrige = i;
   }
 }
 
