@@ -113,6 +113,9 @@ bool Lagre(std::string& grunn) {
     t.dok = std::move(frisk);
     t.lest = std::move(na);
   }
+  // A writer that slips in between this check and the rename below is not
+  // seen; without a lock shared with the transfer programs that window (the
+  // time it takes to write the file) cannot be closed, only kept short.
   t.ops.clear();
   std::string bytes = t.dok->tilBytes();
   if (t.lest.status == platform::LeseStatus::Ok && bytes == t.lest.bytes) return true;

@@ -28,7 +28,9 @@ void SlettVerdi(const std::string& seksjon, const std::string& nokkel);
 // Helpers shared by the editor, the presets and the auxiliary commands.
 std::string FyllNuller(long n, int bredde);
 long TallFraTekst(const std::string& tekst);
-int EtternavnPos(const std::string& navn);  // 1-based position of the extension's dot, 0 for none
+// 1-based byte position of the dot that starts the extension, 0 for none (a
+// backslash met first, scanning from the end, means none).
+int EtternavnPos(const std::string& navn);
 std::string ProgramExt();
 void SjekkNomReg(const std::string& caption, const std::string& toolReg, const std::string& nomReg);
 bool LagKatalog(const std::string& sti);
