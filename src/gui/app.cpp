@@ -56,13 +56,15 @@ int Kjor(int argc, char** argv) {
   VinduOperator op;
   if (!SjekkIniFil(op)) return 0;  // still no settings file: end without a window
 
+  // The windows in the order the program has always made them: the editor,
+  // the question dialog, the COM-port overview.
   Editor editor;
   HovedVindu vindu(editor);
   new HjelpKommandoer(vindu);  // help menu, F1, folder browser, print; the window owns it
-  PortVindu portVindu(editor.PortForm, &vindu);
   op.settEier(&vindu);
   AskForm ask(&vindu);
   op.settAskForm(&ask);
+  PortVindu portVindu(editor.PortForm, &vindu);
   vindu.show();
   app.exec();
   return 0;
