@@ -24,9 +24,9 @@ inline std::filesystem::path DemoIni() {
 }
 
 // A scratch drive C: in a temporary folder, IniFil = C:\Brul\Brul.ini.
-class Kladd {
+class EditorFilKladd {
  public:
-  Kladd() : ini_(IniFil), kart_(platform::Stasjoner()) {
+  EditorFilKladd() : ini_(IniFil), kart_(platform::Stasjoner()) {
     std::random_device rd;
     rot_ = std::filesystem::temp_directory_path() /
            ("brul-editor-" + std::to_string(rd()) + "-" + std::to_string(rd()));
@@ -34,14 +34,14 @@ class Kladd {
     platform::SettStasjoner({{'C', rot_.string()}});
     IniFil = "C:\\Brul\\Brul.ini";
   }
-  ~Kladd() {
+  ~EditorFilKladd() {
     IniFil = ini_;
     platform::SettStasjoner(kart_);
     std::error_code ec;
     std::filesystem::remove_all(rot_, ec);
   }
-  Kladd(const Kladd&) = delete;
-  Kladd& operator=(const Kladd&) = delete;
+  EditorFilKladd(const EditorFilKladd&) = delete;
+  EditorFilKladd& operator=(const EditorFilKladd&) = delete;
 
   const std::filesystem::path& rot() const { return rot_; }
   std::filesystem::path ini() const { return rot_ / "Brul" / "Brul.ini"; }
@@ -61,7 +61,7 @@ class Kladd {
   std::filesystem::path rot_;
 };
 
-class EditorKladd : public Kladd {
+class EditorKladd : public EditorFilKladd {
  public:
   explicit EditorKladd(const std::string& ini) { skriv(ini); }
 

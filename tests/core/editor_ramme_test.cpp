@@ -238,7 +238,7 @@ TEST(EditorRamme, KatalogerOpprettesMedSisteSkraastrek) {
   }
   EditorKladd k(ToMaskiner());
   Editor& e = k.start();
-  Kladd::Skriv(k.rot() / "Blokk", "fil");
+  EditorFilKladd::Skriv(k.rot() / "Blokk", "fil");
   e.Katalog.setText("C:\\Blokk\\Ny\\");
   ASSERT_TRUE(e.OKBtnClick());
   EXPECT_EQ(k.op.meldinger(), std::vector<std::string>{"Opprette katalog: Feil med oppretting av katalog"});
@@ -324,6 +324,65 @@ TEST(EditorRamme, LukkeboksenSporSomAvslutt) {
     EXPECT_TRUE(e.AvsluttClick());
     EXPECT_EQ(lukket, 1);
   }
+}
+
+}  // namespace
+}  // namespace brul::test
+
+namespace brul::test {
+namespace {
+
+// Loading only the active page, or every page of another machine, reads the
+// port keys from the section the machine's Port names and takes defaults from
+// what the other controls hold at that moment.
+TEST(EditorRamme, DelvisLastingOgPortseksjon) {
+  EditorKladd k("[Program]\r\nMaskiner=2\r\n\r\n[Maskin1]\r\nPort=Com2\r\nKatalog=C:\\A\\\r\n\r\n"
+                "[Maskin2]\r\nPort=com9\r\n\r\n[Com2]\r\nTimeOut=2\r\n\r\n[COM9]\r\nTimeOut=9\r\n");
+  Editor& e = k.start();
+  ASSERT_TRUE(e.byttSide(SideId::Com));
+  EXPECT_EQ(e.TimeOut.text(), "2");
+  e.MaskinBoks.operatorPick(1);
+  EXPECT_EQ(e.TimeOut.text(), "9");
+  EXPECT_EQ(e.Com.text(), "Com9");
+  EXPECT_EQ(e.ComPort.itemIndex(), 8);
+  // Angre on "Filer": BackupKatalog defaults to what Katalog shows now.
+  e.MaskinBoks.operatorPick(0);
+  ASSERT_TRUE(e.byttSide(SideId::Filer));
+  e.Katalog.setText("C:\\B\\");
+  e.AngreClick();
+  EXPECT_EQ(e.BackupKatalog.text(), "C:\\B\\");
+  EXPECT_EQ(e.Katalog.text(), "C:\\B\\") << "the page Maskin is not reloaded by Angre on Filer";
+}
+
+// With a preset armed, the page "Program" is written too when it is the
+// active page, and the pages of the machine whichever page is active.
+TEST(EditorRamme, ForvalgSkriverAlleMaskinsiderOgProgramNaarDenErAktiv) {
+  EditorKladd k(ToMaskiner("Styring=Fanuc\r\n"));
+  Editor& e = k.start();
+  ASSERT_TRUE(e.byttSide(SideId::Program));
+  e.SideLengde.setText("66");
+  e.Alternativ.operatorPick(1);
+  EXPECT_TRUE(e.NyttForvalg);
+  ASSERT_TRUE(e.OKBtnClick());
+  EXPECT_EQ(k.fil("Program", "SideLengde"), "66");
+  EXPECT_EQ(k.fil("Maskin1", "Alternativ"), "Med kommentarer");
+  EXPECT_NE(k.fil("Maskin1", "Protokoll"), mangler);
+  EXPECT_FALSE(e.NyttForvalg);
+  EXPECT_TRUE(e.Protokoll.enabled());
+  EXPECT_FALSE(e.Endret());
+}
+
+TEST(EditorRamme, ComSidenUtenPortSkriverIngenting) {
+  EditorKladd k(ToMaskiner());
+  Editor& e = k.start();
+  ASSERT_TRUE(e.byttSide(SideId::Com));
+  e.Com.setText("");
+  e.ComPort.setItemIndex(-1);
+  e.TimeOut.setText("7");
+  ASSERT_TRUE(e.OKBtnClick());
+  EXPECT_EQ(k.fil("Com2", "TimeOut"), mangler);
+  EXPECT_EQ(k.fil("", "TimeOut"), mangler);
+  EXPECT_EQ(k.fil("Maskin1", "Port"), "Com2");
 }
 
 }  // namespace

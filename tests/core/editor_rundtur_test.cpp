@@ -33,7 +33,7 @@ std::vector<std::string> tillagt(const std::string& for_, const std::string& ett
 }
 
 TEST(EditorRundtur, LagringUtenEndringerLarDemoFilenVaereUrort) {
-  const std::string demo = Kladd::Les(DemoIni());
+  const std::string demo = EditorFilKladd::Les(DemoIni());
   ASSERT_FALSE(demo.empty());
   EditorKladd k(demo);
   Editor& e = k.start();
