@@ -9,7 +9,7 @@
 #include "app/tilstand.h"
 #include "platform/sti.h"
 
-namespace brul::test {
+namespace brul::test::oppstart {
 
 class Kladd {
  public:
@@ -65,4 +65,13 @@ class BevarTilstand {
   platform::Stasjonskart kart_;
 };
 
+}  // namespace brul::test::oppstart
+
+// Other tests use these under their short names. The classes themselves live
+// in their own namespace: tests/core/editor_felles.h has a Kladd of its own,
+// and two classes of one name in one test program would silently share
+// inline code.
+namespace brul::test {
+using oppstart::BevarTilstand;
+using oppstart::Kladd;
 }  // namespace brul::test

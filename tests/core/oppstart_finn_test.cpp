@@ -17,8 +17,8 @@
 namespace brul {
 namespace {
 
-using test::BevarTilstand;
-using test::Kladd;
+using test::oppstart::BevarTilstand;
+using test::oppstart::Kladd;
 
 // In the expected texts: {K} is the scratch folder (with its closing '/'),
 // {P} the program's folder, {PU} that folder upper-cased (as it comes back
@@ -112,7 +112,8 @@ TEST(FinnIniFil, FolgerNokkelenOgReserveneIRiktigRekkefolge) {
        std::map<std::string, std::string>{{"INI-Fil", "D:\\Felles.ini"}}, {}, {},
        std::string("{K}egen/../Egen.ini"), "{K}Egen.ini", "{PU}", "{PU}"},
       {"--ini relativt til gjeldende mappe", "prog/BrulINI.exe", std::nullopt, {}, {},
-       std::string("demo/Brul.ini"), "{CWD}demo/Brul.ini", "{PU}", "{PU}"},
+       std::string("ikke-her-brul/Brul.ini"), "{CWD}ikke-her-brul/Brul.ini", "{PU}",
+       "{PU}"},
       {"--ini som mangler byttes ikke mot filen ved programmet", "prog/BrulINI.exe",
        std::nullopt, {}, {{"prog/Brul.ini", ""}}, std::string("{K}mangler.ini"),
        "{K}mangler.ini", "{PU}", "{PU}"},
@@ -162,6 +163,25 @@ TEST(FinnIniFil, ProgrammetsMappeOgNavn) {
     SCOPED_TRACE(t.fil);
     EXPECT_EQ(ProgramKatalog(t.fil), t.katalog);
     EXPECT_EQ(ProgramNavn(t.fil), t.navn);
+  }
+}
+
+TEST(FinnIniFil, IniFraArgumenteneFoerKommandoen) {
+  struct Tilfelle {
+    std::vector<const char*> args;
+    std::optional<std::string> ini;
+  } tilfeller[] = {
+      {{"brulini"}, std::nullopt},
+      {{"brulini", "--ini", "demo/Brul.ini"}, std::string("demo/Brul.ini")},
+      {{"brulini", "--ini=C:\\Brul\\B.ini", "paths"}, std::string("C:\\Brul\\B.ini")},
+      {{"brulini", "--svar", "--ini=x", "paths"}, std::nullopt},
+      {{"brulini", "--svar", "A=Ja", "--ini", "a.ini", "get"}, std::string("a.ini")},
+      {{"brulini", "get", "--ini", "kommandoens.ini"}, std::nullopt},
+      {{"brulini", "--ini"}, std::nullopt},
+  };
+  for (const auto& t : tilfeller) {
+    SCOPED_TRACE(t.args.size());
+    EXPECT_EQ(IniFraArgumenter(static_cast<int>(t.args.size()), t.args.data()), t.ini);
   }
 }
 

@@ -45,6 +45,23 @@ std::string KommandolinjeFil(const std::string& fil) {
 
 }  // namespace
 
+std::optional<std::string> IniFraArgumenter(int argc, const char* const* argv) {
+  std::optional<std::string> ini;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--ini" && i + 1 < argc) {
+      ini = argv[++i];
+    } else if (a.rfind("--ini=", 0) == 0) {
+      ini = a.substr(6);
+    } else if (a == "--svar") {
+      ++i;
+    } else if (a.empty() || a[0] != '-') {
+      break;  // the command; what follows is its own
+    }
+  }
+  return ini;
+}
+
 std::string ProgramKatalog(const std::string& programFil) {
   for (std::size_t i = programFil.size(); i > 0; --i)
     if (platform::ErSkilletegn(programFil[i - 1])) return programFil.substr(0, i);

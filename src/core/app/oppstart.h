@@ -31,6 +31,11 @@ void FinnIniFil(const OppstartKilder& kilder);
 // The same from the running program and the system's key.
 void FinnIniFil(const std::optional<std::string>& iniFil = std::nullopt);
 
+// The settings file named by "--ini FILE" (or "--ini=FILE") among the
+// options before the command, as the window and the command line both take
+// it; nullopt when none is given.
+std::optional<std::string> IniFraArgumenter(int argc, const char* const* argv);
+
 // The program's folder (with its closing separator) and the name the key's
 // first value has: the program's file name without its extension.
 std::string ProgramKatalog(const std::string& programFil);
