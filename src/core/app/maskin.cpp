@@ -1,10 +1,9 @@
 #include "app/maskin.h"
 
 #include <cstdint>
-#include <filesystem>
-#include <system_error>
 
 #include "app/tilstand.h"
+#include "platform/fil.h"
 #include "platform/sti.h"
 #include "store/settings.h"
 
@@ -20,8 +19,7 @@ std::string MaskinKatalog(int nummer) {
   if (!katalog.empty()) return katalog;
 
   const std::string egen = DataKatalog + seksjon;
-  std::error_code ec;
-  if (std::filesystem::is_directory(platform::LokalSti(egen), ec))
+  if (platform::FinnesMappe(platform::LokalSti(egen)))
     return platform::MedSkilletegn(egen);
   return DataKatalog;
 }

@@ -5,6 +5,7 @@
 
 #include "app/operator.h"
 #include "app/tilstand.h"
+#include "platform/fil.h"
 #include "platform/prosess.h"
 #include "platform/sti.h"
 #include "store/settings.h"
@@ -15,9 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 bool FilFinnes(const std::string& sti) {
-  std::error_code ec;
-  fs::path lokal = platform::LokalSti(sti);
-  return !sti.empty() && fs::exists(lokal, ec) && !fs::is_directory(lokal, ec);
+  return !sti.empty() && platform::FinnesFil(platform::LokalSti(sti));
 }
 
 bool HarSkilletegn(const std::string& sti) {
@@ -37,10 +36,13 @@ bool HarStasjon(const std::string& sti) {
 // as it is; the drive map finds it.
 std::string KommandolinjeFil(const std::string& fil) {
   if (fil.empty() || HarStasjon(fil)) return fil;
+  // Through u8string so a name with æøå survives on Windows too, where a
+  // narrow path means the ANSI code page.
   std::error_code ec;
-  fs::path abs = fs::absolute(fs::path(fil), ec);
+  fs::path abs = fs::absolute(fs::path(std::u8string(fil.begin(), fil.end())), ec);
   if (ec) return fil;
-  return abs.lexically_normal().string();
+  std::u8string ut = abs.lexically_normal().u8string();
+  return std::string(ut.begin(), ut.end());
 }
 
 }  // namespace
@@ -135,9 +137,8 @@ bool SjekkIniFil(Operator& op, int maksSporsmal) {
     // A failed copy (no diskette, no file on it, a folder that cannot take
     // it) says nothing of its own: the question simply comes again. The copy
     // never replaces a file that appeared meanwhile.
-    std::error_code ec;
-    fs::copy_file(platform::LokalSti("A:\\Brul.ini"), platform::LokalSti(IniFil),
-                  fs::copy_options::none, ec);
+    std::string grunn;
+    platform::KopierFil(platform::LokalSti("A:\\Brul.ini"), platform::LokalSti(IniFil), grunn);
   }
   return FilFinnes(IniFil);
 }

@@ -1,9 +1,8 @@
 #include "platform/register.h"
 
-#include <filesystem>
-#include <system_error>
 #include <utility>
 
+#include "platform/fil.h"
 #include "store/settings.h"
 #include "store/tekst.h"
 
@@ -32,10 +31,7 @@ class KonfigNokkel final : public BrulNokkel {
   std::string fil_;
 };
 
-bool FilFinnes(const std::string& fil) {
-  std::error_code ec;
-  return !fil.empty() && std::filesystem::is_regular_file(fil, ec);
-}
+bool FilFinnes(const std::string& fil) { return !fil.empty() && FinnesFil(fil); }
 
 }  // namespace
 
