@@ -36,7 +36,11 @@ class ForlatFilter : public QObject {
   bool eventFilter(QObject* o, QEvent* e) override {
     if (e->type() == QEvent::FocusOut) {
       const auto grunn = static_cast<QFocusEvent*>(e)->reason();
-      if (grunn != Qt::ActiveWindowFocusReason && grunn != Qt::PopupFocusReason) m_.leave();
+      // A window that is closing or gone is no field the operator leaves
+      // for another: no exit rule (and no advice box) then.
+      const auto* w = static_cast<QWidget*>(o);
+      if (grunn != Qt::ActiveWindowFocusReason && grunn != Qt::PopupFocusReason && w->window()->isVisible())
+        m_.leave();
     }
     return QObject::eventFilter(o, e);
   }

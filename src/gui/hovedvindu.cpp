@@ -97,6 +97,9 @@ HovedVindu::HovedVindu(Editor& ed, QWidget* parent)
 }
 
 HovedVindu::~HovedVindu() {
+  // Hidden first, so that the fields losing their focus while the window is
+  // torn down run no exit rules.
+  hide();
   // The model outlives the window: it must stop telling widgets that are gone.
   for (Control* c : ed_.kontroller()) Frikoble(*c);
   for (const auto& s : Sider()) ed_.side(s.id).onView = nullptr;

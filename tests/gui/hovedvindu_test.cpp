@@ -138,6 +138,8 @@ class HovedVinduTest : public QObject {
   void lukking();
   void sideneKlippesIkke();
   void tabulatorFolgerSidetabellen();
+  void forlatFelt_data();
+  void forlatFelt();
   void cleanup();
 };
 
@@ -454,6 +456,34 @@ void HovedVinduTest::tabulatorFolgerSidetabellen() {
     QVERIFY2(i > forrige, b);
     forrige = i;
   }
+}
+
+void HovedVinduTest::forlatFelt_data() {
+  QTest::addColumn<QString>("hvordan");
+  QTest::addColumn<int>("rad");  // advice boxes shown
+  QTest::newRow("Tab til neste felt gir rådet") << "tab" << 1;
+  QTest::newRow("klikk i et annet felt gir rådet") << "klikk" << 1;
+  QTest::newRow("vinduet lukkes: ingen råd") << "lukk" << 0;
+  QTest::newRow("vinduet rives ned: ingen råd") << "slett" << 0;
+}
+
+void HovedVinduTest::forlatFelt() {
+  // Leaving Utvid with a short Break shows the advice; a window that closes
+  // while the field has the focus does not.
+  QFETCH(QString, hvordan);
+  QFETCH(int, rad);
+  Kladd k;
+  QVERIFY(QTest::qWaitForWindowActive(k.vindu.get()));
+  k.ed->settAktivSide(SideId::Filer);
+  k.skriv("Utvid", "1");
+  QVERIFY(k.w<QLineEdit>("Utvid")->hasFocus());
+  if (hvordan == "tab") QTest::keyClick(k.w<QLineEdit>("Utvid"), Qt::Key_Tab);
+  else if (hvordan == "klikk") QTest::mouseClick(k.w<QLineEdit>("FjernLinje"), Qt::LeftButton);
+  else if (hvordan == "lukk") k.vindu->close();
+  else k.vindu.reset();
+  int antall = 0;
+  for (const auto& h : k.op.logg()) antall += h.caption == "Tips - Utviding av filer";
+  QCOMPARE(antall, rad);
 }
 
 void HovedVinduTest::cleanup() {
