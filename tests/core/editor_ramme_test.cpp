@@ -385,5 +385,23 @@ TEST(EditorRamme, ComSidenUtenPortSkriverIngenting) {
   EXPECT_EQ(k.fil("Maskin1", "Port"), "Com2");
 }
 
+// A port that is no list item (a number above 26, or another kind of port)
+// is shown as text; its keys still come from the section of that name.
+TEST(EditorRamme, PortUtenforListen) {
+  for (const std::string port : {"Com30", "Lpt1"}) {
+    EditorKladd k("[Program]\r\n\r\n[Maskin1]\r\nPort=" + port + "\r\n\r\n[" + port + "]\r\nTimeOut=6\r\n");
+    Editor& e = k.start();
+    EXPECT_EQ(e.Com.itemIndex(), -1) << port;
+    EXPECT_EQ(e.ComPort.itemIndex(), -1) << port;
+    EXPECT_TRUE(LikTekst(e.Com.text(), port)) << e.Com.text();
+    EXPECT_EQ(e.TimeOut.text(), "6") << port;
+    ASSERT_TRUE(e.byttSide(SideId::Com));
+    e.TimeOut.setText("8");
+    ASSERT_TRUE(e.OKBtnClick());
+    EXPECT_EQ(k.fil(port, "TimeOut"), "8") << port;
+    EXPECT_EQ(k.fil("Maskin1", "Port"), port);
+  }
+}
+
 }  // namespace
 }  // namespace brul::test
