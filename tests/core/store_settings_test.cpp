@@ -194,6 +194,14 @@ TEST(SkrivStreng, AvviserLinjeskiftOgUlagerbareTegn) {
   }
 }
 
+TEST(SkrivStreng, UtenIniFilMeldesOgSkrivesIkke) {
+  StoreKladd k;
+  IniFil = "";
+  SkrivStreng("S", "k", "v");
+  EXPECT_EQ(k.logg.meldinger(), std::vector<std::string>{"Lagre: Kunne ikke lagre: ingen aktiv ini-fil."});
+  EXPECT_FALSE(std::filesystem::exists(k.ini()));
+}
+
 TEST(SlettVerdi, FjernerBareNokkelSomFinnes) {
   StoreKladd k;
   k.skriv("[S]\r\nk=1\r\nx=1\r\n[T]\r\nk=2\r\n");

@@ -186,7 +186,7 @@ bool Batch::commit() {
   if (t.dybde > 1) return true;
   std::string grunn;
   if (Lagre(grunn)) return true;
-  VisMelding("Lagre", "Kunne ikke lagre " + t.fil + ": " + grunn + ".");
+  VisMelding("Lagre", (t.fil.empty() ? "Kunne ikke lagre" : "Kunne ikke lagre " + t.fil) + ": " + grunn + ".");
   return false;
 }
 
