@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QtGlobal>
 #include <algorithm>
 #include <functional>
 #include <limits>
@@ -87,7 +86,12 @@ class Bygger {
         auto* cb = new QComboBox(forelder);
         cb->setEditable(!m.selectOnly);
         cb->setMaxVisibleItems(16);
-        cb->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        // A width that does not follow the list: the variant list changes
+        // with the controller, and the window's size is fixed.
+        std::size_t lengst = 0;
+        for (const auto& it : m.items()) lengst = std::max(lengst, it.size());
+        cb->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        cb->setMinimumContentsLength(static_cast<int>(std::clamp<std::size_t>(lengst, 12, 22)));
         QLabel* l = tekst(f, cb, forelder);
         lay->addWidget(cb, rad, 1);
         if (l) lay->addWidget(l, rad, 0);
