@@ -4,7 +4,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <cstring>
 #include <optional>
 #include <string>
 
@@ -18,27 +17,9 @@
 
 namespace brul::gui {
 
-namespace {
-
-// The settings file named by --ini FILE (or --ini=FILE); the window takes
-// no other options of its own.
-std::optional<std::string> IniValg(int argc, char** argv) {
-  std::optional<std::string> fil;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--ini") == 0 && i + 1 < argc)
-      fil = argv[++i];
-    else if (std::strncmp(argv[i], "--ini=", 6) == 0)
-      fil = std::string(argv[i] + 6);
-  }
-  if (fil && fil->empty()) fil.reset();
-  return fil;
-}
-
-}  // namespace
-
 int Kjor(int argc, char** argv) {
   // The settings file is found before the application object exists.
-  FinnIniFil(IniValg(argc, argv));
+  FinnIniFil(IniFraArgumenter(argc, argv));
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brul.INI - Redigering"));
