@@ -6,62 +6,28 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <random>
 #include <string>
 
 #include "app/operator.h"
 #include "app/skriptoperator.h"
 #include "app/tilstand.h"
+#include "generer.h"
 #include "editor/editor.h"
-#include "platform/sti.h"
 
 namespace brul {
 namespace {
 
-// A settings file with 255 machines of about forty keys each, eight ports.
-std::string LagInstallasjon() {
-  std::string s = "[Program]\r\nMaskiner=255\r\nMaskin=1\r\nExt=.NC\r\n";
-  for (int m = 1; m <= 255; ++m) {
-    const std::string n = std::to_string(m);
-    s += "\r\n[Maskin" + n + "]\r\nNavn=Maskin nr " + n + "\r\nStyring=Fanuc\r\nAlternativ=Med parenteser\r\n" +
-         "Port=Com" + std::to_string(m % 8 + 1) + "\r\nKatalog=C:\\Brul\\Maskin" + n + "\\\r\nExt=.NC\r\n" +
-         "Protokoll=Standard\r\nHenteProgram=Standard\r\nToolProtokoll=Fanuc\r\nDirFilType=Fanuc\r\n" +
-         "StartKode=%\r\nStoppKode=M30\r\nHent=M30\r\nStartHent=(\r\nStoppHent=)\r\nPrint=(P)(\r\n" +
-         "MaxLengde=20\r\nBackupFiles=5\r\nFilFormat=Fanuc\r\nToolProgramNr=\r\nIngenFil=O9999\r\n" +
-         "Variabel1=Spindel\r\nSpindel=12000\r\nSystem0=Drei\r\nProgDiv0=100\r\nBit0,1=1\r\n" +
-         "KommentarBit0,1=Start\r\nFtpFilNavn=Standard\r\nMakroProgram=Ingen\r\n";
-  }
-  for (int p = 1; p <= 8; ++p)
-    s += "\r\n[Com" + std::to_string(p) + "]\r\nBaud=9600\r\nHandShake=True\r\nXonXoff=True\r\nKode=Iso\r\n"
-         "Bit=7\r\nStoppBit=2\r\nParitet=E\r\nEOB=[CR][LF]\r\nTimeOut=5\r\n";
-  return s;
-}
-
+// The shared 255-machine installation with the editor's operator: questions
+// are answered No and messages recorded, nothing waits for a person.
 class Installasjon {
  public:
-  Installasjon() : kart_(platform::Stasjoner()) {
-    std::random_device rd;
-    rot_ = std::filesystem::temp_directory_path() / ("brul-bench-" + std::to_string(rd()));
-    std::filesystem::create_directories(rot_ / "Brul");
-    platform::SettStasjoner({{'C', rot_.string()}});
-    IniFil = "C:\\Brul\\Brul.ini";
-    std::ofstream(rot_ / "Brul" / "Brul.ini", std::ios::binary) << LagInstallasjon();
-    settOperator(&op_);
-  }
-  ~Installasjon() {
-    settOperator(nullptr);
-    platform::SettStasjoner(kart_);
-    std::error_code ec;
-    std::filesystem::remove_all(rot_, ec);
-  }
+  Installasjon() { settOperator(&op_); }
+  ~Installasjon() { settOperator(nullptr); }
 
  private:
+  bench::GenerertInstallasjon inst_;
   SkriptOperator op_;
-  platform::Stasjonskart kart_;
-  std::filesystem::path rot_;
 };
 
 // Seconds per iteration of the batched runs, for the ratio the unbatched runs report.
