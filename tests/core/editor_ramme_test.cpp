@@ -291,6 +291,7 @@ TEST(EditorRamme, FeiletLagringBeholderEndringene) {
   EXPECT_EQ(e.IngenFil.text(), "Y");
   ASSERT_FALSE(k.op.logg().empty());
   EXPECT_EQ(k.op.logg().back().caption, "Lagre");
+  EXPECT_EQ(k.op.meldinger().size(), 1u) << "reported once";
   // Neither a page change nor the close box drops the edits.
   EXPECT_FALSE(e.byttSide(SideId::Com));
   EXPECT_EQ(e.aktivSide(), SideId::Filer);
