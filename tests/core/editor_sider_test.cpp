@@ -183,5 +183,18 @@ TEST(EditorSider, StyringFraFilenVelgesUtenHensynTilStoreBokstaver) {
   }
 }
 
+TEST(EditorSider, BtrOgEchoStyrerProtokollsidensFelt) {
+  const std::vector<std::tuple<std::string, bool, bool>> tabell{
+      {"btr", true, false}, {"Echo", false, true}, {"Standard", false, false}, {"BTRX", false, false}};
+  for (const auto& [protokoll, btr, rcc] : tabell) {
+    EditorKladd k(ToMaskiner("Protokoll=" + protokoll + "\r\n"));
+    Editor& e = k.start();
+    EXPECT_EQ(e.LagreKoder.enabled(), btr) << protokoll;
+    EXPECT_EQ(e.StartStoppKodeUt.enabled(), btr) << protokoll;
+    EXPECT_EQ(e.LagreAlt.enabled(), btr) << protokoll;
+    EXPECT_EQ(e.RCC.visible(), rcc) << protokoll;
+  }
+}
+
 }  // namespace
 }  // namespace brul::test
