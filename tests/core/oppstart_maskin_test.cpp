@@ -11,8 +11,8 @@
 namespace brul {
 namespace {
 
-using test::BevarTilstand;
-using test::Kladd;
+using test::oppstart::BevarTilstand;
+using test::oppstart::Kladd;
 
 TEST(MaskinSeksjon, NummeretSomAttebitsTall) {
   struct Tilfelle {

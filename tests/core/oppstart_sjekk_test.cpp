@@ -13,8 +13,8 @@
 namespace brul {
 namespace {
 
-using test::BevarTilstand;
-using test::Kladd;
+using test::oppstart::BevarTilstand;
+using test::oppstart::Kladd;
 
 const char* kTekst = "Hente fra siste installasjonsdiskett ?";
 const std::string kDiskett = "[Program]\r\nMaskiner=2\r\n";

@@ -10,8 +10,8 @@
 namespace brul {
 namespace {
 
-using test::BevarTilstand;
-using test::Kladd;
+using test::oppstart::BevarTilstand;
+using test::oppstart::Kladd;
 
 TEST(LokalSti, StasjonOgBokstavstorrelseFinnerDetSomFinnes) {
   BevarTilstand bevar;
