@@ -98,6 +98,15 @@ const std::vector<Rad> Rader = {
      {{'m', "BareFram", "False"}, {'m', "Punch", "True"}, {'m', "InvRetning", "True"},
       {'M', "Delay", "3"}, {'M', "FilFormat", "Okuma3000"}, {'M', "Kode", "Iso"}},
      PresetIni(), AnnenParallellKode},
+    // A variant typed by hand: the punch tick and the chosen code stay as they are.
+    {"Parallel card, unknown variant", 19, -1, true, {},
+     {{'m', "Punch", "True"}, {'m', "BareFram", "False"}, {'m', "InvRetning", "False"},
+      {'M', "Delay", "1"}, {'M', "Kode", "Ascii"}, {'M', "Protokoll", "Parallell"}},
+     PresetIni("Punch=True\r\nKode=EIA\r\n"),
+     [](PresetMiljo& m) {
+       m.e->Alternativ.operatorText("Annen utgave");
+       AnnenParallellKode(m);
+     }},
 };
 
 class Lsv2OkumaPreset : public ::testing::TestWithParam<Rad> {};

@@ -118,7 +118,8 @@ void ForvalgOkuma(Editor& e, int s, int v) {
 void ForvalgParallell(Editor& e, int v) {
   ForvalgProtokoll(e, "Parallell", "%", "", "", "");
   e.BareFram.setChecked(v == 0);
-  e.Punch.setChecked(v == 0 || v == 1);
+  // Both card types punch; a variant the list does not know leaves the tick alone.
+  if (v == 0 || v == 1) e.Punch.setChecked(true);
   e.InvMotor.setChecked(false);
   e.InvRetning.setChecked(v == 1);
   e.InvRead.setChecked(false);
