@@ -20,7 +20,8 @@ std::string fem(const std::string& program) {
 TEST(EditorRamme, StartmaskinVelgesVedOppstart) {
   const std::vector<std::pair<std::string, int>> tabell{
       {"Maskiner=5\r\nMaskin=3\r\n", 2}, {"Maskiner=5\r\nMaskin=9\r\n", 0}, {"Maskiner=5\r\n", 0},
-      {"Maskiner=5\r\nMaskin=5\r\n", 4}, {"Maskiner=5\r\nMaskin=-2\r\n", 0}};
+      {"Maskiner=5\r\nMaskin=5\r\n", 4}, {"Maskiner=5\r\nMaskin=-2\r\n", 0},
+      {"Maskiner=5\r\nMaskin=4294967299\r\n", 0}, {"Maskiner=5\r\nMaskin=-4294967293\r\n", 0}};
   for (const auto& [program, valgt] : tabell) {
     EditorKladd k(fem(program));
     Editor& e = k.start();

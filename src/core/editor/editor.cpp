@@ -1,5 +1,6 @@
 #include "editor/editor.h"
 
+#include <limits>
 #include <optional>
 #include <stdexcept>
 
@@ -248,7 +249,12 @@ void Editor::FormCreate() {
   HjelpFil = ExeKatalog + "Hjelp\\BrulINI.HLP";
   Caption += std::string("  (versjon ") + versjon + ")";
   settAktivSide(SideId::Maskin);
-  StartMaskin = static_cast<int>(LesTall("Program", "Maskin", 0));
+  // A stored number beyond the integer range must not wrap onto a real
+  // machine: it counts as beyond the machine count (machine 1 is selected).
+  const long start = LesTall("Program", "Maskin", 0);
+  StartMaskin = start > std::numeric_limits<int>::max() ? std::numeric_limits<int>::max()
+                : start < 0                              ? 0
+                                                         : static_cast<int>(start);
   LesOppsett(true, true);
   // The machine list of the presetter grid keeps the count of start-up.
   std::vector<std::string> maskiner;
