@@ -106,6 +106,24 @@ TEST(EditorRamme, SidebytteMedEndringerSporFoerst) {
   EXPECT_FALSE(e.byttSide(SideId::Mazak));
 }
 
+TEST(EditorRamme, SidenSomProtokollenSkjulerVisesIkkeEtterSporsmaalet) {
+  // The tab was shown for the protocol typed; what the answer leaves decides.
+  const std::vector<std::tuple<std::string, SideId, std::string>> tabell{
+      {"Nei", SideId::Maskin, "STANDARD"}, {"Ja", SideId::Mazak, "Mazatrol"}};
+  for (const auto& [svar, side, lagret] : tabell) {
+    EditorKladd k(ToMaskiner("Protokoll=Standard\r\n"));
+    k.op.svar(endret1, svar);
+    Editor& e = k.start();
+    e.Protokoll.operatorText("Mazatrol");
+    ASSERT_TRUE(e.TabMazatrol.shown());
+    EXPECT_EQ(e.byttSide(SideId::Mazak), side == SideId::Mazak) << svar;
+    EXPECT_EQ(e.aktivSide(), side) << svar;
+    EXPECT_TRUE(e.side(e.aktivSide()).shown()) << svar;
+    EXPECT_TRUE(LikTekst(k.fil("Maskin1", "Protokoll"), lagret)) << svar;
+    EXPECT_FALSE(e.Endret()) << svar;
+  }
+}
+
 TEST(EditorRamme, MaskinantallModulo256) {
   const std::vector<std::pair<std::string, int>> tabell{
       {"", 1}, {"abc", 1}, {"0", 1}, {"3", 3}, {"05", 5}, {"300", 44}, {"256", 1}, {"-5", 251}, {"255", 255}};

@@ -239,6 +239,10 @@ bool Editor::byttSide(SideId id) {
   if (id == aktiv_) return true;
   if (!side(id).shown()) return false;
   if (!PageControl1Changing()) return false;
+  // Resolving the pending edits reloads the machine or saves it with an armed
+  // preset; either may leave a protocol that hides the page asked for, and a
+  // hidden page cannot become the page shown.
+  if (!side(id).shown()) return false;
   settAktivSide(id);
   return true;
 }
