@@ -204,6 +204,29 @@ TEST(EditorRamme, KoblingerMellomFelt) {
   EXPECT_FALSE(e.LagreKoder.checked()) << "only one direction";
 }
 
+TEST(EditorRamme, PortUtenforListenSpeilesSomTekst) {
+  // Typed on either page, a port that is no item shows on both and its
+  // section receives the "Com" page.
+  const std::vector<std::pair<bool, std::string>> tabell{{true, "Com30"}, {false, "Com31"}, {false, "com5"}};
+  for (const auto& [paMaskinsiden, port] : tabell) {
+    EditorKladd k(ToMaskiner());
+    k.op.svar(endret1, "Ja");
+    Editor& e = k.start();
+    ASSERT_EQ(e.Com.text(), "Com2");
+    if (paMaskinsiden) e.Com.operatorText(port);
+    ASSERT_TRUE(e.byttSide(SideId::Com));
+    if (!paMaskinsiden) e.ComPort.operatorText(port);
+    EXPECT_EQ(e.Com.text(), port);
+    EXPECT_EQ(e.ComPort.text(), port);
+    EXPECT_EQ(e.Com.itemIndex(), -1);
+    e.TimeOut.setText("7");
+    ASSERT_TRUE(e.OKBtnClick());
+    EXPECT_EQ(k.fil(port, "TimeOut"), "7") << port;
+    EXPECT_EQ(k.fil("Com2", "TimeOut"), mangler) << port;
+    EXPECT_EQ(k.fil("Maskin1", "Port"), port);
+  }
+}
+
 TEST(EditorRamme, KatalogregelenAvhengerAvForvalg) {
   struct Tilfelle {
     bool forvalg, utKatalog;

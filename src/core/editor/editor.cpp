@@ -646,13 +646,19 @@ void Editor::StyringChange() {
 
 // ---- Linked fields ------------------------------------------------------------
 
+// A port typed outside the list has no index to pass on; its text is passed
+// instead, or the partner would go on showing the previous port and the save,
+// which takes the port section from Com, would ignore the port typed on the
+// "Com" page.
 void Editor::ComChange() {
   ComPort.setItemIndex(Com.itemIndex());
+  if (Com.itemIndex() < 0) ComPort.setText(Com.text());
   FirmaChange();
 }
 
 void Editor::ComPortClick() {
   Com.setItemIndex(ComPort.itemIndex());
+  if (ComPort.itemIndex() < 0) Com.setText(ComPort.text());
   FirmaChange();
 }
 
