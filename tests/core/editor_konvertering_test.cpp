@@ -307,6 +307,26 @@ TEST(EditorKonvertering, DeltPortseksjon) {
   EXPECT_EQ(k.fil("com5", "Baud"), "57600");
 }
 
+TEST(EditorKonvertering, ComPortViserDenLastedePorten) {
+  struct Tilfelle {
+    std::string port;
+    int valg;
+    std::string vist;
+  };
+  const std::vector<Tilfelle> tabell{{"Com30", -1, "COM30"}, {"Lpt1", -1, "LPT1"}, {"com7", 6, "Com7"}};
+  for (const auto& t : tabell) {
+    EditorKladd k("[Program]\r\nMaskiner=2\r\n\r\n[Maskin1]\r\nPort=Com2\r\n\r\n[Maskin2]\r\nPort=" + t.port +
+                  "\r\n\r\n[" + t.port + "]\r\nTimeOut=6\r\n");
+    Editor& e = k.start();
+    ASSERT_TRUE(e.byttSide(SideId::Com));
+    ASSERT_EQ(e.ComPort.text(), "Com2");
+    e.MaskinBoks.operatorPick(1);
+    EXPECT_EQ(e.TimeOut.text(), "6") << t.port;
+    EXPECT_EQ(e.ComPort.itemIndex(), t.valg) << t.port;
+    EXPECT_EQ(e.ComPort.text(), t.vist) << "not the port of the machine shown before";
+  }
+}
+
 TEST(EditorKonvertering, ComSidenUtenValgSkriverIkkeRadiogrupper) {
   EditorKladd k("[Program]\r\n\r\n[Maskin1]\r\nPort=Com2\r\n\r\n[Com2]\r\nKode=Morse\r\nBit=9\r\nBaud=110\r\n");
   Editor& e = k.start();

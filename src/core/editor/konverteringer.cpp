@@ -89,6 +89,10 @@ void LesPortCom(Editor& e, const Nokkel& n) {
   const int i = FinnIndeks(v, e.Com.items());
   if (i >= 0) e.Com.setItemIndex(i);
   e.ComPort.setItemIndex(e.Com.itemIndex());
+  // Dropping the selection keeps the box's text: a port that is no item would
+  // otherwise leave the previous machine's port showing on this page while
+  // the keys come from the section the loaded port names.
+  if (e.ComPort.itemIndex() < 0) e.ComPort.setText(e.Com.text());
 }
 
 void LagrePortCom(Editor& e, const Nokkel& n) {
