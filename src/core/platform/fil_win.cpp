@@ -5,18 +5,12 @@
 #endif
 #include <windows.h>
 
+#include "platform/bred_win.h"
+
 #include <vector>
 
 namespace brul::platform {
 namespace {
-
-std::wstring Bred(const std::string& s) {
-  if (s.empty()) return {};
-  const int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
-  std::wstring w(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
-  return w;
-}
 
 std::string Grunn(DWORD e) {
   switch (e) {

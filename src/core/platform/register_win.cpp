@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include "platform/bred_win.h"
+
 #include <string>
 #include <vector>
 
@@ -10,24 +12,6 @@ namespace {
 
 // The registry holds text in the ANSI code page (1252 on the installations);
 // the program works in UTF-8, so values are read wide and converted.
-std::wstring Bred(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring ut(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), ut.data(), n);
-  return ut;
-}
-
-std::string Smal(const std::wstring& tekst) {
-  if (tekst.empty()) return {};
-  int n = WideCharToMultiByte(CP_UTF8, 0, tekst.data(), static_cast<int>(tekst.size()), nullptr, 0,
-                              nullptr, nullptr);
-  std::string ut(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, tekst.data(), static_cast<int>(tekst.size()), ut.data(), n,
-                      nullptr, nullptr);
-  return ut;
-}
-
 class RegisterNokkel final : public BrulNokkel {
  public:
   explicit RegisterNokkel(HKEY nokkel) : nokkel_(nokkel) {}
