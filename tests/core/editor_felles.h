@@ -14,6 +14,7 @@
 #include "app/tilstand.h"
 #include "editor/editor.h"
 #include "platform/sti.h"
+#include "skrapdisk.h"
 #include "store/settings.h"
 
 namespace brul::test {
@@ -24,41 +25,9 @@ inline std::filesystem::path DemoIni() {
 }
 
 // A scratch drive C: in a temporary folder, IniFil = C:\Brul\Brul.ini.
-class EditorFilKladd {
+class EditorFilKladd : public SkrapDisk {
  public:
-  EditorFilKladd() : ini_(IniFil), kart_(platform::Stasjoner()) {
-    std::random_device rd;
-    rot_ = std::filesystem::temp_directory_path() /
-           ("brul-editor-" + std::to_string(rd()) + "-" + std::to_string(rd()));
-    std::filesystem::create_directories(rot_ / "Brul");
-    platform::SettStasjoner({{'C', rot_.string()}});
-    IniFil = "C:\\Brul\\Brul.ini";
-  }
-  ~EditorFilKladd() {
-    IniFil = ini_;
-    platform::SettStasjoner(kart_);
-    std::error_code ec;
-    std::filesystem::remove_all(rot_, ec);
-  }
-  EditorFilKladd(const EditorFilKladd&) = delete;
-  EditorFilKladd& operator=(const EditorFilKladd&) = delete;
-
-  const std::filesystem::path& rot() const { return rot_; }
-  std::filesystem::path ini() const { return rot_ / "Brul" / "Brul.ini"; }
-  void skriv(const std::string& innhold) const { Skriv(ini(), innhold); }
-  std::string les() const { return Les(ini()); }
-  static void Skriv(const std::filesystem::path& p, const std::string& innhold) {
-    std::ofstream(p, std::ios::binary | std::ios::trunc) << innhold;
-  }
-  static std::string Les(const std::filesystem::path& p) {
-    std::ifstream inn(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(inn), {});
-  }
-
- private:
-  std::string ini_;
-  platform::Stasjonskart kart_;
-  std::filesystem::path rot_;
+  EditorFilKladd() : SkrapDisk("editor") {}
 };
 
 class EditorKladd : public EditorFilKladd {
