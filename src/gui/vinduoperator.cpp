@@ -12,10 +12,20 @@ namespace brul::gui {
 
 namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QMessageBox::Icon QIkon(Ikon ikon) {
+  switch (ikon) {
+    case Ikon::Sporsmal: return QMessageBox::Question;
+    case Ikon::Informasjon: return QMessageBox::Information;
+    case Ikon::Advarsel: return QMessageBox::Warning;
+    case Ikon::Ingen: break;
+  }
+  return QMessageBox::NoIcon;
+}
 }  // namespace
 
-QMessageBox* LagSporsmal(QWidget* eier, const QString& caption, const QString& text) {
-  auto* box = new QMessageBox(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, eier);
+QMessageBox* LagSporsmal(QWidget* eier, const QString& caption, const QString& text, Ikon ikon) {
+  auto* box = new QMessageBox(QIkon(ikon), caption, text, QMessageBox::Yes | QMessageBox::No, eier);
   box->setAttribute(Qt::WA_DeleteOnClose, false);
   // The whole program speaks Norwegian, the buttons too.
   box->button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
@@ -31,14 +41,14 @@ VinduOperator::VinduOperator(QWidget* eier, AskForm* ask) : eier_(eier), ask_(as
 
 VinduOperator::~VinduOperator() { settOperator(forrige_); }
 
-void VinduOperator::melding(const std::string& caption, const std::string& text) {
-  QMessageBox box(QMessageBox::NoIcon, Q(caption), Q(text), QMessageBox::Ok, eier_.data());
+void VinduOperator::melding(const std::string& caption, const std::string& text, Ikon ikon) {
+  QMessageBox box(QIkon(ikon), Q(caption), Q(text), QMessageBox::Ok, eier_.data());
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
 }
 
-bool VinduOperator::sporsmal(const std::string& caption, const std::string& text) {
-  std::unique_ptr<QMessageBox> box(LagSporsmal(eier_.data(), Q(caption), Q(text)));
+bool VinduOperator::sporsmal(const std::string& caption, const std::string& text, Ikon ikon) {
+  std::unique_ptr<QMessageBox> box(LagSporsmal(eier_.data(), Q(caption), Q(text), ikon));
   box->setWindowModality(Qt::ApplicationModal);
   return box->exec() == QMessageBox::Yes;
 }

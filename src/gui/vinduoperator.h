@@ -24,8 +24,10 @@ class VinduOperator final : public Operator {
   void settEier(QWidget* eier) { eier_ = eier; }
   void settAskForm(AskForm* ask) { ask_ = ask; }
 
-  void melding(const std::string& caption, const std::string& text) override;
-  bool sporsmal(const std::string& caption, const std::string& text) override;
+  using Operator::melding;
+  using Operator::sporsmal;
+  void melding(const std::string& caption, const std::string& text, Ikon ikon) override;
+  bool sporsmal(const std::string& caption, const std::string& text, Ikon ikon) override;
   bool stillSporsmal(const std::string& caption, const std::string& question,
                      std::string& answer) override;
   std::optional<std::string> velgKatalog(const std::string& title, const std::string& start) override;
@@ -38,6 +40,7 @@ class VinduOperator final : public Operator {
 
 // The Yes/No question box with the question icon, built but not shown, so
 // the start-up question and the window's questions look alike.
-QMessageBox* LagSporsmal(QWidget* eier, const QString& caption, const QString& text);
+QMessageBox* LagSporsmal(QWidget* eier, const QString& caption, const QString& text,
+                         Ikon ikon = Ikon::Sporsmal);
 
 }  // namespace brul::gui

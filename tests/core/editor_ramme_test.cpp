@@ -93,6 +93,7 @@ TEST(EditorRamme, SidebytteMedEndringerSporFoerst) {
     ASSERT_EQ(k.op.logg().size(), 1u);
     EXPECT_EQ(k.op.logg()[0].caption, endret1);
     EXPECT_EQ(k.op.logg()[0].text, "Lagre endringer ?");
+    EXPECT_EQ(k.op.logg()[0].ikon, Ikon::Ingen);  // the one question without the question icon
     EXPECT_EQ(k.fil("Maskin1", "IngenFil"), svar == "Ja" ? "Y" : "X");
     EXPECT_EQ(e.IngenFil.text(), svar == "Ja" ? "Y" : "X");
     EXPECT_FALSE(e.Endret());

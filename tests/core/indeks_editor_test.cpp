@@ -102,6 +102,7 @@ TEST(ForInstTipsClick, NamesTheMachineOfTheBottomBar) {
   e.ForInstTips.click();
   ASSERT_EQ(ini.op.logg().size(), 1u);
   EXPECT_EQ(ini.op.logg()[0].caption, "Forinnstiller - tips");
+  EXPECT_EQ(ini.op.logg()[0].ikon, Ikon::Informasjon);
   EXPECT_NE(ini.op.logg()[0].text.find("\rFølgende variabler bør settes under [Maskin3]:\r"), std::string::npos);
   EXPECT_FALSE(e.Endret());
 }

@@ -160,6 +160,7 @@ TEST(TPortForm, NoMachinesWarnsAndStaysHidden) {
     EXPECT_FALSE(vist);
     ASSERT_EQ(ini.op.logg().size(), 1u);
     EXPECT_EQ(ini.op.meldinger(), std::vector<std::string>{"Maskiner: Ingen maskiner er satt opp!"});
+    EXPECT_EQ(ini.op.logg()[0].ikon, Ikon::Advarsel);
   }
 }
 

@@ -8,10 +8,12 @@ namespace {
 // Used before any window or script exists (start-up, tools): nothing is lost,
 // the text reaches standard error, and no question is taken as a Yes.
 struct StandardFeil final : Operator {
-  void melding(const std::string& caption, const std::string& text) override {
+  using Operator::melding;
+  using Operator::sporsmal;
+  void melding(const std::string& caption, const std::string& text, Ikon) override {
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
   }
-  bool sporsmal(const std::string& caption, const std::string& text) override {
+  bool sporsmal(const std::string& caption, const std::string& text, Ikon) override {
     std::fprintf(stderr, "%s: %s ?\n", caption.c_str(), text.c_str());
     return false;
   }

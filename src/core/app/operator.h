@@ -7,12 +7,20 @@
 
 namespace brul {
 
+// The icon of a message box.
+enum class Ikon { Ingen, Sporsmal, Informasjon, Advarsel };
+
 struct Operator {
   virtual ~Operator() = default;
-  // A message with an OK button (the system's VisMelding).
-  virtual void melding(const std::string& caption, const std::string& text) = 0;
-  // A Yes/No question; true for Yes.
-  virtual bool sporsmal(const std::string& caption, const std::string& text) = 0;
+  // A message with an OK button; VisMelding shows it without an icon.
+  virtual void melding(const std::string& caption, const std::string& text, Ikon ikon) = 0;
+  void melding(const std::string& caption, const std::string& text) { melding(caption, text, Ikon::Ingen); }
+  // A Yes/No question; true for Yes. Questions carry the question icon unless
+  // the caller says otherwise.
+  virtual bool sporsmal(const std::string& caption, const std::string& text, Ikon ikon) = 0;
+  bool sporsmal(const std::string& caption, const std::string& text) {
+    return sporsmal(caption, text, Ikon::Sporsmal);
+  }
   // The one-line question dialog: `answer` holds the proposal on entry and the
   // operator's text on return; the result is true for OK, false for Avbryt.
   virtual bool stillSporsmal(const std::string& caption, const std::string& question,

@@ -8,13 +8,13 @@ std::optional<std::string> SkriptOperator::finn(const std::string& caption) cons
   return it->second;
 }
 
-void SkriptOperator::melding(const std::string& caption, const std::string& text) {
-  logg_.push_back({Hendelse::Type::Melding, caption, text});
+void SkriptOperator::melding(const std::string& caption, const std::string& text, Ikon ikon) {
+  logg_.push_back({Hendelse::Type::Melding, caption, text, ikon});
   if (ekko_) *ekko_ << caption << ": " << text << '\n';
 }
 
-bool SkriptOperator::sporsmal(const std::string& caption, const std::string& text) {
-  logg_.push_back({Hendelse::Type::Sporsmal, caption, text});
+bool SkriptOperator::sporsmal(const std::string& caption, const std::string& text, Ikon ikon) {
+  logg_.push_back({Hendelse::Type::Sporsmal, caption, text, ikon});
   if (ekko_) *ekko_ << caption << ": " << text << " ?\n";
   auto a = finn(caption);
   return a && (*a == "Ja" || *a == "ja" || *a == "JA");

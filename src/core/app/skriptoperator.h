@@ -17,6 +17,7 @@ class SkriptOperator final : public Operator {
     enum class Type { Melding, Sporsmal, Dialog, Katalog } type;
     std::string caption;
     std::string text;
+    Ikon ikon = Ikon::Ingen;
   };
 
   // Answers by caption: "Ja"/"Nei" for Yes/No questions, a text for the
@@ -26,8 +27,10 @@ class SkriptOperator final : public Operator {
   // Where shown texts are echoed (the command line passes std::cerr); none by default.
   void ekko(std::ostream* out) { ekko_ = out; }
 
-  void melding(const std::string& caption, const std::string& text) override;
-  bool sporsmal(const std::string& caption, const std::string& text) override;
+  using Operator::melding;
+  using Operator::sporsmal;
+  void melding(const std::string& caption, const std::string& text, Ikon ikon) override;
+  bool sporsmal(const std::string& caption, const std::string& text, Ikon ikon) override;
   bool stillSporsmal(const std::string& caption, const std::string& question,
                      std::string& answer) override;
   std::optional<std::string> velgKatalog(const std::string& title, const std::string& start) override;

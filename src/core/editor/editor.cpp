@@ -166,7 +166,7 @@ void Editor::kobleHandlere() {
   Indeks.onClick = [this] { IndeksClick(*this); };
   Brul_INI.onClick = [] { ApneIniFil(); };
   ComPortBtn.onClick = [this] { PortForm.VisOversikt(OversiktAntall(*this)); };
-  ForInstTips.onClick = [this] { operatoren().melding(ForInstTipsCaption, ForInstTipsTekst(ValgtSeksjon())); };
+  ForInstTips.onClick = [this] { operatoren().melding(ForInstTipsCaption, ForInstTipsTekst(ValgtSeksjon()), Ikon::Informasjon); };
 }
 
 // Headers, fixed row labels and the fixed drop-down lists. The machine list of
@@ -313,7 +313,7 @@ void Editor::MaskinBoksChange() {
 
 bool Editor::MaskinBoksClick() {
   if (Endret()) {
-    if (operatoren().sporsmal(ValgtSeksjon() + ": Oppsettet er endret", "Lagre endringer ?"))
+    if (operatoren().sporsmal(ValgtSeksjon() + ": Oppsettet er endret", "Lagre endringer ?", Ikon::Ingen))
       return OKBtnClick();
   }
   LesOppsett(true, true);

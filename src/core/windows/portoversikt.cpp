@@ -109,7 +109,7 @@ void TPortForm::Fyll(long antall, bool etterPort) {
 
 void TPortForm::VisOversikt(long antall) {
   if (antall <= 0) {
-    operatoren().melding("Maskiner", "Ingen maskiner er satt opp!");
+    operatoren().melding("Maskiner", "Ingen maskiner er satt opp!", Ikon::Advarsel);
     return;
   }
   const bool etterPort = operatoren().sporsmal("ComPortListe", "Sortere på porter ?");
