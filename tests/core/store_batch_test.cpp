@@ -237,12 +237,14 @@ TEST(Batch, FullDiskLaterFilenVaereHel) {
   signal(SIGXFSZ, SIG_IGN);
   SlettVerdi("S", "k");
   SlettSeksjon("S");
+  LagreStreng("S", "k", "", "");  // back to the default: the key is deleted
   setrlimit(RLIMIT_FSIZE, &gammel);
   signal(SIGXFSZ, gammelSignal);
   EXPECT_EQ(k.les(), stor);
   EXPECT_EQ(k.logg.meldinger(),
             (std::vector<std::string>{"Slette verdi i C:\\Brul\\Brul.ini: Feil med sletting av [S] - k",
-                                      "Slette seksjon i C:\\Brul\\Brul.ini: Feil med sletting av [S]"}));
+                                      "Slette seksjon i C:\\Brul\\Brul.ini: Feil med sletting av [S]",
+                                      "Slette verdi i C:\\Brul\\Brul.ini: Feil med sletting av [S] - k"}));
 }
 
 TEST(Batch, TillatelserBeholdes) {

@@ -41,6 +41,21 @@ void MeldAvvist(Utfall u, const std::string& seksjon, const std::string& nokkel)
   VisMelding("Lagre", "[" + seksjon + "] " + nokkel + " ble ikke lagret i " + IniFil + ": " + grunn + ".");
 }
 
+// Deletes a key inside the running batch. When that batch is the caller's own
+// outermost one, the deletion is written at once, so that a failure is
+// reported as a failed deletion and not as a failed save.
+void SlettVerdiIBatch(const std::string& seksjon, const std::string& nokkel) {
+  const std::string caption = "Slette verdi i " + IniFil;
+  if (!lager::Lesefeil().empty()) {
+    VisMelding(caption, "Feil med objekt");
+    return;
+  }
+  lager::SlettNokkel(seksjon, nokkel);
+  std::string grunn;
+  if (lager::Ytterst() && !lager::CommitStille(grunn))
+    VisMelding(caption, "Feil med sletting av [" + seksjon + "] - " + nokkel);
+}
+
 }  // namespace
 
 std::string LesFraFil(const std::string& fil, const std::string& seksjon, const std::string& nokkel,
@@ -98,7 +113,9 @@ void LagreStreng(const std::string& seksjon, const std::string& nokkel, const st
   const std::string na = LesStreng(seksjon, nokkel, standard);
   const std::string ny = TilStore(verdi);
   if (na == ny) return;
-  if (TilStore(standard) == ny) SlettVerdi(seksjon, nokkel);
+  // Deleted in this batch rather than in a nested one, so that outside an
+  // operator's batch a failure is reported as the failed deletion it is.
+  if (TilStore(standard) == ny) SlettVerdiIBatch(seksjon, nokkel);
   else SkrivStreng(seksjon, nokkel, verdi);
   b.commit();
 }
@@ -124,16 +141,8 @@ void SlettSeksjon(const std::string& seksjon) {
 }
 
 void SlettVerdi(const std::string& seksjon, const std::string& nokkel) {
-  const std::string caption = "Slette verdi i " + IniFil;
   Batch b;
-  if (!lager::Lesefeil().empty()) {
-    VisMelding(caption, "Feil med objekt");
-    return;
-  }
-  lager::SlettNokkel(seksjon, nokkel);
-  std::string grunn;
-  if (lager::Ytterst() && !lager::CommitStille(grunn))
-    VisMelding(caption, "Feil med sletting av [" + seksjon + "] - " + nokkel);
+  SlettVerdiIBatch(seksjon, nokkel);
 }
 
 std::string FyllNuller(long n, int bredde) {
