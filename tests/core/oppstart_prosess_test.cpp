@@ -11,6 +11,7 @@
 
 #include "oppstart_felles.h"
 #include "platform/prosess.h"
+#include "platform/register.h"
 
 namespace brul {
 namespace {
@@ -92,6 +93,52 @@ TEST(StartTekstEditor, VisualForEditorOgFilnavnetHelt) {
     if (t.startet) {
       EXPECT_EQ(VentPaa(kladd, "args.txt"), fyll(t.args));
     }
+  }
+}
+
+// Where the two Brul.conf files are looked for. {K} is the scratch folder.
+TEST(BrulConf, MiljoetVelgerFilene) {
+  struct Tilfelle {
+    const char* navn;
+    std::optional<std::string> dirs;  // XDG_CONFIG_DIRS
+    std::optional<std::string> hjem;  // XDG_CONFIG_HOME
+    std::optional<std::string> home;  // HOME
+    const char* maskinFil;            // a Brul.conf made under {K}, or nullptr
+    const char* maskin;
+    const char* bruker;
+  } tilfeller[] = {
+      {"standardmappene", std::nullopt, std::nullopt, std::string("{K}h"), nullptr,
+       "/etc/xdg/Brul.conf", "{K}h/.config/Brul.conf"},
+      {"tom liste og tom brukermappe", std::string(""), std::string(""), std::string("{K}h"),
+       nullptr, "/etc/xdg/Brul.conf", "{K}h/.config/Brul.conf"},
+      {"første mappe i listen uten fil", std::string("{K}a:{K}b"), std::string("{K}c"),
+       std::nullopt, nullptr, "{K}a/Brul.conf", "{K}c/Brul.conf"},
+      {"filen i en senere mappe i listen finnes", std::string("{K}a:{K}b/"), std::nullopt,
+       std::string("{K}h"), "b/Brul.conf", "{K}b/Brul.conf", "{K}h/.config/Brul.conf"},
+      {"relative mapper teller ikke", std::string("rel:{K}b"), std::string("rel"),
+       std::string("{K}h"), nullptr, "{K}b/Brul.conf", "{K}h/.config/Brul.conf"},
+      {"uten HOME ingen brukerfil", std::string("::"), std::nullopt, std::nullopt, nullptr,
+       "/etc/xdg/Brul.conf", ""},
+  };
+  for (const auto& t : tilfeller) {
+    SCOPED_TRACE(t.navn);
+    Kladd kladd;
+    const std::string k = kladd.sti();  // ends with '/'
+    auto fyll = [&](std::string s) {
+      for (auto p = s.find("{K}"); p != std::string::npos; p = s.find("{K}")) s.replace(p, 3, k);
+      return s;
+    };
+    auto valgfri = [&](const std::optional<std::string>& v) {
+      return v ? std::optional<std::string>(fyll(*v)) : std::nullopt;
+    };
+    if (t.maskinFil) kladd.fil(t.maskinFil, "[Brul]\n");
+    MedMiljo dirs("XDG_CONFIG_DIRS", valgfri(t.dirs));
+    MedMiljo hjem("XDG_CONFIG_HOME", valgfri(t.hjem));
+    MedMiljo home("HOME", valgfri(t.home));
+
+    const platform::KonfigFiler filer = platform::FinnKonfigFiler();
+    EXPECT_EQ(filer.maskin, fyll(t.maskin));
+    EXPECT_EQ(filer.bruker, fyll(t.bruker));
   }
 }
 

@@ -2,8 +2,8 @@
 // The key "Software\Brul" that tells start-up where the settings file, the
 // program folder and the data folder are. On Windows it is the registry key
 // (HKEY_LOCAL_MACHINE, then HKEY_CURRENT_USER); elsewhere it is the [Brul]
-// section of a file Brul.conf: $XDG_CONFIG_DIRS/Brul.conf (first folder of
-// the list, default /etc/xdg) for the whole machine, then
+// section of a file Brul.conf: $XDG_CONFIG_DIRS/Brul.conf (the first folder
+// of the list that holds one, default /etc/xdg) for the whole machine, then
 // $XDG_CONFIG_HOME/Brul.conf (default ~/.config) for the user. That file's
 // [Stasjoner] section maps drive letters to local folders (C=/srv/brul).
 #include <map>
