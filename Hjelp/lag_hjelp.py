@@ -7,7 +7,7 @@ import html
 import os
 
 M = "maskinens seksjon [MaskinN]"
-P = "portseksjonen, den seksjonen maskinens Port-verdi navngir (for eksempel [Com3]); den deles av alle maskiner på samme port"
+P = "portseksjonen (seksjonen som maskinens Port-verdi navngir, for eksempel [Com3]; den deles av alle maskiner på samme port)"
 PR = "seksjonen [Program]"
 KMD = "lagres ikke; det er en kommando som gjelder neste lagring"
 
@@ -25,11 +25,12 @@ SIDER = [
    "lagres forvalgene for styringen og alle maskinsidene.", "", "skriver bare nøkler som virkelig er endret"),
   (5, "Avslutt", "Avslutt", "Avslutter programmet. Har du ulagrede endringer, blir du spurt «Lagre endringer ?».", "", ""),
   (50, "PageControl1", "Sidene", "Sidene med innstillinger. Før du bytter side, blir ulagrede endringer enten lagret eller forkastet etter et spørsmål. "
-   "Hvilke sider som vises, avhenger av protokollen på siden «Maskin».", "", ""),
+   "Hvilke sider som vises, avhenger av protokollen og henteprogrammet på siden «Maskin».", "", ""),
  ]),
  (100, "Siden «Program»", "Innstillinger for hele installasjonen. De lagres i seksjonen [Program] og gjelder alle maskiner.", [
   (102, "Maskiner", "Maskiner:", "Antall maskiner i installasjonen. Maskinene har seksjonene [Maskin1] til [MaskinN]. "
-   "Når du forlater feltet, rettes tallet (0 eller tom tekst blir 1, høyeste antall er 255) og maskinvelgeren bygges på nytt.", "1", f"{PR}, nøkkel Maskiner"),
+   "Når du forlater feltet, rettes tallet og maskinvelgeren bygges på nytt. Høyeste antall er 255; et større tall blir resten etter "
+   "deling med 256 (300 blir 44), og 0 eller tom tekst blir 1.", "1", f"{PR}, nøkkel Maskiner"),
   (105, "VisMaskiner", "VisMaskiner:", "Hvor mange maskiner overføringsprogrammene viser. Feltet følger Maskiner mens du skriver der.", "samme som Maskiner", f"{PR}, nøkkel VisMaskiner (fjernes når verdien er lik Maskiner)"),
   (106, "Felleskataloger", "Maskinene bruker felles katalognivå", "Kryss av når maskinene deler ett felles katalognivå.", "av", f"{PR}, nøkkel FellesKataloger"),
   (107, "Vis", "Vis programoverføring på skjerm", "Overføringsprogrammene viser overføringene på skjermen.", "på", f"{PR}, nøkkel Vis"),
@@ -53,12 +54,12 @@ SIDER = [
   (202, "Com", "Com-Port:", "Porten maskinen er koblet til, Com1 til Com26. Portens linjeinnstillinger ligger i en egen seksjon med portens navn, "
    "felles for alle maskiner på porten. Knappen «...» ved siden av viser hvilke maskiner som bruker hvilke porter.", "Com + maskinnummer + 2 (maskin 1: COM3)", f"{M}, nøkkel Port"),
   (203, "Styring", "Styring:", "Styringstypen. Når du velger en styring, fylles listen over alternativer, og styringens forvalg legges inn ved neste OK.", "tom", f"{M}, nøkkel Styring"),
-  (204, "Baud", "Baud-rate:", "Overføringshastigheten på porten.", "4800", f"{P}, nøkkel Baud"),
+  (204, "Baud", "Baud-rate:", "Overføringshastigheten på porten.", "4800", f"{P}, nøkkel Baud (alltid til stede etter lagring)"),
   (205, "Alternativ", "Alternariv:", "Variant av styringen. Listen avhenger av styringen.", "tom", f"{M}, nøkkel Alternativ"),
   (206, "HandShake", "Handshake:", "Håndtrykk på linjen: Ingen, Hardware (RTS/CTS), Software (Xon/Xoff), Forsinket Hardware eller Forsinket, begge. "
    "Valget lagres som fire av/på-verdier.", "Hardware (RTS/CTS)", f"{P}, nøklene HandShake, XonXoff, SendDelay og HardwareStart"),
   (207, "Katalog", "Katalog:", "Maskinens programkatalog. Dobbeltklikk for å velge katalog. Når du endrer katalogen, krysses «Opprett kataloger» av, "
-   "og FtpKatalog følger med.", "maskinens standardkatalog", f"{M}, nøkkel Katalog (alltid til stede etter lagring)"),
+   "og FtpKatalog følger med.", "datakatalogen + MaskinN\\ når den katalogen finnes, ellers datakatalogen", f"{M}, nøkkel Katalog (alltid til stede etter lagring)"),
   (208, "Ext", "Extension:", "Filendelsen til maskinens CNC-programmer.", "installasjonens Ext i [Program], ellers .NC", f"{M}, nøkkel Ext"),
   (209, "OpprettKataloger", "Opprett kataloger", "Når boksen er krysset av, oppretter neste OK maskinens kataloger.", "av", KMD),
   (210, "OpprettHenteprogram", "Opprett henteprogram", "Når boksen er krysset av, skriver forvalget for styringen henteprogrammene inn i maskinens katalog.", "av", KMD),
@@ -75,7 +76,7 @@ SIDER = [
   (304, "KvitteringsTid", "Kvitteringstid:", "Tiden før kvittering.", "tom", f"{M}, nøkkel KvitteringsTid"),
   (305, "FeilMelding", "FeilMelding:", "Teksten til feilmeldinger.", "tom", f"{M}, nøkkel FeilMelding"),
   (306, "BackupKatalog", "Katalog:", "Backupkatalogen. Dobbeltklikk for å velge katalog. Lik maskinens katalog betyr at nøkkelen ikke lagres. "
-   "Ligger backupkatalogen utenfor maskinens katalog, merkes den i oversikten over ComPorter.", "maskinens katalog", f"{M}, nøkkel BackupKatalog"),
+   "Ligger backupkatalogen utenfor maskinens katalog, merkes maskinen i oversikten over ComPorter så lenge Antall filer ikke er 0.", "maskinens katalog", f"{M}, nøkkel BackupKatalog"),
   (307, "BackupFiles", "Antall filer:", "Hvor mange backupfiler som tas vare på.", "tom", f"{M}, nøkkel BackupFiles"),
   (308, "Utvid", "Utvid:", "Regel for filutvidelse.", "tom", f"{M}, nøkkel Utvid"),
   (309, "UtvidEkstra", "UtvidEkstra:", "Ekstra regel for filutvidelse.", "tom", f"{M}, nøkkel UtvidEkstra"),
@@ -87,9 +88,9 @@ SIDER = [
   (315, "StoreBokstaver", "StoreBokstaver", "Gjør om til store bokstaver.", "av", f"{M}, nøkkel StoreBokstaver"),
  ]),
  (400, "Siden «Com»", "Linjeinnstillingene for maskinens port. De ligger i portens egen seksjon og gjelder alle maskiner som bruker samme port.", [
-  (402, "BaudRate", "BaudRate", "Overføringshastigheten. Samme verdi som Baud-rate på siden «Maskin».", "4800", f"{P}, nøkkel Baud"),
+  (402, "BaudRate", "BaudRate", "Overføringshastigheten. Samme verdi som Baud-rate på siden «Maskin».", "4800", f"{P}, nøkkel Baud (alltid til stede etter lagring)"),
   (403, "HandShakeR", "HandShake", "Håndtrykk på linjen, som på siden «Maskin».", "Hardware (RTS/CTS)", f"{P}, nøklene HandShake, XonXoff, SendDelay og HardwareStart"),
-  (404, "FjernNull", "FjernNull", "Fjerner null-tegn (NUL) fra det som mottas. Skrives også fra siden «Mazak».", "av", f"{P}, nøkkel FjernNull"),
+  (404, "gruppen FjernNull", "FjernNull", "Avkrysningen «Fjerne Null tegn» fjerner null-tegn (NUL) fra det som mottas. Skrives også fra siden «Mazak».", "av", f"{P}, nøkkel FjernNull"),
   (406, "Paritet", "Paritet", "Paritet på linjen: Even, None eller Odd. Lagres som første bokstav.", "None (N)", f"{P}, nøkkel Paritet"),
   (407, "NyBlokkvis", "NyBlokkvis:", "Tegnene som starter en ny blokk ved blokkvis overføring. Styretegn skrives i klammer.", "[DC2]%", f"{P}, nøkkel NyBlokkvis"),
   (408, "BrytBlokkvis", "BrytBlokkvis:", "Tegnene som bryter blokkvis overføring.", "[EOT][ETX][DC4]", f"{P}, nøkkel BrytBlokkvis"),
@@ -98,13 +99,13 @@ SIDER = [
   (411, "EOB", "EOB:", "Tegnene som avslutter en blokk (End Of Block).", "[CR][LF]", f"{P}, nøkkel EOB"),
   (412, "StoppBit", "StoppBit", "Antall stoppbit.", "1", f"{P}, nøkkel StoppBit"),
   (413, "TimeOut", "TimeOut:", "Tidsavbrudd, i tidsenheter (se TimeMuliplier).", "3", f"{P}, nøkkel TimeOut"),
-  (414, "Break", "Break:", "Tid før brudd.", "samme som TimeOut", f"{P}, nøkkel Break (fjernes når verdien er lik TimeOut)"),
+  (414, "Break", "Break:", "Tid før brudd, i sekunder.", "samme som TimeOut", f"{P}, nøkkel Break (fjernes når verdien er lik TimeOut)"),
   (415, "TimeMultiplier", "TimeMuliplier (mS):", "Millisekunder per tidsenhet.", "1000", f"{P}, nøkkel TimeMultiplier"),
   (416, "ComDelay", "Delay:", "Forsinkelse på linjen.", "tom", f"{P}, nøkkel Delay"),
   (417, "StoppTid", "StoppTid", "Stopptid.", "tom", f"{P}, nøkkel StoppTid"),
  ]),
  (500, "Siden «Protokoll»", "Tegn som starter og avslutter et program, ekstra tegn og programflyt. Vises for protokollene som bruker dem.", [
-  (501, "StartKode", "StartKode:", "Tegnet som starter et program.", "%", f"{M}, nøkkel StartKode"),
+  (501, "StartKode", "StartKode:", "Tegnet som starter et program.", "%", f"{M}, nøkkel StartKode (alltid til stede etter lagring mens siden vises)"),
   (502, "StoppTegn", "StoppTegn:", "Stopptegn.", "tom", f"{M}, nøkkel StoppTegn"),
   (503, "StoppKode", "StoppKode:", "Koden som avslutter et program.", "tom", f"{M}, nøkkel StoppKode"),
   (504, "StoppFeil", "StoppFeil:", "Koden ved feil.", "tom", f"{M}, nøkkel StoppFeil"),
@@ -159,9 +160,10 @@ SIDER = [
   (811, "MaxLengdeD", "MaxLengde:", "Største lengde på filnavnet. Samme verdi som MaxLengde på siden «Henteprog.».", "20", f"{M}, nøkkel MaxLengde"),
  ]),
  (900, "Siden «Mazak»", "Innstillinger for Mazatrol-styringer.", [
-  (901, "MazatrolAuto", "Autoinstilling", "Fyller både programnummeret og kommentarfeltet med 3-tall. Krysset av lagres ProgLinje=0 og TekstLinje=0; "
-   "uten kryss settes begge tilbake til 1.", "av", f"{M}, nøklene ProgLinje og TekstLinje"),
-  (902, "MazPrint", "Printing", "Utskrift. Krysset av: FjernNull i portseksjonen slås av og FjernTegn blir [NUL]. Lagres bare når siden «Mazak» vises.", "på når FjernNull er av", f"{P}, nøkkel FjernNull, og {M}, nøkkel FjernTegn"),
+  (901, "MazatrolAuto", "Autoinstilling", "Fyller både programnummeret og kommentarfeltet med 3-tall. Når boksen er krysset av, lagres ProgLinje=0 og TekstLinje=0; "
+   "uten kryss settes begge tilbake til 1 (nøklene fjernes).", "av", f"{M}, nøklene ProgLinje og TekstLinje"),
+  (902, "MazPrint", "Printing", "Utskrift. Når boksen er krysset av, slås FjernNull i portseksjonen av og FjernTegn blir [NUL]; uten kryss slås FjernNull på "
+   "og FjernTegn fjernes. Lagres bare når siden «Mazak» er den som vises.", "på når FjernNull er av", f"{P}, nøkkel FjernNull, og {M}, nøkkel FjernTegn"),
   (903, "MazExt", "MazatrolExtension:", "Filendelsen til Mazatrol-programmer.", ".Maz", f"{M}, nøkkel MazExt"),
   (904, "MazatrolNavn", "MazatrolNavn", "Mazatrol-navngiving av filer.", "av", f"{M}, nøkkel MazatrolNavn"),
   (905, "HenteProgramNr", "HenteProgramNr:", "Programnummeret for henting.", "tom", f"{M}, nøkkel HenteProgramNr"),
@@ -193,7 +195,7 @@ SIDER = [
   (1112, "StartPos", "Startposisjon", "Startposisjonen på båndet.", "tom", f"{M}, nøkkel StartPos"),
  ]),
  (1200, "Siden «Forinnst.»", "Koblingen til verktøyforinnstilleren. Knappen med tips forklarer kolonnene i tabellen.", [
-  (1201, "Forinstiller", "Forinnstiller:", "Modellen av forinnstilleren.", "Ingen", f"{M}, nøkkel Forinstiller"),
+  (1201, "Forinstiller", "Forinnstiller:", "Modellen av forinnstilleren.", "Ingen", f"{M}, nøkkel Forinstiller (skrives også når verdien er Ingen)"),
   (1202, "SlettTool", "SlettTool:", "Sletting av verktøydata.", "tom", f"{M}, nøkkel SlettTool"),
   (1203, "StortProgNr", "StortProgNr", "Store programnummer.", "av", f"{M}, nøkkel StortProgNr"),
   (1204, "ForInstPrint", "Print", "Utskrift fra forinnstilleren.", "av", f"{M}, nøkkel Print"),
@@ -204,7 +206,8 @@ SIDER = [
    f"{M}, nøklene Systemn, ProgDivn, FilNavnn, NomSjekkn, ToolRegn og NomRegn for system n"),
  ]),
  (1300, "Siden «Annet»", "Frie variabler for maskinen.", [
-  (1301, "AnnetGrid", "Tabellen", "Én linje per variabel: VariabelNavn er navnet, Verdi er verdien. Et tomt navn fjerner variabelen.", "ingen variabler",
+  (1301, "AnnetGrid", "Tabellen", "Én linje per variabel: VariabelNavn er navnet, Verdi er verdien. En verdi lik navnet fjerner variabelen fra filen; "
+   "et tomt navn fjerner bare plassen (nøkkelen Variabelr).", "ingen variabler",
    f"{M}, nøkkelen Variabelr med navnet og en nøkkel med variabelens navn som holder verdien"),
  ]),
  (1400, "Siden «Logging»", "Loggefil og makroprogram for maskinen.", [
@@ -257,7 +260,8 @@ def main():
     kropp = ("<p>Brul.INI redigerer innstillingsfilen Brul.ini for DNC-installasjonen. Velg maskin nederst i vinduet, "
              "rediger én side om gangen og lagre med OK. Trykk F1 på et felt, eller høyreklikk og velg «Hva er dette ?», "
              "for å få hjelp til feltet.</p>\n<p>Verdier leses tilbake med store bokstaver. En tekstverdi som settes tilbake "
-             "til standardverdien, fjernes fra filen.</p>\n"
+             "til standardverdien, fjernes fra filen; noen nøkler, som Navn, Katalog, Protokoll og Baud, "
+             "lagres likevel alltid.</p>\n"
              f"<h2>Emner</h2>\n<ul>\n{''.join(innhold)}</ul>\n")
     skriv("index.html", side("Hjelp til Brul.INI", kropp))
 
