@@ -1,5 +1,6 @@
 #include "gui/vinduoperator.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -63,7 +64,9 @@ std::optional<std::string> VinduOperator::velgKatalog(const std::string& title, 
   const QString valgt = QFileDialog::getExistingDirectory(eier_.data(), Q(title),
                                                        Q(start.empty() ? start : platform::LokalSti(start)));
   if (valgt.isEmpty()) return std::nullopt;
-  return valgt.toStdString();
+  // The dialog answers with slashes on every system; a stored folder uses the
+  // system's own separator (C:\CNC\DREIEBENK), so its closing one is not doubled.
+  return QDir::toNativeSeparators(valgt).toStdString();
 }
 
 }  // namespace brul::gui
