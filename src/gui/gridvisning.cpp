@@ -108,9 +108,15 @@ GridVisning::GridVisning(brul::Grid& modell, QWidget* parent) : QTableWidget(par
     if (rad >= 0 && kol >= 0) visKombo(rad, kol);
   });
   connect(this, &QTableWidget::cellClicked, this, [this](int rad, int kol) { visKombo(rad, kol); });
+
+  // The view follows the model: loading, a reload after Angre and the cell a
+  // drop-down pick or a preset wrote must show at once.
+  modell_.onView = [this] { oppdater(); };
 }
 
 GridVisning::~GridVisning() {
+  // The model outlives the view.
+  modell_.onView = nullptr;
   // An open box is destroyed with the grid's children, after this part of
   // the grid is gone: it must not write into the grid any more.
   if (QComboBox* k = apenKombo()) {

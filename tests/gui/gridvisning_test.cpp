@@ -37,7 +37,6 @@ struct Oppsett {
     modell.setDropDown(3, {"1", "2", "3"});
     modell.onSetEditText = [this](int r, int k, const std::string& t) { logg.push_back({r, k, t}); };
     vis = new GridVisning(modell);
-    modell.onView = [v = vis] { v->oppdater(); };
     vis->resize(420, 160);
     vis->show();
   }
@@ -178,7 +177,6 @@ void GridVisningTest::modellendringVisesUtenEkko() {
 void GridVisningTest::radantallFolgerModellen() {
   Grid annet("AnnetGrid", 3, 2, 1, 1);
   GridVisning v(annet);
-  annet.onView = [&v] { v.oppdater(); };
   QCOMPARE(v.rowCount(), 1);
   annet.setRowCount(6);
   annet.setCell(5, 2, "42");
@@ -193,7 +191,6 @@ void GridVisningTest::kombokolonneRommerLengsteValg() {
   // The editor fills the lists after the grid is built: the column widens then.
   Grid boks("BoksGrid", 4, 5, 1, 1);
   GridVisning v(boks);
-  boks.onView = [&v] { v.oppdater(); };
   const int forrige = v.columnWidth(1);
   const QString lengst = "100:Maskin feil med en lang tekst";
   boks.setDropDown(1, {"1:Program start", lengst.toStdString()});
