@@ -14,7 +14,7 @@ KMD = "lagres ikke; det er en kommando som gjelder neste lagring"
 # (nummer, sidetittel, beskrivelse, [(nr, kontroll, ledetekst, forklaring, standard, lagring)])
 SIDER = [
  (10, "Knappelinjen", "Nederst i vinduet velger du maskin og lagrer eller forkaster endringer. "
-  "Så lenge det finnes ulagrede endringer er maskinvelgeren sperret, og OK og Angre er tilgjengelige.", [
+  "Så lenge det finnes ulagrede endringer, er maskinvelgeren sperret, og OK og Angre er tilgjengelige.", [
   (1, "MaskinBoks", "Maskin:", "Velger maskinen du redigerer. Listen har én linje per maskin, i nummerrekkefølge, med maskinens navn. "
    "Når du velger en annen maskin, leses alle sidene inn for den maskinen, og nummeret huskes til neste oppstart.",
    "maskin 1, eller maskinen som sist var valgt", f"{PR}, nøkkel Maskin (maskinnummeret skrives straks du velger)"),
@@ -125,10 +125,10 @@ SIDER = [
   (605, "StartHent", "StartHent:", "Teksten foran filnavnet ved henting.", "(", f"{M}, nøkkel StartHent"),
   (606, "StoppHent", "StoppHent:", "Teksten etter filnavnet ved henting.", ")", f"{M}, nøkkel StoppHent"),
   (607, "Print", "Print:", "Koden som ber om utskrift.", "(P)(", f"{M}, nøkkel Print"),
-  (608, "StartPrint", "StartPrint:", "Teksten foran filnavnet ved utskrift.", "samme som Print", f"{M}, nøkkel StartPrint"),
+  (608, "StartPrint", "StartPrint:", "Teksten foran filnavnet ved utskrift.", "samme som Print", f"{M}, nøkkel StartPrint (fjernes når verdien er lik Print)"),
   (609, "StoppPrint", "StoppPrint", "Teksten etter filnavnet ved utskrift.", ")", f"{M}, nøkkel StoppPrint"),
   (610, "DirHent", "DirHent:", "Koden som ber om en katalogliste.", "(D)(", f"{M}, nøkkel DirHent"),
-  (611, "StartDir", "StartDir:", "Teksten foran katalognavnet.", "samme som DirHent", f"{M}, nøkkel StartDir"),
+  (611, "StartDir", "StartDir:", "Teksten foran katalognavnet.", "samme som DirHent", f"{M}, nøkkel StartDir (fjernes når verdien er lik DirHent)"),
   (612, "StoppDir", "StoppDir:", "Teksten etter katalognavnet.", ")", f"{M}, nøkkel StoppDir"),
   (613, "FilNavnProgram", "FilNavnProg:", "Filnavnet tas fra programmet.", "av", f"{M}, nøkkel FilNavnProgram"),
   (614, "MaxLengde", "MaxLengde:", "Største lengde på filnavnet. Samme verdi som MaxLengde på siden «Tool/Dir».", "20", f"{M}, nøkkel MaxLengde"),
@@ -190,7 +190,7 @@ SIDER = [
   (1107, "InvRead", "InvRead", "Lesesignalet er invertert.", "av", f"{M}, nøkkel InvRead"),
   (1108, "InvSpocket", "InvSpocket", "Transporthullsignalet er invertert.", "av", f"{M}, nøkkel InvSpocket"),
   (1109, "TimeOutP", "TimeOut:", "Tidsavbrudd for kortet.", "3", f"{M}, nøkkel TimeOut"),
-  (1110, "BreakP", "Break:", "Tid før brudd.", "samme som TimeOut", f"{M}, nøkkel Break"),
+  (1110, "BreakP", "Break:", "Tid før brudd.", "samme som TimeOut", f"{M}, nøkkel Break (fjernes når verdien er lik TimeOut)"),
   (1111, "ParDelay", "Delay:", "Forsinkelse.", "2", f"{M}, nøkkel Delay"),
   (1112, "StartPos", "Startposisjon", "Startposisjonen på båndet.", "tom", f"{M}, nøkkel StartPos"),
  ]),
@@ -198,7 +198,7 @@ SIDER = [
   (1201, "Forinstiller", "Forinnstiller:", "Modellen av forinnstilleren.", "Ingen", f"{M}, nøkkel Forinstiller (skrives også når verdien er Ingen)"),
   (1202, "SlettTool", "SlettTool:", "Sletting av verktøydata.", "tom", f"{M}, nøkkel SlettTool"),
   (1203, "StortProgNr", "StortProgNr", "Store programnummer.", "av", f"{M}, nøkkel StortProgNr"),
-  (1204, "ForInstPrint", "Print", "Utskrift fra forinnstilleren.", "av", f"{M}, nøkkel Print"),
+  (1204, "ForInstPrint", "Print", "Utskrift fra forinnstilleren.", "av", f"{M}, nøkkel Print (samme nøkkel som Print på siden «Henteprog.»)"),
   (1205, "ToolGrid", "Tabellen", "Én linje per system: Sys (systemnummer, ett for hver maskin), Type (Drei, Diameter, Radius, Fres, Div2), "
    "ProgDiv (divisjon for å finne filnavn, for eksempel 100), Mask (maskinen som får filnavnet oppdatert), "
    "NomSjekk (0=Aldri, 1=Hvis verktøy, 2=Hvis fil, 3=Alltid), ToolReg (målte data) og NomReg (nominelle data). "
