@@ -148,7 +148,9 @@ void GridVisning::visKombo(int rad, int kol) {
 
 void GridVisning::lukkKombo() {
   QComboBox* apen = apenKombo();
-  if (!apen) return;
+  // Enter in the list may have closed the editor already (it is then only
+  // waiting to be deleted and no longer the view's).
+  if (!apen || state() != EditingState || indexWidget(currentIndex()) != apen) return;
   commitData(apen);
   closeEditor(apen, QAbstractItemDelegate::NoHint);
 }
