@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <memory>
@@ -23,6 +24,19 @@ QMessageBox::Icon QIkon(Ikon ikon) {
   }
   return QMessageBox::NoIcon;
 }
+class KunJaNei : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) return true;
+    if (e->type() == QEvent::Close && e->spontaneous()) {
+      e->ignore();
+      return true;
+    }
+    return QObject::eventFilter(o, e);
+  }
+};
+
 }  // namespace
 
 QMessageBox* LagSporsmal(QWidget* eier, const QString& caption, const QString& text, Ikon ikon) {
@@ -32,7 +46,9 @@ QMessageBox* LagSporsmal(QWidget* eier, const QString& caption, const QString& t
   box->button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
   box->button(QMessageBox::No)->setText(QStringLiteral("&Nei"));
   box->setDefaultButton(QMessageBox::Yes);
-  box->setEscapeButton(QMessageBox::No);
+  // Escape and the close box give no answer: taken as Nei they would throw
+  // away every pending edit on a stray key. The operator picks Ja or Nei.
+  box->installEventFilter(new KunJaNei(box));
   return box;
 }
 

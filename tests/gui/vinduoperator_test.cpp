@@ -49,6 +49,7 @@ class VinduOperatorTest : public QObject {
  private slots:
   void sporsmal_data();
   void sporsmal();
+  void escapeSvarerIkke();
   void melding();
   void stillSporsmalBrukerDialogen();
   void registrering();
@@ -74,6 +75,23 @@ void VinduOperatorTest::sporsmal() {
   QCOMPARE(sett.ikon, QMessageBox::Question);
   QCOMPARE(sett.knapper.size(), 2);
   QVERIFY(sett.knapper.contains("&Ja") && sett.knapper.contains("&Nei"));
+}
+
+void VinduOperatorTest::escapeSvarerIkke() {
+  // Escape on "Lagre endringer ?" must not discard the edits as a Nei would.
+  VinduOperator op;
+  bool apenEtterEscape = false;
+  QTimer::singleShot(0, [&apenEtterEscape] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    QTest::keyClick(box, Qt::Key_Escape);
+    QTest::keyClick(box->button(QMessageBox::Yes), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    apenEtterEscape = box->isVisible();
+    box->button(QMessageBox::Yes)->click();
+  });
+  QVERIFY(op.sporsmal("Maskin2: Oppsettet er endret", "Lagre endringer ?"));
+  QVERIFY(apenEtterEscape);
 }
 
 void VinduOperatorTest::melding() {
