@@ -19,8 +19,10 @@ int KommandoPorts(Kontekst& k) {
     if (a != "--by-port" && a != "--by-machine") throw BrukFeil{"ports: ukjent valg \"" + a + "\""};
     etterPort = a == "--by-port";
   }
-  // The window takes the count from the Maskiner field, which shows the
-  // stored value.
+  // The window takes the count from the Maskiner field, which shows the stored
+  // value normalised (0 or text as 1). Here the stored value is taken as it
+  // is, so a file that sets up no machines gets the warning instead of a
+  // listing of one machine it does not have.
   const long antall = HeltallEllerNull(LesStreng("Program", "Maskiner", "1"));
   TPortForm form;
   if (etterPort && antall > 0)
