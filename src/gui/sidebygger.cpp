@@ -52,7 +52,14 @@ class Bygger {
     int rad = 0;
     int forsteFeltRad = -1;
     for (const Felt& f : g.felter) felt(f, boks, lay, rad, forsteFeltRad);
-    for (const Gruppe& under : g.grupper) lay->addWidget(gruppe(under, boks), rad++, 0, 1, 3);
+    for (const Gruppe& under : g.grupper) {
+      // An untitled inner group only places its fields between the others.
+      if (under.tekst.empty()) {
+        for (const Felt& f : under.felter) felt(f, boks, lay, rad, forsteFeltRad);
+        continue;
+      }
+      lay->addWidget(gruppe(under, boks), rad++, 0, 1, 3);
+    }
     return boks;
   }
 

@@ -121,8 +121,10 @@ std::vector<SideOppsett> lagSider() {
                    {G("ToolReg", {F("ToolReg", "", 803)}), G("NomReg", {F("NomReg", "", 805)}),
                     G("Håndtering", {F("AutoToolLoad", "AutoToolLoad", 806), F("SlettToolReg", "SlettToolReg", 807)}),
                     G("ToolProgramNr", {F("ToolProgramNr", "", 801)})}),
-                 G("Katalog", {F("MaxLengdeD", "MaxLengde:", 811), F("TimeSize", "", 804)},
+                 G("Katalog", {F("MaxLengdeD", "MaxLengde:", 811)},
                    {G("DirProgramNr", {F("DirProgramNr", "", 802)}),
+                    // Untitled: the radio group stands between the inner groups.
+                    G("", {F("TimeSize", "", 804)}),
                     G("Fillisting", {F("UnderKataloger", "UnderKataloger")}),
                     G("Fra utforsker (oppgi antall tegn)",
                       {F("Artikkel", "Artikkel:"), F("Beskrivelse", "Beskrivelse:")})})}));

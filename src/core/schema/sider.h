@@ -29,7 +29,8 @@ struct Felt {
 
 struct Gruppe {
   std::string navn;   // control name of the group box when it has one (Grunnoppsett)
-  std::string tekst;  // caption; empty for controls placed on the page itself
+  std::string tekst;  // caption; empty for controls placed directly on the page or
+                      // in the enclosing group, without a frame of their own
   std::vector<Felt> felter;
   int hjelp = 0;      // help context number of the group box, 0 for none
   std::vector<Gruppe> grupper;  // nested group boxes
