@@ -255,14 +255,17 @@ void HovedVindu::keyPressEvent(QKeyEvent* e) {
   QDialog::keyPressEvent(e);
 }
 
+// Only the window's own background and the bottom bar's print the window. Qt
+// hands a double-click that a label, a group box or a page leaves unused on to
+// its parent; such a click was not meant as a print.
 void HovedVindu::mouseDoubleClickEvent(QMouseEvent* e) {
-  emit dobbeltklikket();
+  if (!childAt(e->position().toPoint())) emit dobbeltklikket();
   QDialog::mouseDoubleClickEvent(e);
 }
 
 bool HovedVindu::eventFilter(QObject* o, QEvent* e) {
   if (o == bunn_ && e->type() == QEvent::MouseButtonDblClick) {
-    emit dobbeltklikket();
+    if (!bunn_->childAt(static_cast<QMouseEvent*>(e)->position().toPoint())) emit dobbeltklikket();
     return true;
   }
   return QDialog::eventFilter(o, e);

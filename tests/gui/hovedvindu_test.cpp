@@ -138,6 +138,7 @@ class HovedVinduTest : public QObject {
   void lukking();
   void sideneKlippesIkke();
   void tabulatorFolgerSidetabellen();
+  void dobbeltklikkSkriverBareFraBakgrunnen();
   void forlatFelt_data();
   void forlatFelt();
   void cleanup();
@@ -488,6 +489,38 @@ void HovedVinduTest::forlatFelt() {
 
 void HovedVinduTest::cleanup() {
   for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+}
+
+// Printing is for a double-click on the window's own background or the bottom
+// bar's; one on a label, a group box or a page (which Qt passes on to the
+// window) must not send a page to the printer.
+void HovedVinduTest::dobbeltklikkSkriverBareFraBakgrunnen() {
+  Kladd k;
+  QSignalSpy utskrift(k.vindu.get(), &HovedVindu::dobbeltklikket);
+  QLabel* navnLabel = nullptr;
+  for (QLabel* l : k.vindu->findChildren<QLabel*>())
+    if (l->text() == QStringLiteral("Navn:")) navnLabel = l;
+  QVERIFY(navnLabel);
+  QGroupBox* gruppe = nullptr;
+  for (QGroupBox* g : k.vindu->findChildren<QGroupBox*>())
+    if (g->title() == QStringLiteral("Maskindata")) gruppe = g;
+  QVERIFY(gruppe);
+  QPoint bakgrunn(-1, -1);
+  // (0,0) would mean "the centre" to QTest.
+  for (int y = 1; y < k.vindu->height() && bakgrunn.x() < 0; ++y)
+    for (int x = 1; x < k.vindu->width(); ++x)
+      if (!k.vindu->childAt(x, y)) {
+        bakgrunn = QPoint(x, y);
+        break;
+      }
+  QVERIFY(bakgrunn.x() >= 0);
+
+  QTest::mouseDClick(k.vindu.get(), Qt::LeftButton, {}, bakgrunn);
+  QCOMPARE(utskrift.count(), 1);
+  QTest::mouseDClick(navnLabel, Qt::LeftButton, {}, navnLabel->rect().center());
+  QTest::mouseDClick(gruppe, Qt::LeftButton, {}, QPoint(2, gruppe->height() - 2));
+  QTest::mouseDClick(k.vindu->sider()->currentWidget(), Qt::LeftButton, {}, QPoint(1, 1));
+  QCOMPARE(utskrift.count(), 1);
 }
 
 QTEST_MAIN(HovedVinduTest)
