@@ -1,5 +1,7 @@
 #include "app/skriptoperator.h"
 
+#include "store/tekst.h"
+
 namespace brul {
 
 std::optional<std::string> SkriptOperator::finn(const std::string& caption) const {
@@ -16,8 +18,15 @@ void SkriptOperator::melding(const std::string& caption, const std::string& text
 bool SkriptOperator::sporsmal(const std::string& caption, const std::string& text, Ikon ikon) {
   logg_.push_back({Hendelse::Type::Sporsmal, caption, text, ikon});
   if (ekko_) *ekko_ << caption << ": " << text << " ?\n";
-  auto a = finn(caption);
-  return a && (*a == "Ja" || *a == "ja" || *a == "JA");
+  const auto a = finn(caption);
+  if (!a) return false;
+  const std::string svar = TilStore(*a);
+  if (svar == "JA") return true;
+  // A scripted answer that is neither is taken as No, the safe answer to every
+  // question here, but never silently: the run then reports a failure.
+  if (svar != "NEI")
+    melding("--svar", "Svaret \"" + *a + "\" på \"" + caption + "\" er verken Ja eller Nei; det regnes som Nei");
+  return false;
 }
 
 bool SkriptOperator::stillSporsmal(const std::string& caption, const std::string& question,

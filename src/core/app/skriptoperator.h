@@ -20,7 +20,8 @@ class SkriptOperator final : public Operator {
     Ikon ikon = Ikon::Ingen;
   };
 
-  // Answers by caption: "Ja"/"Nei" for Yes/No questions, a text for the
+  // Answers by caption: "Ja"/"Nei" (any letter case) for Yes/No questions,
+  // anything else there is taken as No with a message; a text for the
   // question dialog and the folder browser. Unanswered questions are No,
   // unanswered dialogs cancelled.
   void svar(const std::string& caption, const std::string& answer) { svar_[caption] = answer; }
