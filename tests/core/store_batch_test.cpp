@@ -207,7 +207,16 @@ INSTANTIATE_TEST_SUITE_P(
                 "en del av stien er ikke en mappe"},
         FeilRad{"mappe_der_filen_skal_vaere", "C:\\Brul\\Brul.ini",
                 [](const std::filesystem::path& rot) { std::filesystem::create_directory(rot / "Brul" / "Brul.ini"); },
-                "filen kan ikke leses (det finnes en mappe med dette navnet)"}),
+                "filen kan ikke leses (det finnes en mappe med dette navnet)"},
+        // Its owner made it read-only; the rename would replace it anyway.
+        FeilRad{"skrivebeskyttet", "C:\\Brul\\Brul.ini",
+                [](const std::filesystem::path& rot) {
+                  StoreKladd::Skriv(rot / "Brul" / "Brul.ini", "[S]\r\n");
+                  std::filesystem::permissions(rot / "Brul" / "Brul.ini", std::filesystem::perms::owner_read |
+                                                                              std::filesystem::perms::group_read |
+                                                                              std::filesystem::perms::others_read);
+                },
+                "filen er skrivebeskyttet"}),
     [](const auto& info) { return std::string(info.param.navn); });
 
 TEST(Batch, FullDiskLaterFilenVaereHel) {

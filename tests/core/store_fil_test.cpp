@@ -2,6 +2,9 @@
 // stamp, atomic replacement, folder creation and copying without overwriting.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <optional>
 #include <string>
 
 #include "platform/fil.h"
@@ -81,6 +84,59 @@ TEST(Fil, ErstattFilErstatterHeleFilen) {
   std::size_t antall = 0;
   for (const auto& e : std::filesystem::directory_iterator(rot)) antall += e.path().filename() != "Brul";
   EXPECT_EQ(antall, 3u);  // fil, ny, mappe
+}
+
+TEST(Fil, SkrivebeskyttetFilErstattesIkke) {
+  namespace fs = std::filesystem;
+  StoreKladd k;
+  const auto rot = k.rot();
+  constexpr fs::perms les = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  constexpr fs::perms skriv = les | fs::perms::owner_write;
+  struct Rad {
+    const char* navn;
+    fs::perms filModus;         // fs::perms::unknown: no file
+    fs::perms mappeModus;       // of the folder the file lies in
+    std::optional<std::string> grunn;
+  } rader[] = {
+      {"vanlig", skriv, fs::perms::all, std::nullopt},
+      {"444", les, fs::perms::all, "filen er skrivebeskyttet"},
+      {"bare_eier_les", fs::perms::owner_read, fs::perms::all, "filen er skrivebeskyttet"},
+      {"mangler", fs::perms::unknown, fs::perms::all, std::nullopt},
+      // The owner's write bit on the folder alone: this user (root, too)
+      // may still write, so only the file's own bits can refuse.
+      {"mappe_555_fil_skrivbar", skriv, fs::perms::owner_read | fs::perms::owner_exec, std::nullopt},
+  };
+  for (const auto& r : rader) {
+    SCOPED_TRACE(r.navn);
+    const fs::path mappe = rot / r.navn;
+    fs::create_directory(mappe);
+    const std::string sti = (mappe / "Brul.ini").string();
+    if (r.filModus != fs::perms::unknown) {
+      StoreKladd::Skriv(sti, "[S]\r\n");
+      fs::permissions(sti, r.filModus);
+    }
+    fs::permissions(mappe, r.mappeModus);
+    const bool rootKanAlt = ::geteuid() == 0;
+    const auto grunn = SkrivebeskyttetGrunn(sti);
+    if (r.mappeModus != fs::perms::all && !rootKanAlt) {
+      EXPECT_EQ(grunn, "du har ikke skrivetilgang til mappen filen ligger i");
+    } else {
+      EXPECT_EQ(grunn, r.grunn);
+    }
+    if (r.grunn) {
+      std::string feil;
+      EXPECT_FALSE(ErstattFil(sti, "ny", feil));
+      EXPECT_EQ(feil, *r.grunn);
+      EXPECT_EQ(StoreKladd::Les(sti), "[S]\r\n") << "left as it was";
+      EXPECT_EQ(fs::status(sti).permissions(), r.filModus);
+    }
+    fs::permissions(mappe, fs::perms::all);
+  }
+  // A link is judged by the file it names.
+  fs::create_symlink(rot / "444" / "Brul.ini", rot / "Lenke.ini");
+  EXPECT_EQ(SkrivebeskyttetGrunn((rot / "Lenke.ini").string()), "filen er skrivebeskyttet");
+  EXPECT_EQ(SkrivebeskyttetGrunn(""), std::nullopt);
+  for (const char* n : {"444", "bare_eier_les"}) fs::permissions(rot / n / "Brul.ini", skriv);
 }
 
 TEST(Fil, MapperOgKopiering) {

@@ -4,6 +4,7 @@
 // local paths (after LokalSti), UTF-8. Failures come back as a Norwegian
 // reason for the operator; nothing here raises.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,13 @@ FilStempel Stempel(const std::string& sti);
 // reader sees either the old or the new content, never part of it. An existing
 // file keeps its permissions. The folder must exist.
 bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& feil);
+
+// Why a save could not replace the file, nullopt when it can: its owner made
+// it read-only (this holds even for a user whose rights would override it,
+// as a Windows read-only attribute does), this user may not write it, or its
+// folder takes no new file (the save writes its new copy there first). A
+// missing file is judged by its folder alone.
+std::optional<std::string> SkrivebeskyttetGrunn(const std::string& sti);
 
 bool FinnesMappe(const std::string& sti);
 bool FinnesFil(const std::string& sti);

@@ -60,7 +60,45 @@ std::string Mappe(const std::string& sti) {
   return p == 0 ? "/" : sti.substr(0, p);
 }
 
+// The file a save replaces: a symbolic link is followed to the file it names.
+std::string EkteSti(const std::string& sti) {
+  struct stat lst {};
+  if (::lstat(sti.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
+    if (char* ekte = ::realpath(sti.c_str(), nullptr)) {
+      std::string ut = ekte;
+      std::free(ekte);
+      return ut;
+    }
+  }
+  return sti;
+}
+
+bool KanSkrive(const std::string& sti, int& e) {
+  if (::faccessat(AT_FDCWD, sti.c_str(), W_OK, AT_EACCESS) == 0) return true;
+  e = errno;
+  return false;
+}
+
 }  // namespace
+
+std::optional<std::string> SkrivebeskyttetGrunn(const std::string& sti) {
+  if (sti.empty()) return std::nullopt;
+  const std::string mal = EkteSti(sti);
+  struct stat st {};
+  int e = 0;
+  if (::stat(mal.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return Grunn(EISDIR);
+    // The owner's "read-only" is the missing write bits; a user whose rights
+    // pass over them (root) must not pass over the owner's decision.
+    if ((st.st_mode & 0222) == 0) return "filen er skrivebeskyttet";
+    if (!KanSkrive(mal, e)) return e == EROFS ? Grunn(EROFS) : "du har ikke skrivetilgang til filen";
+  }
+  if (!KanSkrive(Mappe(mal), e)) {
+    if (e == ENOENT || e == ENOTDIR) return std::nullopt;  // missing, not protected
+    return e == EROFS ? Grunn(EROFS) : "du har ikke skrivetilgang til mappen filen ligger i";
+  }
+  return std::nullopt;
+}
 
 FilLesing LesHeleFil(const std::string& sti) {
   FilLesing r;
@@ -106,19 +144,22 @@ FilStempel Stempel(const std::string& sti) {
 }
 
 bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& feil) {
-  // A symbolic link is followed: the file it names is replaced, the link stays.
-  std::string mal = sti;
-  struct stat lst {};
-  if (::lstat(sti.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
-    if (char* ekte = ::realpath(sti.c_str(), nullptr)) {
-      mal = ekte;
-      std::free(ekte);
-    }
+  if (sti.empty()) {
+    feil = Grunn(ENOENT);
+    return false;
   }
+  // A symbolic link is followed: the file it names is replaced, the link stays.
+  const std::string mal = EkteSti(sti);
   struct stat st {};
   const bool finnes = ::stat(mal.c_str(), &st) == 0;
   if (finnes && S_ISDIR(st.st_mode)) {
     feil = Grunn(EISDIR);
+    return false;
+  }
+  // The rename below would replace a file its owner made read-only: the
+  // folder's permission decides a rename, not the file's own.
+  if (finnes && (st.st_mode & 0222) == 0) {
+    feil = "filen er skrivebeskyttet";
     return false;
   }
   const std::string mappe = Mappe(mal);

@@ -64,6 +64,26 @@ bool SkrivAlt(HANDLE h, std::string_view bytes) {
 
 }  // namespace
 
+std::optional<std::string> SkrivebeskyttetGrunn(const std::string& sti) {
+  if (sti.empty()) return std::nullopt;
+  const std::wstring w = Bred(sti);
+  const DWORD attr = GetFileAttributesW(w.c_str());
+  if (attr == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+  if (attr & FILE_ATTRIBUTE_DIRECTORY) return Grunn(ERROR_DIRECTORY);
+  if (attr & FILE_ATTRIBUTE_READONLY) return std::string("filen er skrivebeskyttet");
+  // Opening for writing changes nothing and tells what the access list says.
+  HANDLE h = CreateFileW(w.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    const DWORD e = GetLastError();
+    if (e == ERROR_ACCESS_DENIED) return std::string("du har ikke skrivetilgang til filen");
+    if (e == ERROR_WRITE_PROTECT) return Grunn(e);
+    return std::nullopt;  // in use by another program: not protected
+  }
+  CloseHandle(h);
+  return std::nullopt;
+}
+
 FilLesing LesHeleFil(const std::string& sti) {
   FilLesing r;
   const std::wstring w = Bred(sti);
