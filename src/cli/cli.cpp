@@ -4,7 +4,7 @@
 // 1 or the operator was shown at least one message (VisMelding) while it ran,
 // since this system reports its failures and warnings to the operator that
 // way, or the settings file is missing; 2 a usage error (the usage text
-// follows on standard error).
+// follows on standard error: the reason and where to read more).
 #include "cli/cli.h"
 
 #include <exception>
@@ -17,6 +17,9 @@
 #include "app/skriptoperator.h"
 #include "app/tilstand.h"
 #include "cli/kommandoer.h"
+#include "platform/fil.h"
+#include "platform/register.h"
+#include "platform/sti.h"
 
 namespace brul::cli {
 namespace {
@@ -28,15 +31,19 @@ struct Kommando {
   int minArgs;
   int maxArgs;              // -1: no upper limit
   int (*kjor)(Kontekst&);
+  // False for the commands that read no setting: they run when the settings
+  // file is missing, and nobody is asked to fetch it.
+  bool trengerIni = true;
 };
 
 // One row per command; the usage text is built from this table.
 const Kommando kKommandoer[] = {
-    {"paths", "", "viser IniFil, ExeKatalog og DataKatalog", 0, 0, KommandoPaths},
+    {"paths", "", "viser IniFil, ExeKatalog og DataKatalog (og om innstillingsfilen mangler)", 0, 0,
+     KommandoPaths, false},
     {"get", "SECTION KEY [DEFAULT]", "viser verdien slik redigeringen leser den (store bokstaver)",
      2, 3, KommandoGet},
     {"decode", "TEXT", "skriver bytene en visuell streng står for (Windows-1252)", 1, 1,
-     KommandoDecode},
+     KommandoDecode, false},
     {"ports", "[--by-port|--by-machine]",
      "oversikt over ComPorter som tabulatordelt tekst (som «Til Utklippstavle»)", 0, 1, KommandoPorts},
     {"index", "", "genererer katalog/extension-listen (filindeksen) som når Indeks krysses av", 0, 0,
@@ -47,12 +54,20 @@ const Kommando kKommandoer[] = {
      KommandoSet},
     {"preset", "MACHINE STYRING ALTERNATIV [--opprett-henteprogram] [--behold-port]",
      "velger styring og alternativ som operatøren og lagrer forvalget med OK", 3, 5, KommandoPreset},
+    {"controls", "[PAGE]", "lister kontrollene set tar, side for side, med verdiene de godtar", 0, 1,
+     KommandoControls, false},
+    {"presets", "[STYRING]", "lister styringene og alternativene preset tar", 0, 1, KommandoPresets,
+     false},
 };
 
 const Kommando* FinnKommando(const std::string& navn) {
   for (const auto& k : kKommandoer)
     if (navn == k.navn) return &k;
   return nullptr;
+}
+
+std::string Syntaks(const Kommando& k) {
+  return std::string("brulini ") + k.navn + (*k.syntaks ? std::string(" ") + k.syntaks : std::string());
 }
 
 void SkrivBruk(std::ostream& ut) {
@@ -68,8 +83,10 @@ void SkrivBruk(std::ostream& ut) {
   ut << "\n"
         "Valg:\n"
         "  --ini FILE             bruk FILE som innstillingsfil (i stedet for registeret/Brul.conf)\n"
-        "  --svar CAPTION=ANSWER  svar på spørsmålet med denne tittelen (Ja/Nei eller tekst);\n"
-        "                         kan gjentas. Spørsmål og meldinger skrives på standard feil.\n"
+        "  --svar CAPTION=ANSWER  svar på spørsmålet med denne tittelen eller teksten (Ja/Nei\n"
+        "                         eller tekst); kan gjentas. Spørsmål og meldinger skrives på\n"
+        "                         standard feil.\n"
+        "  Valgene kan stå hvor som helst; etter -- er alt argumenter til kommandoen.\n"
         "\n"
         "Avslutningskode: 0 ferdig, 1 feil meldt, 2 feil bruk.\n";
 }
@@ -82,10 +99,13 @@ struct Tolkning {
   std::vector<std::string> args;
 };
 
-// Reads the global options up to the command's name; everything after the
-// name belongs to the command.
+// Reads the global options wherever they stand, before or after the command,
+// as users write them; the first other word is the command, and the rest
+// (options of the command's own included) belongs to it. After "--" every
+// word goes to the command as it is.
 Tolkning Tolk(int argc, char** argv) {
   Tolkning t;
+  bool bareArgumenter = false;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     auto verdi = [&](const std::string& valg) -> std::string {
@@ -94,33 +114,67 @@ Tolkning Tolk(int argc, char** argv) {
       if (i + 1 >= argc) throw BrukFeil{valg + " mangler verdi"};
       return argv[++i];
     };
-    if (a == "--ini" || a.rfind("--ini=", 0) == 0) {
-      std::string fil = verdi("--ini");
-      if (fil.empty()) throw BrukFeil{"--ini mangler filnavn"};
-      t.ini = fil;
-    } else if (a == "--svar" || a.rfind("--svar=", 0) == 0) {
-      std::string s = verdi("--svar");
-      auto lik = s.find('=');
-      if (lik == std::string::npos || lik == 0)
-        throw BrukFeil{"--svar må ha formen CAPTION=ANSWER: \"" + s + "\""};
-      t.svar.emplace_back(s.substr(0, lik), s.substr(lik + 1));
-    } else if (a == "-h" || a == "--help" || a == "--hjelp") {
-      t.hjelp = true;
-    } else if (!a.empty() && a[0] == '-') {
-      throw BrukFeil{"ukjent valg \"" + a + "\""};
-    } else {
-      t.kommando = a;
-      t.args.assign(argv + i + 1, argv + argc);
-      break;
+    if (!bareArgumenter) {
+      if (a == "--") {
+        bareArgumenter = true;
+        continue;
+      }
+      if (a == "--ini" || a.rfind("--ini=", 0) == 0) {
+        std::string fil = verdi("--ini");
+        if (fil.empty()) throw BrukFeil{"--ini mangler filnavn"};
+        t.ini = fil;
+        continue;
+      }
+      if (a == "--svar" || a.rfind("--svar=", 0) == 0) {
+        std::string s = verdi("--svar");
+        auto lik = s.find('=');
+        if (lik == std::string::npos || lik == 0)
+          throw BrukFeil{"--svar må ha formen CAPTION=ANSWER: \"" + s + "\""};
+        t.svar.emplace_back(s.substr(0, lik), s.substr(lik + 1));
+        continue;
+      }
+      if (a == "-h" || a == "--help" || a == "--hjelp") {
+        t.hjelp = true;
+        continue;
+      }
+      if (!t.kommando && !a.empty() && a[0] == '-') throw BrukFeil{"ukjent valg \"" + a + "\""};
     }
+    if (!t.kommando)
+      t.kommando = a;
+    else
+      t.args.push_back(a);
   }
   return t;
 }
 
-int Bruksfeil(const std::string& tekst) {
-  std::cerr << "brulini: " << tekst << "\n\n";
-  SkrivBruk(std::cerr);
+// A wrong use is told in one line, with the command's own syntax when the
+// command is known; the whole usage is one --help away.
+int Bruksfeil(const std::string& tekst, const Kommando* kommando = nullptr) {
+  std::cerr << "brulini: " << tekst << '\n';
+  if (kommando) std::cerr << "Bruk: " << Syntaks(*kommando) << '\n';
+  std::cerr << "Mer hjelp: brulini --help\n";
   return 2;
+}
+
+// Where start-up looked for the settings file, for the one who has to put it
+// there: the local file the name leads to and the Brul.conf that named it.
+void SkrivHvorDetBleLett(std::ostream& feil, bool medIni) {
+  feil << "brulini: finner ikke innstillingsfilen \"" << IniFil << "\"";
+  const std::string lokal = platform::LokalSti(IniFil);
+  if (lokal != IniFil) feil << " (" << lokal << ")";
+  feil << '\n';
+  if (medIni) return;  // the name was given with --ini
+#ifndef _WIN32
+  const platform::KonfigFiler konf = platform::FinnKonfigFiler();
+  std::string brukt;
+  for (const std::string& f : {konf.maskin, konf.bruker})
+    if (brukt.empty() && !f.empty() && platform::FinnesFil(f)) brukt = f;
+  if (!brukt.empty())
+    feil << "brulini: navnet og stasjonene er tatt fra " << brukt << '\n';
+  else
+    feil << "brulini: ingen Brul.conf funnet (så etter " << (konf.maskin.empty() ? "-" : konf.maskin)
+         << " og " << (konf.bruker.empty() ? "-" : konf.bruker) << ")\n";
+#endif
 }
 
 }  // namespace
@@ -151,7 +205,7 @@ int Kjor(int argc, char** argv) {
   if (!kommando) return Bruksfeil("ukjent kommando \"" + *t.kommando + "\"");
   const int antall = static_cast<int>(t.args.size());
   if (antall < kommando->minArgs || (kommando->maxArgs >= 0 && antall > kommando->maxArgs))
-    return Bruksfeil(std::string("feil antall argumenter til ") + kommando->navn);
+    return Bruksfeil(std::string("feil antall argumenter til ") + kommando->navn, kommando);
 
   SkriptOperator op;
   op.ekko(&std::cerr);
@@ -162,17 +216,22 @@ int Kjor(int argc, char** argv) {
     FinnIniFil(t.ini);
     // Asked once: a scripted Yes that cannot fetch the file would otherwise
     // ask for ever.
-    if (!SjekkIniFil(op, 1)) {
-      std::cerr << "brulini: finner ikke innstillingsfilen \"" << IniFil << "\"\n";
+    if (kommando->trengerIni && !SjekkIniFil(op, 1)) {
+      SkrivHvorDetBleLett(std::cerr, t.ini.has_value());
       return 1;
     }
     Kontekst k{t.args, op, std::cout, std::cerr};
     int kode = kommando->kjor(k);
     std::cout.flush();
     if (kode == 0 && !op.meldinger().empty()) kode = 1;
+    // paths shows where the file should be; that it is not there is a failure.
+    if (kommando->kjor == KommandoPaths && !platform::FinnesFil(platform::LokalSti(IniFil))) {
+      SkrivHvorDetBleLett(std::cerr, t.ini.has_value());
+      kode = 1;
+    }
     return kode;
   } catch (const BrukFeil& f) {
-    return Bruksfeil(f.tekst);
+    return Bruksfeil(f.tekst, kommando);
   } catch (const std::exception& e) {
     std::cerr << "brulini: " << e.what() << '\n';
     return 1;

@@ -7,7 +7,6 @@
 #include "app/skriptoperator.h"
 #include "editor/editor.h"
 #include "editor/kommandoer.h"
-#include "store/settings.h"
 #include "windows/portoversikt.h"
 
 namespace brul::cli {
@@ -19,11 +18,12 @@ int KommandoPorts(Kontekst& k) {
     if (a != "--by-port" && a != "--by-machine") throw BrukFeil{"ports: ukjent valg \"" + a + "\""};
     etterPort = a == "--by-port";
   }
-  // The window takes the count from the Maskiner field, which shows the stored
-  // value normalised (0 or text as 1). Here the stored value is taken as it
-  // is, so a file that sets up no machines gets the warning instead of a
-  // listing of one machine it does not have.
-  const long antall = HeltallEllerNull(LesStreng("Program", "Maskiner", "1"));
+  // The count the window lists: the Maskiner field, which shows the stored
+  // value normalised ("2 maskiner" as 2, 0 or text as 1), as show and index
+  // read it too.
+  Editor e;
+  e.FormCreate();
+  const long antall = OversiktAntall(e);
   TPortForm form;
   if (etterPort && antall > 0)
     form.Fyll(antall, *etterPort);
@@ -38,9 +38,10 @@ int KommandoIndex(Kontekst& k) {
   e.FormCreate();
   e.settAktivSide(SideId::Program);
   // A box that is already ticked is cleared first, so the tick is a change
-  // that raises the handler; neither state is saved.
+  // that raises the handler; neither state is saved. The command is the
+  // request, so its question is taken as Yes unless answered otherwise.
   e.Indeks.setChecked(false);
-  k.op.svar("Indeks", "Ja");
+  k.op.standardSvar("Indeks", "Ja");
   e.Indeks.setChecked(true);
   return 0;
 }

@@ -193,8 +193,9 @@ int KommandoSet(Kontekst& k) {
       if (!e.side(side).shown())
         throw BrukFeil{"siden \"" + e.side(side).caption() + "\" med " + t.navn +
                        " vises ikke for denne protokollen"};
-      // The window asks before the page changes; the edits so far are saved.
-      k.op.svar(e.ValgtSeksjon() + ": Oppsettet er endret", "Ja");
+      // The window asks before the page changes. Unless the caller answered
+      // it, the edits so far are saved, as the whole command asks for them.
+      k.op.standardSvar(e.ValgtSeksjon() + ": Oppsettet er endret", "Ja");
       if (!e.byttSide(side)) {
         k.feil << "brulini: kunne ikke bytte til siden \"" << e.side(side).caption() << "\"\n";
         return 1;

@@ -27,4 +27,9 @@ int KommandoSet(Kontekst& k);
 // preset MACHINE STYRING ALTERNATIV [--opprett-henteprogram] [--behold-port].
 int KommandoPreset(Kontekst& k);
 
+// controls [PAGE]: the controls set takes, page by page, with what each takes.
+int KommandoControls(Kontekst& k);
+// presets [STYRING]: the controller types and their variants preset takes.
+int KommandoPresets(Kontekst& k);
+
 }  // namespace brul::cli

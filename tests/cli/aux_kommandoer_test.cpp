@@ -3,6 +3,7 @@
 // settings file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -50,24 +51,35 @@ TEST(CliPorts, PrintsTheClipboardText) {
       {{"ports", "--by-port"}, etterPort, false},
       {{"--svar", "ComPortListe=Ja", "ports"}, etterPort, true},
       {{"ports"}, etterMaskin, true},
+      {{"ports", "--svar", "ComPortListe=Ja"}, etterPort, true},
+      {{"ports", "--svar", "Sortere på porter=Ja"}, etterPort, true},
   };
   for (const auto& t : tilfeller) {
     Oppsatt o(Oppsett);
     const Utfall u = o.demo.Kjor(t.args);
     EXPECT_EQ(u.kode, 0) << t.args.back() << ": " << u.feil;
     EXPECT_EQ(u.ut, t.ut) << t.args.back();
-    EXPECT_EQ(u.feil.find("Sortere på porter ?") != std::string::npos, t.spurt) << u.feil;
+    EXPECT_EQ(u.feil.find("ComPortListe: Sortere på porter ?\n") != std::string::npos, t.spurt) << u.feil;
     EXPECT_EQ(o.les(), Oppsett) << "the overview changes nothing";
   }
 }
 
-TEST(CliPorts, NoMachinesIsAReportedFailure) {
-  for (const char* maskiner : {"0", "-2", "ingen"}) {
-    Oppsatt o(std::string("[Program]\r\nMaskiner=") + maskiner + "\r\n");
-    const Utfall u = o.demo.Kjor({"ports", "--by-port"});
-    EXPECT_EQ(u.kode, 1) << maskiner;
-    EXPECT_EQ(u.ut, "") << maskiner;
-    EXPECT_NE(u.feil.find("Maskiner: Ingen maskiner er satt opp!"), std::string::npos) << u.feil;
+// The stored count is read as the window's Maskiner field shows it: digits
+// taken out of the text, 0 or none as 1, wrapped at 256.
+TEST(CliPorts, CountsTheMachinesAsTheWindowShowsThem) {
+  const struct {
+    const char* maskiner;
+    int linjer;  // lines of the listing by machine
+  } tilfeller[] = {
+      {"2 maskiner", 2}, {"3", 3}, {"0", 1}, {"ingen", 1}, {"05", 5}, {"-2", 254}, {"258", 2},
+  };
+  for (const auto& t : tilfeller) {
+    Oppsatt o(std::string("[Program]\r\nMaskiner=") + t.maskiner + "\r\n" + Oppsett.substr(Oppsett.find("[Maskin1]")));
+    const Utfall u = o.demo.Kjor({"ports", "--by-machine"});
+    EXPECT_EQ(u.kode, 0) << t.maskiner << ": " << u.feil;
+    EXPECT_EQ(u.feil, "") << t.maskiner;
+    EXPECT_EQ(std::count(u.ut.begin(), u.ut.end(), '\n') + 1, t.linjer) << t.maskiner << ":\n" << u.ut;
+    EXPECT_EQ(u.ut.rfind("01:DREIEBENK\t", 0), 0u) << t.maskiner;
   }
 }
 
@@ -107,6 +119,55 @@ TEST(CliIndex, WritesTheFolderListAsAYesWould) {
     EXPECT_EQ(u.kode, 0) << u.feil;
     EXPECT_EQ(u.ut, "");
     EXPECT_EQ(o.les(), t.program + maskiner + t.tillegg);
+  }
+}
+
+// A question the command asks on its own behalf is Yes only while the caller
+// has not answered it; an answer given by caption or by the question's text
+// is obeyed.
+TEST(CliSvar, AnExplicitAnswerIsObeyed) {
+  const std::string maskiner = Oppsett.substr(Oppsett.find("[Maskin1]"));
+  const std::string program = "[Program]\r\nMaskiner=3\r\n";
+  const std::string indeks = "\r\n[C:\\Data]\r\nFilType=*.EXE\r\n"
+                             "\r\n[C:\\CNC\\DREI]\r\nFilType=*.NC\r\n"
+                             "\r\n[C:\\SIKRING]\r\nFilType=*.*\r\n"
+                             "\r\n[C:\\CNC\\FRES]\r\nFilType=*.H\r\n"
+                             "\r\n[C:\\CNC\\FRES\\BACKUP]\r\nFilType=*.*\r\n";
+  // set: the first edit lies on "Program", the second on "Maskin"; the page
+  // change asks whether to save the first.
+  const std::vector<std::string> set = {"set", "1", "Vis=False", "MaskinNavn=Dreier"};
+  auto med = [](std::vector<std::string> a, const std::string& svar) {
+    a.insert(a.end(), {"--svar", svar});
+    return a;
+  };
+  const struct {
+    std::vector<std::string> args;
+    bool visLagret;     // the edit before the page change reached the file
+    bool indeksSkrevet;
+  } tilfeller[] = {
+      {set, true, false},
+      {med(set, "Maskin1: Oppsettet er endret=Nei"), false, false},
+      {med(set, "Lagre endringer=Nei"), false, false},
+      {med(set, "Lagre endringer ?=nei"), false, false},
+      {med(set, "Lagre endringer=Ja"), true, false},
+      {{"index"}, false, true},
+      {{"index", "--svar", "Indeks=Nei"}, false, false},
+      {{"--svar", "Generere katalog/extension liste=Nei", "index"}, false, false},
+  };
+  for (const auto& t : tilfeller) {
+    SCOPED_TRACE(t.args.back());
+    Oppsatt o(program + maskiner);
+    const Utfall u = o.demo.Kjor(t.args);
+    EXPECT_EQ(u.kode, 0) << u.feil;
+    const std::string fil = o.les();
+    EXPECT_EQ(fil.find("Vis=False") != std::string::npos, t.visLagret) << fil;
+    EXPECT_EQ(fil.find("FilType=") != std::string::npos, t.indeksSkrevet) << fil;
+    if (t.args[0] == "set") {
+      EXPECT_NE(fil.find("Navn=Dreier"), std::string::npos) << "the last page is saved by OK";
+    }
+    if (t.indeksSkrevet) {
+      EXPECT_EQ(fil, program + maskiner + indeks);
+    }
   }
 }
 

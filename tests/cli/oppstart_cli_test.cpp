@@ -2,6 +2,7 @@
 // file, and the exit status of every kind of misuse.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -84,21 +85,31 @@ TEST(CliDecode, SkriverBytenePaaLinjen) {
   }
 }
 
-TEST(CliBruk, FeilBrukGirStatusToOgBruksteksten) {
+// The reason in one line, the command's own syntax when the command is
+// known, and where the whole usage is; not the whole usage itself.
+TEST(CliBruk, FeilBrukGirStatusToOgGrunnenPaaEnLinje) {
   DemoInstallasjon demo;
+  const std::string hint = "Mer hjelp: brulini --help\n";
   struct Tilfelle {
     std::vector<std::string> args;
     std::string melding;
+    std::string syntaks;  // the command's usage line, empty when no command is known
   } tilfeller[] = {
-      {{"bogus"}, "brulini: ukjent kommando \"bogus\""},
-      {{"get", "Maskin1"}, "brulini: feil antall argumenter til get"},
-      {{"get", "a", "b", "c", "d"}, "brulini: feil antall argumenter til get"},
-      {{"paths", "mer"}, "brulini: feil antall argumenter til paths"},
-      {{"decode"}, "brulini: feil antall argumenter til decode"},
-      {{"--ini"}, "brulini: --ini mangler verdi"},
-      {{"--ini=", "paths"}, "brulini: --ini mangler filnavn"},
-      {{"--svar", "UtenLikhetstegn", "paths"}, "brulini: --svar må ha formen CAPTION=ANSWER"},
-      {{"--frobnicate", "paths"}, "brulini: ukjent valg \"--frobnicate\""},
+      {{"bogus"}, "brulini: ukjent kommando \"bogus\"", ""},
+      {{"get", "Maskin1"}, "brulini: feil antall argumenter til get", "Bruk: brulini get SECTION KEY [DEFAULT]"},
+      {{"get", "a", "b", "c", "d"}, "brulini: feil antall argumenter til get", "Bruk: brulini get SECTION KEY [DEFAULT]"},
+      {{"paths", "mer"}, "brulini: feil antall argumenter til paths", "Bruk: brulini paths"},
+      {{"decode"}, "brulini: feil antall argumenter til decode", "Bruk: brulini decode TEXT"},
+      {{"--ini"}, "brulini: --ini mangler verdi", ""},
+      {{"--ini=", "paths"}, "brulini: --ini mangler filnavn", ""},
+      {{"--svar", "UtenLikhetstegn", "paths"}, "brulini: --svar må ha formen CAPTION=ANSWER", ""},
+      {{"--frobnicate", "paths"}, "brulini: ukjent valg \"--frobnicate\"", ""},
+      {{"paths", "--ini"}, "brulini: --ini mangler verdi", ""},
+      {{"show", "1", "--svar", "x"}, "brulini: --svar må ha formen CAPTION=ANSWER", ""},
+      {{"ports", "--sorted"}, "brulini: ports: ukjent valg \"--sorted\"", "Bruk: brulini ports [--by-port|--by-machine]"},
+      {{"set", "1", "Ukjent=1"}, "brulini: ukjent kontroll \"Ukjent\"", "Bruk: brulini set MACHINE CONTROL=VALUE..."},
+      {{"controls", "Ingen"}, "brulini: ukjent side \"Ingen\"", "Bruk: brulini controls [PAGE]"},
+      {{"presets", "Ingen"}, "brulini: ukjent styring \"Ingen\"", "Bruk: brulini presets [STYRING]"},
   };
   for (const auto& t : tilfeller) {
     SCOPED_TRACE(t.args[0]);
@@ -106,8 +117,11 @@ TEST(CliBruk, FeilBrukGirStatusToOgBruksteksten) {
     EXPECT_EQ(u.kode, 2);
     EXPECT_EQ(u.ut, "");
     EXPECT_EQ(u.feil.rfind(t.melding, 0), 0u) << u.feil;
-    for (const char* kommando : {"paths", "get SECTION KEY [DEFAULT]", "decode TEXT"})
-      EXPECT_NE(u.feil.find(kommando), std::string::npos) << kommando;
+    // The command's line may list options of its own after the ones named here.
+    const std::string resten = u.feil.substr(u.feil.find('\n') + 1);
+    EXPECT_EQ(resten.rfind(t.syntaks, 0), 0u) << u.feil;
+    EXPECT_EQ(std::count(resten.begin(), resten.end(), '\n'), t.syntaks.empty() ? 1 : 2) << u.feil;
+    EXPECT_EQ(resten.substr(resten.size() - std::min(resten.size(), hint.size())), hint) << u.feil;
   }
 }
 
@@ -148,16 +162,91 @@ TEST(CliOppstart, ManglendeFilSporsOgHentesFraDisketten) {
     args.push_back("Maskiner");
     Utfall u = demo.Kjor(args);
     EXPECT_EQ(u.kode, t.kode) << u.feil;
-    EXPECT_EQ(u.feil.rfind(caption + ": " + sporsmal + " ?\n", 0), 0u) << u.feil;
+    EXPECT_EQ(u.feil.rfind(caption + ": " + sporsmal + "\n", 0), 0u) << u.feil;
     EXPECT_EQ(u.ut, t.hentet ? "5\n" : "");
     EXPECT_EQ(std::filesystem::exists(demo.ini()), t.hentet);
     if (t.hentet) {
       EXPECT_EQ(DemoInstallasjon::Les(demo.ini()), diskett);
     } else {
-      EXPECT_NE(u.feil.find("brulini: finner ikke innstillingsfilen \"C:\\Brul\\Brul.ini\"\n"),
+      EXPECT_NE(u.feil.find("brulini: finner ikke innstillingsfilen \"C:\\Brul\\Brul.ini\" ("),
                 std::string::npos)
           << u.feil;
     }
+  }
+}
+
+// paths and decode read no setting: they run without the settings file and
+// nobody is asked to fetch it. paths says where it looked, with status 1.
+TEST(CliOppstart, PathsOgDecodeKlarerSegUtenFilen) {
+  struct Tilfelle {
+    std::vector<std::string> args;
+    int kode;
+    std::string ut;
+    std::vector<std::string> feil;  // lines standard error must hold
+  } tilfeller[] = {
+      {{"paths"}, 1, "IniFil=C:\\Brul\\Brul.ini\nExeKatalog=",
+       {"brulini: finner ikke innstillingsfilen \"C:\\Brul\\Brul.ini\" (", "/c/Brul/Brul.ini)\n",
+        "brulini: navnet og stasjonene er tatt fra ", "/xdg-bruker/Brul.conf\n"}},
+      {{"decode", "[DC2]%"}, 0, "\x12%", {}},
+      {{"--ini", "Mangler.ini", "paths"}, 1, "IniFil=/", {"/Mangler.ini\"\n"}},
+  };
+  for (const auto& t : tilfeller) {
+    SCOPED_TRACE(t.args.back());
+    DemoInstallasjon demo;
+    DemoInstallasjon::Skriv(demo.rot() / "a" / "Brul.ini", DemoInstallasjon::Les(demo.ini()));
+    std::filesystem::remove(demo.ini());
+    Utfall u = demo.Kjor(t.args);
+    EXPECT_EQ(u.kode, t.kode) << u.feil;
+    EXPECT_EQ(u.ut.rfind(t.ut, 0), 0u) << u.ut;
+    EXPECT_EQ(u.feil.find("Hente fra siste installasjonsdiskett"), std::string::npos) << u.feil;
+    for (const auto& linje : t.feil) EXPECT_NE(u.feil.find(linje), std::string::npos) << linje << "\n" << u.feil;
+    EXPECT_FALSE(std::filesystem::exists(demo.ini())) << "nothing fetched";
+  }
+}
+
+// --ini and --svar stand where users put them: after the command too. "--"
+// passes what follows to the command as it is.
+TEST(CliBruk, ValgeneKanStaEtterKommandoen) {
+  struct Tilfelle {
+    std::vector<std::string> args;
+    std::string ut;
+  } tilfeller[] = {
+      {{"get", "Maskin1", "Navn", "--ini", "c/Brul/Annen.ini"}, "ANNEN\n"},
+      {{"get", "--ini=c/Brul/Annen.ini", "Maskin1", "Navn"}, "ANNEN\n"},
+      {{"get", "Maskin1", "Navn"}, "DREIEBENK Ø250 (FANUC 0I-TC)\n"},
+      {{"decode", "--", "--ini"}, "--ini"},
+      {{"decode", "--", "--svar"}, "--svar"},
+  };
+  for (const auto& t : tilfeller) {
+    SCOPED_TRACE(t.args.back());
+    DemoInstallasjon demo;
+    DemoInstallasjon::Skriv(demo.brul() / "Annen.ini", "[Maskin1]\r\nNavn=Annen\r\n");
+    Utfall u = demo.Kjor(t.args);
+    EXPECT_EQ(u.kode, 0) << u.feil;
+    EXPECT_EQ(u.ut, t.ut);
+  }
+}
+
+// Questions and messages are echoed as the window shows them: the question's
+// own question mark once, and a line break in a message as a line break.
+TEST(CliEkko, SomVinduetViserDem) {
+  struct Tilfelle {
+    std::vector<std::string> args;
+    std::string feil;  // what standard error must hold
+  } tilfeller[] = {
+      {{"ports"}, "ComPortListe: Sortere på porter ?\n"},
+      {{"index", "--svar", "Indeks=Nei"}, "Indeks: Generere katalog/extension liste ?\n"},
+      {{"set", "1", "Break=2", "Utvid=.BAK"},
+       "Tips - Utviding av filer: Hvis \"Read\" må trykkes på styringen mellom hvert\nprogram, sett "
+       "Break-tiden til ca. 10 sekund\n"},
+  };
+  for (const auto& t : tilfeller) {
+    SCOPED_TRACE(t.args[0]);
+    DemoInstallasjon demo;
+    Utfall u = demo.Kjor(t.args);
+    EXPECT_NE(u.feil.find(t.feil), std::string::npos) << u.feil;
+    EXPECT_EQ(u.feil.find("? ?"), std::string::npos) << u.feil;
+    EXPECT_EQ(u.feil.find('\r'), std::string::npos) << u.feil;
   }
 }
 

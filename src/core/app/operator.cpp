@@ -14,12 +14,12 @@ struct StandardFeil final : Operator {
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
   }
   bool sporsmal(const std::string& caption, const std::string& text, Ikon) override {
-    std::fprintf(stderr, "%s: %s ?\n", caption.c_str(), text.c_str());
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     return false;
   }
   bool stillSporsmal(const std::string& caption, const std::string& question,
                      std::string&) override {
-    std::fprintf(stderr, "%s: %s ?\n", caption.c_str(), question.c_str());
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), question.c_str());
     return false;
   }
   std::optional<std::string> velgKatalog(const std::string&, const std::string&) override {

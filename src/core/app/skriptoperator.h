@@ -22,9 +22,14 @@ class SkriptOperator final : public Operator {
 
   // Answers by caption: "Ja"/"Nei" (any letter case) for Yes/No questions,
   // anything else there is taken as No with a message; a text for the
-  // question dialog and the folder browser. Unanswered questions are No,
-  // unanswered dialogs cancelled.
+  // question dialog and the folder browser. A question whose caption has no
+  // answer takes one given for its text, with or without the closing "?"
+  // ("Lagre endringer"), as that is what a reader of the echo sees first.
+  // Unanswered questions are No, unanswered dialogs cancelled.
   void svar(const std::string& caption, const std::string& answer) { svar_[caption] = answer; }
+  // The answer assumed when the script gives none for this caption (by
+  // caption or by text); an explicit answer always wins.
+  void standardSvar(const std::string& caption, const std::string& answer) { standard_[caption] = answer; }
   // Where shown texts are echoed (the command line passes std::cerr); none by default.
   void ekko(std::ostream* out) { ekko_ = out; }
 
@@ -41,8 +46,9 @@ class SkriptOperator final : public Operator {
   void tom() { logg_.clear(); }
 
  private:
-  std::optional<std::string> finn(const std::string& caption) const;
+  std::optional<std::string> finn(const std::string& caption, const std::string& tekst = {}) const;
   std::map<std::string, std::string> svar_;
+  std::map<std::string, std::string> standard_;
   std::vector<Hendelse> logg_;
   std::ostream* ekko_ = nullptr;
 };
