@@ -32,4 +32,15 @@ int KommandoControls(Kontekst& k);
 // presets [STYRING]: the controller types and their variants preset takes.
 int KommandoPresets(Kontekst& k);
 
+// set/preset with --vis: the save as a dry run, printing what it would
+// change; without --vis they are set and preset.
+int KommandoSetVis(Kontekst& k);
+int KommandoPresetVis(Kontekst& k);
+// check: every finding of the check, one a line; 1 when one is a Feil.
+int KommandoCheck(Kontekst& k);
+// history [N]: the saves kept, newest first; with N what that save changed.
+int KommandoHistory(Kontekst& k);
+// restore N: the file as it was before save N, as one save.
+int KommandoRestore(Kontekst& k);
+
 }  // namespace brul::cli

@@ -7,13 +7,14 @@
 #include "app/tilstand.h"
 #include "platform/fil.h"
 #include "platform/sti.h"
+#include "store/forhandsvisning.h"
 #include "store/lager.h"
 
 namespace brul {
 namespace {
 
 struct Operasjon {
-  enum class Type { Skriv, SlettNokkel, SlettSeksjon } type;
+  enum class Type { Skriv, SlettNokkel, SlettSeksjon, Erstatt } type;
   std::string seksjon, nokkel, verdi;
 };
 
@@ -51,7 +52,7 @@ void Last() {
   t.fil = IniFil;
   if (IniFil.empty()) return;
   t.lokal = platform::LokalSti(IniFil);
-  t.lest = platform::LesHeleFil(t.lokal);
+  t.lest = lager::LesInnstillinger(t.lokal);
   if (t.lest.status == platform::LeseStatus::Ok) t.dok = IniDocument::fraBytes(t.lest.bytes);
   else if (t.lest.status == platform::LeseStatus::Mangler) t.dok = IniDocument();
 }
@@ -61,6 +62,10 @@ IniDocument::Utfall Gjor(Operasjon op, IniDocument& d) {
     case Operasjon::Type::Skriv: return d.skriv(op.seksjon, op.nokkel, op.verdi);
     case Operasjon::Type::SlettNokkel: return d.slettNokkel(op.seksjon, op.nokkel);
     case Operasjon::Type::SlettSeksjon: return d.slettSeksjon(op.seksjon);
+    case Operasjon::Type::Erstatt:
+      if (d.tilBytes() == op.verdi) return IniDocument::Utfall::Uendret;
+      d = IniDocument::fraBytes(op.verdi);
+      return IniDocument::Utfall::Endret;
   }
   return IniDocument::Utfall::Uendret;
 }
@@ -90,7 +95,7 @@ bool Lagre(std::string& grunn) {
     Forkast();
     return false;
   }
-  platform::FilLesing na = platform::LesHeleFil(t.lokal);
+  platform::FilLesing na = lager::LesInnstillinger(t.lokal);
   if (na.status == platform::LeseStatus::Feil) {
     grunn = "filen kan ikke leses (" + na.feil + ")";
     Forkast();
@@ -119,7 +124,7 @@ bool Lagre(std::string& grunn) {
   t.ops.clear();
   std::string bytes = t.dok->tilBytes();
   if (t.lest.status == platform::LeseStatus::Ok && bytes == t.lest.bytes) return true;
-  if (!platform::ErstattFil(t.lokal, bytes, grunn)) {
+  if (!lager::ErstattInnstillinger(t.lokal, t.lest, bytes, grunn)) {
     // What is on disk is the truth from now on.
     Forkast();
     return false;
@@ -151,6 +156,9 @@ IniDocument::Utfall SlettNokkel(std::string_view s, std::string_view k) {
 }
 IniDocument::Utfall SlettSeksjon(std::string_view s) {
   return Utfor({Operasjon::Type::SlettSeksjon, std::string(s), {}, {}});
+}
+IniDocument::Utfall ErstattAlt(std::string_view bytes) {
+  return Utfor({Operasjon::Type::Erstatt, {}, {}, std::string(bytes)});
 }
 
 std::string UgyldigTegn() { return t.dok ? t.dok->ugyldigTegn() : std::string(); }

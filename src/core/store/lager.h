@@ -20,6 +20,8 @@ const IniDocument* Dokument();
 IniDocument::Utfall Skriv(std::string_view seksjon, std::string_view nokkel, std::string_view verdi);
 IniDocument::Utfall SlettNokkel(std::string_view seksjon, std::string_view nokkel);
 IniDocument::Utfall SlettSeksjon(std::string_view seksjon);
+// The whole content at once (a version put back from the history).
+IniDocument::Utfall ErstattAlt(std::string_view bytes);
 // The character the last refused write could not store.
 std::string UgyldigTegn();
 // Why the file cannot be opened, empty when it can.

@@ -7,6 +7,7 @@
 #include "platform/fil.h"
 #include "platform/sti.h"
 #include "store/batch.h"
+#include "store/forhandsvisning.h"
 #include "store/ini_document.h"
 #include "store/kodeside.h"
 #include "store/lager.h"
@@ -194,12 +195,12 @@ bool LagKatalog(const std::string& sti) {
     if (p != std::string::npos) {
       std::string forelder = mappe.substr(0, p);
       if (forelder.size() <= 2) forelder += '\\';
-      if (!platform::FinnesMappe(platform::LokalSti(forelder))) ok = LagKatalog(mappe);
+      if (!lager::FinnesMappe(platform::LokalSti(forelder))) ok = LagKatalog(mappe);
     }
   }
-  if (!platform::FinnesMappe(platform::LokalSti(mappe))) {
+  if (!lager::FinnesMappe(platform::LokalSti(mappe))) {
     std::string grunn;
-    return !mappe.empty() && platform::LagMappe(platform::LokalSti(mappe), grunn);
+    return !mappe.empty() && lager::LagMappe(mappe, grunn);
   }
   return ok;
 }
@@ -210,7 +211,7 @@ bool SkrivTekstfil(const std::string& sti, const std::string& tekst) {
   if (!Utf8TilWin1252(tekst, bytes)) return false;
   bytes += "\r\n";
   std::string grunn;
-  return platform::ErstattFil(platform::LokalSti(sti), bytes, grunn);
+  return lager::ErstattTekstfil(sti, bytes, grunn);
 }
 
 }  // namespace brul

@@ -1,0 +1,164 @@
+#include "store/forhandsvisning.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "platform/sti.h"
+#include "store/historikk.h"
+#include "store/ini_document.h"
+#include "store/tekst.h"
+
+namespace brul {
+namespace {
+
+struct Virtuell {
+  platform::FilLesing opprinnelig;  // the file as the dry run found it
+  platform::FilLesing na;           // as the saves of the dry run left it
+};
+
+struct Okt {
+  std::map<std::string, Virtuell> filer;  // by local path of the settings file
+  std::set<std::string> mapper;           // local paths of folders "created"
+  std::vector<std::string> kataloger;     // the same, as the editor named them
+  std::vector<Endringer::Fil> tekstfiler;
+};
+
+Okt* okt = nullptr;
+
+std::string Sitat(const std::optional<std::string>& v) { return "\"" + v.value_or("") + "\""; }
+
+std::string Forelder(const std::string& lokal) {
+  std::size_t p = lokal.size();
+  while (p > 0 && !platform::ErSkilletegn(lokal[p - 1])) --p;
+  if (p == 0) return ".";
+  return p == 1 ? lokal.substr(0, 1) : lokal.substr(0, p - 1);
+}
+
+}  // namespace
+
+Endringer Forskjell(std::string_view forBytes, std::string_view etterBytes) {
+  const IniDocument a = IniDocument::fraBytes(forBytes);
+  const IniDocument b = IniDocument::fraBytes(etterBytes);
+  Endringer e;
+  for (const std::string& s : a.seksjoner())
+    if (!b.harSeksjon(s)) e.slettedeSeksjoner.push_back(s);
+  for (const std::string& s : b.seksjoner()) {
+    const bool fantes = a.harSeksjon(s);
+    for (const std::string& k : b.nokler(s)) {
+      auto ny = b.les(s, k);
+      auto gammel = fantes ? a.les(s, k) : std::nullopt;
+      if (gammel != ny) e.nokler.push_back({s, k, std::move(gammel), std::move(ny)});
+    }
+    if (!fantes) continue;
+    for (const std::string& k : a.nokler(s))
+      if (!b.les(s, k)) e.nokler.push_back({s, k, a.les(s, k), std::nullopt});
+  }
+  return e;
+}
+
+std::vector<std::string> Beskrivelse(const Endringer& e) {
+  std::vector<std::string> ut;
+  std::string seksjon;
+  for (const NokkelEndring& n : e.nokler) {
+    if (ut.empty() || !LikTekst(seksjon, n.seksjon)) {
+      seksjon = n.seksjon;
+      ut.push_back("[" + seksjon + "]");
+    }
+    if (!n.gammel) ut.push_back("  " + n.nokkel + ": ny, " + Sitat(n.ny));
+    else if (!n.ny) ut.push_back("  " + n.nokkel + ": slettes (var " + Sitat(n.gammel) + ")");
+    else ut.push_back("  " + n.nokkel + ": " + Sitat(n.gammel) + " → " + Sitat(n.ny));
+  }
+  for (const std::string& s : e.slettedeSeksjoner) ut.push_back("[" + s + "]: seksjonen slettes");
+  for (const std::string& k : e.kataloger) ut.push_back("Katalog opprettes: " + k);
+  for (const Endringer::Fil& f : e.filer) ut.push_back((f.erstattes ? "Fil erstattes: " : "Fil skrives: ") + f.sti);
+  if (ut.empty()) ut.push_back("Ingen endringer.");
+  return ut;
+}
+
+Torrkjoring::Torrkjoring() {
+  // An inner dry run joins the outer one, which alone owns the memory.
+  if (okt) return;
+  okt = new Okt;
+  eier_ = true;
+}
+
+Torrkjoring::~Torrkjoring() {
+  if (!eier_) return;
+  delete okt;
+  okt = nullptr;
+}
+
+Endringer Torrkjoring::endringer() const {
+  Endringer e;
+  if (!okt) return e;
+  for (const auto& [lokal, v] : okt->filer) {
+    Endringer d = Forskjell(v.opprinnelig.bytes, v.na.bytes);
+    e.nokler.insert(e.nokler.end(), d.nokler.begin(), d.nokler.end());
+    e.slettedeSeksjoner.insert(e.slettedeSeksjoner.end(), d.slettedeSeksjoner.begin(), d.slettedeSeksjoner.end());
+  }
+  e.kataloger = okt->kataloger;
+  e.filer = okt->tekstfiler;
+  return e;
+}
+
+bool ITorrkjoring() { return okt != nullptr; }
+
+namespace lager {
+
+platform::FilLesing LesInnstillinger(const std::string& lokal) {
+  if (!okt) return platform::LesHeleFil(lokal);
+  auto it = okt->filer.find(lokal);
+  if (it == okt->filer.end()) {
+    platform::FilLesing l = platform::LesHeleFil(lokal);
+    it = okt->filer.emplace(lokal, Virtuell{l, l}).first;
+  }
+  return it->second.na;
+}
+
+bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& forrige, const std::string& bytes,
+                          std::string& grunn) {
+  if (okt) {
+    Virtuell& v = okt->filer.try_emplace(lokal, Virtuell{forrige, forrige}).first->second;
+    v.na.status = platform::LeseStatus::Ok;
+    v.na.bytes = bytes;
+    return true;
+  }
+  if (!platform::ErstattFil(lokal, bytes, grunn)) return false;
+  // Kept after the new content is in place: a save that fails leaves no
+  // version behind that was never replaced.
+  if (forrige.status == platform::LeseStatus::Ok) historikk::Bevar(lokal, forrige.bytes, bytes);
+  return true;
+}
+
+bool FinnesMappe(const std::string& lokal) {
+  if (okt && okt->mapper.count(lokal)) return true;
+  return platform::FinnesMappe(lokal);
+}
+
+bool LagMappe(const std::string& sti, std::string& grunn) {
+  const std::string lokal = platform::LokalSti(sti);
+  if (!okt) return platform::LagMappe(lokal, grunn);
+  if (!FinnesMappe(Forelder(lokal))) {
+    grunn = "mappen over finnes ikke";
+    return false;
+  }
+  if (okt->mapper.insert(lokal).second) okt->kataloger.push_back(sti);
+  return true;
+}
+
+bool ErstattTekstfil(const std::string& sti, const std::string& bytes, std::string& grunn) {
+  const std::string lokal = platform::LokalSti(sti);
+  if (!okt) return platform::ErstattFil(lokal, bytes, grunn);
+  if (!FinnesMappe(Forelder(lokal))) {
+    grunn = "mappen finnes ikke";
+    return false;
+  }
+  auto& filer = okt->tekstfiler;
+  const bool skrevet = std::any_of(filer.begin(), filer.end(), [&](const Endringer::Fil& f) { return f.sti == sti; });
+  if (!skrevet) filer.push_back({sti, platform::FinnesFil(lokal)});
+  return true;
+}
+
+}  // namespace lager
+}  // namespace brul

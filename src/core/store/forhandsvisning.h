@@ -1,0 +1,81 @@
+#pragma once
+// What a save will do, found by doing it: while a Torrkjoring is alive every
+// commit of the settings file, every folder creation and every fetch-program
+// file goes to memory instead of the disk, so the real save path runs and the
+// files stay untouched. The key-level difference of two file contents
+// (Forskjell) describes both a dry run and a save that really happened, so the
+// preview and the history use one description.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/fil.h"
+
+namespace brul {
+
+// One key that a save writes, changes or deletes.
+struct NokkelEndring {
+  std::string seksjon, nokkel;
+  std::optional<std::string> gammel, ny;  // nullopt: absent before / after
+};
+
+struct Endringer {
+  std::vector<NokkelEndring> nokler;       // per section, in file order
+  std::vector<std::string> slettedeSeksjoner;
+  struct Fil {
+    std::string sti;   // as the editor names it (C:\BRUL\MASKIN1\5000.NC)
+    bool erstattes = false;
+    friend bool operator==(const Fil&, const Fil&) = default;
+  };
+  std::vector<Fil> filer;                  // fetch-program files written
+  std::vector<std::string> kataloger;      // folders created
+  bool tom() const { return nokler.empty() && slettedeSeksjoner.empty() && filer.empty() && kataloger.empty(); }
+};
+
+// The key-level difference between two contents of the settings file: keys
+// added, changed or removed (as the profile functions read them: first
+// section and first key of a name), and sections that are gone.
+Endringer Forskjell(std::string_view forBytes, std::string_view etterBytes);
+
+// The description for the operator, one line each, Norwegian:
+//   [Maskin1]
+//     Baud: "9600" → "19200"
+//     Navn: ny, "DREIEBENK"
+//     TimeOut: slettes (var "3")
+//   [Com4]: seksjonen slettes
+//   Katalog opprettes: C:\BRUL\MASKIN1
+//   Fil skrives: C:\BRUL\MASKIN1\5000.NC   (or "Fil erstattes: ...")
+std::vector<std::string> Beskrivelse(const Endringer& e);
+
+// A dry run of everything the program saves while it is alive; an inner one
+// joins the outer.
+class Torrkjoring {
+ public:
+  Torrkjoring();
+  ~Torrkjoring();
+  Torrkjoring(const Torrkjoring&) = delete;
+  Torrkjoring& operator=(const Torrkjoring&) = delete;
+  // Everything the saves so far would have done.
+  Endringer endringer() const;
+
+ private:
+  bool eier_ = false;
+};
+
+bool ITorrkjoring();
+
+// The store's access to the disk for the settings file, fetch-program files
+// and folders. They go to the disk, or to the running dry run.
+namespace lager {
+platform::FilLesing LesInnstillinger(const std::string& lokal);
+// Replaces the settings file; `forrige` is the content it replaces (kept in
+// the history once the new one is written).
+bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& forrige,
+                          const std::string& bytes, std::string& grunn);
+bool LagMappe(const std::string& lokal, std::string& grunn);
+bool FinnesMappe(const std::string& lokal);
+bool ErstattTekstfil(const std::string& sti, const std::string& bytes, std::string& grunn);
+}  // namespace lager
+
+}  // namespace brul

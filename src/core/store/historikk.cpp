@@ -1,0 +1,252 @@
+#include "store/historikk.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <set>
+#include <system_error>
+
+#include "app/operator.h"
+#include "app/tilstand.h"
+#include "platform/fil.h"
+#include "platform/sti.h"
+#include "store/batch.h"
+#include "store/ini_document.h"
+#include "store/lager.h"
+#include "store/tekst.h"
+
+namespace brul::historikk {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string gjeldendeMerknad;
+
+// Local paths are UTF-8 on every system; the folder listing wants a path.
+fs::path Sti(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string Nummer(int nr) {
+  char b[16];
+  std::snprintf(b, sizeof b, "%06d", nr);
+  return b;
+}
+
+std::string Fil(const std::string& mappe, int nr, const char* ext) {
+  return mappe + (platform::ErSkilletegn(mappe.back()) ? "" : "/") + Nummer(nr) + ext;
+}
+
+// The version numbers in the folder, ascending.
+std::vector<int> Numre(const std::string& mappe) {
+  std::vector<int> ut;
+  std::error_code ec;
+  for (fs::directory_iterator it(Sti(mappe), ec), slutt; !ec && it != slutt; it.increment(ec)) {
+    const std::string navn = it->path().filename().string();
+    if (navn.size() != 10 || navn.compare(6, 4, ".ini") != 0) continue;
+    if (navn.find_first_not_of("0123456789") != 6) continue;
+    ut.push_back(std::stoi(navn.substr(0, 6)));
+  }
+  std::sort(ut.begin(), ut.end());
+  return ut;
+}
+
+// Values hold no line breaks (the store refuses them); tabs and backslashes
+// are escaped so that each record stays one line of tab-separated fields.
+std::string Vern(const std::string& s) {
+  std::string ut;
+  for (char c : s) {
+    if (c == '\\') ut += "\\\\";
+    else if (c == '\t') ut += "\\t";
+    else if (c == '\n') ut += "\\n";
+    else if (c == '\r') ut += "\\r";
+    else ut += c;
+  }
+  return ut;
+}
+
+std::string Avvern(const std::string& s) {
+  std::string ut;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s[i] != '\\' || i + 1 == s.size()) {
+      ut += s[i];
+      continue;
+    }
+    const char c = s[++i];
+    ut += c == 't' ? '\t' : c == 'n' ? '\n' : c == 'r' ? '\r' : c;
+  }
+  return ut;
+}
+
+std::vector<std::string> Felt(const std::string& linje) {
+  std::vector<std::string> ut;
+  std::size_t a = 0;
+  for (;;) {
+    const std::size_t b = linje.find('\t', a);
+    ut.push_back(Avvern(linje.substr(a, b == std::string::npos ? std::string::npos : b - a)));
+    if (b == std::string::npos) return ut;
+    a = b + 1;
+  }
+}
+
+std::string Verdi(const std::optional<std::string>& v) { return v ? "=" + Vern(*v) : "-"; }
+std::optional<std::string> TilVerdi(const std::string& f) {
+  if (f.empty() || f[0] != '=') return std::nullopt;
+  return f.substr(1);
+}
+
+std::string Tid() {
+  const std::time_t na = std::time(nullptr);
+  char b[32] = "";
+  if (const std::tm* tm = std::localtime(&na)) std::strftime(b, sizeof b, "%Y-%m-%d %H:%M:%S", tm);
+  return b;
+}
+
+// The machines a save touched, by name: "Maskin3 (DREIEBENK)"; otherwise the
+// sections it touched.
+std::string Maskiner(const Endringer& e, const std::string& etterBytes) {
+  const IniDocument etter = IniDocument::fraBytes(etterBytes);
+  std::vector<std::string> seksjoner;
+  auto legg = [&](const std::string& s) {
+    if (std::none_of(seksjoner.begin(), seksjoner.end(), [&](const std::string& x) { return LikTekst(x, s); }))
+      seksjoner.push_back(s);
+  };
+  for (const NokkelEndring& n : e.nokler) legg(n.seksjon);
+  for (const std::string& s : e.slettedeSeksjoner) legg(s);
+  std::string maskiner, andre;
+  for (const std::string& s : seksjoner) {
+    const bool maskin = s.size() > 6 && LikTekst(s.substr(0, 6), "Maskin") &&
+                        s.find_first_not_of("0123456789", 6) == std::string::npos;
+    std::string tekst = s;
+    if (maskin) {
+      const auto navn = etter.les(s, "Navn");
+      if (navn && !navn->empty()) tekst += " (" + *navn + ")";
+    }
+    std::string& mal = maskin ? maskiner : andre;
+    mal += (mal.empty() ? "" : ", ") + tekst;
+  }
+  return maskiner.empty() ? andre : maskiner;
+}
+
+void Anvend(IniDocument& d, const Endringer& e) {
+  for (const std::string& s : e.slettedeSeksjoner) d.slettSeksjon(s);
+  for (const NokkelEndring& n : e.nokler) {
+    if (n.ny) d.skriv(n.seksjon, n.nokkel, *n.ny);
+    else d.slettNokkel(n.seksjon, n.nokkel);
+  }
+}
+
+Versjon LesVersjon(const std::string& mappe, int nr) {
+  Versjon v;
+  v.nr = nr;
+  v.fil = Fil(mappe, nr, ".ini");
+  const platform::FilLesing l = platform::LesHeleFil(Fil(mappe, nr, ".txt"));
+  std::size_t a = 0;
+  const std::string& b = l.bytes;
+  while (a < b.size()) {
+    std::size_t slutt = b.find('\n', a);
+    if (slutt == std::string::npos) slutt = b.size();
+    const std::vector<std::string> f = Felt(b.substr(a, slutt - a));
+    a = slutt + 1;
+    if (f.size() == 2 && f[0] == "tid") v.tid = f[1];
+    else if (f.size() == 2 && f[0] == "maskin") v.maskin = f[1];
+    else if (f.size() == 2 && f[0] == "merknad") v.merknad = f[1];
+    else if (f.size() == 2 && f[0] == "slettet") v.endringer.slettedeSeksjoner.push_back(f[1]);
+    else if (f.size() == 5 && f[0] == "endret")
+      v.endringer.nokler.push_back({f[1], f[2], TilVerdi(f[3]), TilVerdi(f[4])});
+  }
+  return v;
+}
+
+}  // namespace
+
+std::string Mappe(const std::string& lokalIni) { return lokalIni + ".historikk"; }
+
+void Bevar(const std::string& lokalIni, const std::string& forBytes, const std::string& etterBytes) {
+  const std::string mappe = Mappe(lokalIni);
+  std::string grunn;
+  const Endringer e = Forskjell(forBytes, etterBytes);
+  std::string info = "tid\t" + Tid() + "\nmaskin\t" + Vern(Maskiner(e, etterBytes)) + "\n";
+  if (!gjeldendeMerknad.empty()) info += "merknad\t" + Vern(gjeldendeMerknad) + "\n";
+  for (const std::string& s : e.slettedeSeksjoner) info += "slettet\t" + Vern(s) + "\n";
+  for (const NokkelEndring& n : e.nokler)
+    info += "endret\t" + Vern(n.seksjon) + "\t" + Vern(n.nokkel) + "\t" + Verdi(n.gammel) + "\t" + Verdi(n.ny) + "\n";
+
+  bool ok = platform::FinnesMappe(mappe) || platform::LagMappe(mappe, grunn);
+  std::vector<int> numre = ok ? Numre(mappe) : std::vector<int>{};
+  const int nr = numre.empty() ? 1 : numre.back() + 1;
+  // The description first: a version without it would still be listed.
+  ok = ok && platform::ErstattFil(Fil(mappe, nr, ".txt"), info, grunn) &&
+       platform::ErstattFil(Fil(mappe, nr, ".ini"), forBytes, grunn);
+  if (!ok) {
+    VisMelding("Historikk", "Forrige versjon av " + IniFil + " ble ikke tatt vare på i " + mappe + ": " + grunn + ".");
+    return;
+  }
+  numre.push_back(nr);
+  std::error_code ec;
+  for (std::size_t i = 0; i + kHistorikkMaks < numre.size(); ++i) {
+    fs::remove(Sti(Fil(mappe, numre[i], ".ini")), ec);
+    fs::remove(Sti(Fil(mappe, numre[i], ".txt")), ec);
+  }
+}
+
+std::vector<Versjon> Liste() {
+  std::vector<Versjon> ut;
+  if (IniFil.empty()) return ut;
+  const std::string mappe = Mappe(platform::LokalSti(IniFil));
+  const std::vector<int> numre = Numre(mappe);
+  for (auto it = numre.rbegin(); it != numre.rend(); ++it) ut.push_back(LesVersjon(mappe, *it));
+  return ut;
+}
+
+Merknad::Merknad(std::string tekst) : forrige_(std::move(gjeldendeMerknad)) { gjeldendeMerknad = std::move(tekst); }
+Merknad::~Merknad() { gjeldendeMerknad = std::move(forrige_); }
+
+bool Gjenopprett(int nr) {
+  const std::vector<Versjon> alle = Liste();
+  auto v = std::find_if(alle.begin(), alle.end(), [&](const Versjon& x) { return x.nr == nr; });
+  if (v == alle.end()) {
+    VisMelding("Gjenopprett", "Versjon " + std::to_string(nr) + " finnes ikke i historikken for " + IniFil + ".");
+    return false;
+  }
+  const platform::FilLesing kopi = platform::LesHeleFil(v->fil);
+  if (kopi.status != platform::LeseStatus::Ok) {
+    VisMelding("Gjenopprett", "Versjon " + std::to_string(nr) + " kan ikke leses (" + v->fil + ").");
+    return false;
+  }
+  // The file as this program's saves since that version left it: the
+  // version with each later save's changes applied, oldest first.
+  IniDocument forventet = IniDocument::fraBytes(kopi.bytes);
+  for (auto it = std::make_reverse_iterator(v + 1); it != alle.rend(); ++it) Anvend(forventet, it->endringer);
+  const std::string lokal = platform::LokalSti(IniFil);
+
+  for (int forsok = 0; forsok < 5; ++forsok) {
+    const platform::FilLesing na = platform::LesHeleFil(lokal);
+    if (na.status == platform::LeseStatus::Feil) {
+      VisMelding("Gjenopprett", "Kunne ikke lese " + IniFil + ": " + na.feil + ".");
+      return false;
+    }
+    // What is in the file and came from none of these saves came from
+    // another program: it is kept on top of the restored version.
+    Endringer andre;
+    if (na.status == platform::LeseStatus::Ok) andre = Forskjell(forventet.tilBytes(), na.bytes);
+    IniDocument mal = IniDocument::fraBytes(kopi.bytes);
+    Anvend(mal, andre);
+    if (!andre.tom()) {
+      std::string tekst = "Et annet program har endret filen etter denne lagringen:\n";
+      for (const std::string& l : Beskrivelse(andre)) tekst += l + "\n";
+      tekst += "\nDisse endringene beholdes; resten blir som før lagringen " + v->tid + ". Gjenopprette ?";
+      if (!operatoren().sporsmal("Endret av et annet program", tekst)) return false;
+    }
+    Batch b;
+    const IniDocument* d = lager::Dokument();
+    // Asked while the file may have changed again: then once more.
+    if (!d || (na.status == platform::LeseStatus::Ok && d->tilBytes() != na.bytes)) continue;
+    Merknad m("Gjenoppretting av nr. " + std::to_string(nr));
+    lager::ErstattAlt(mal.tilBytes());
+    return b.commit();
+  }
+  VisMelding("Gjenopprett", IniFil + " endres hele tiden av et annet program; prøv igjen senere.");
+  return false;
+}
+
+}  // namespace brul::historikk
