@@ -1,0 +1,283 @@
+// The check of the installation, the preview of a save and the history of the
+// settings file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <set>
+
+#include "editor/filindeks.h"
+#include "editor/kontroll.h"
+#include "editor_felles.h"
+#include "platform/fil.h"
+#include "presets/katalog.h"
+#include "store/forhandsvisning.h"
+#include "store/historikk.h"
+#include "store/tekst.h"
+
+namespace brul::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A small installation the check finds nothing wrong with.
+std::string Ren(const std::string& maskin = "", const std::string& com = "", const std::string& program = "") {
+  return "[Program]\r\nMaskiner=1\r\n" + program + "\r\n[Maskin1]\r\nNavn=Dreiebenk\r\nKatalog=C:\\Brul\\M1\\\r\n" +
+         "Port=Com1\r\nProtokoll=Standard\r\n" + maskin + "\r\n[Com1]\r\nBaud=9600\r\n" + com;
+}
+
+struct FunnRad {
+  const char* navn;
+  std::string ini;
+  Alvor alvor;
+  std::string hvor, nokkel, tekst;  // tekst: a part of the finding's text
+  SideId side = SideId::Maskin;     // checked when `kontroll` is given
+  std::string kontroll = "";
+};
+
+TEST(Kontroll, EttFunnPerSlagsFeil) {
+  const std::string ren = Ren();
+  const std::vector<FunnRad> tabell{
+      {"DobbelSeksjon", ren + "\r\n[maskin1]\r\nNavn=B\r\n", Alvor::Feil, "maskin1", "", "bare den første (linje 4)"},
+      {"DobbelNokkel", Ren("Navn=Fres\r\n"), Alvor::Feil, "Maskin1", "Navn", "bare den første (linje 5, \"Dreiebenk\")"},
+      {"LinjeUtenMening", Ren("bare tekst\r\n"), Alvor::Advarsel, "Maskin1", "", "verken seksjon, nøkkel"},
+      {"NokkelForSeksjon", "Navn=x\r\n" + ren, Alvor::Advarsel, "Fil", "Navn", "før første seksjon"},
+      {"Kontrollkode", Ren("StartKode=[DC2][CRX]\r\n"), Alvor::Feil, "Maskin1", "StartKode", "\"[CRX]\" er ingen",
+       SideId::Protokoll, "StartKode"},
+      {"KontrollkodeUtenKlamme", Ren("", "EOB=[CR[LF]\r\n"), Alvor::Feil, "Com1", "EOB", "kan ikke tolkes"},
+      {"Protokoll", Ren("Protokoll=Standardd\r\n").replace(ren.find("Protokoll=Standard\r\n"), 20, ""),
+       Alvor::Feil, "Maskin1", "Protokoll", "står ikke i listen"},
+      {"Henteprogram", Ren("HenteProgram=Ingen slik\r\n"), Alvor::Feil, "Maskin1", "HenteProgram", "står ikke i listen"},
+      {"Styring", Ren("Styring=Fanuk\r\n"), Alvor::Advarsel, "Maskin1", "Styring", "står ikke i listen"},
+      {"Alternativ", Ren("Styring=Fanuc\r\nAlternativ=Med pynt\r\n"), Alvor::Advarsel, "Maskin1", "Alternativ",
+       "står ikke i listen"},
+      {"Baud", Ren("", "").replace(ren.find("Baud=9600"), 9, "Baud=9601"), Alvor::Feil, "Com1", "Baud",
+       "står ikke i listen"},
+      {"Paritet", Ren("", "Paritet=X\r\n"), Alvor::Feil, "Com1", "Paritet", "Even, None eller Odd"},
+      {"StoppBit", Ren("", "StoppBit=3\r\n"), Alvor::Feil, "Com1", "StoppBit", "står ikke i listen"},
+      {"Boolsk", Ren("StoreBokstaver=Ja\r\n"), Alvor::Advarsel, "Maskin1", "StoreBokstaver", "leser den som False"},
+      {"PortUtenforListen", Ren().replace(ren.find("Port=Com1"), 9, "Port=Com27"), Alvor::Feil, "Maskin1", "Port",
+       "Com1 til Com26", SideId::Maskin, "Com"},
+      {"PortUtenSeksjon", Ren().replace(ren.find("Port=Com1"), 9, "Port=Com2"), Alvor::Advarsel, "Maskin1", "Port",
+       "ingen seksjon [Com2]"},
+      {"DeltPort", Ren("", "", "").replace(ren.find("Maskiner=1"), 10, "Maskiner=2") +
+                       "\r\n[Maskin2]\r\nNavn=Fres\r\nKatalog=C:\\Brul\\M2\\\r\nPort=Com1\r\n",
+       Alvor::Info, "Com1", "Port", "Maskin1 (Dreiebenk) og Maskin2 (Fres)"},
+      {"KatalogMangler", Ren().replace(ren.find("C:\\Brul\\M1\\"), 11, "C:\\Brul\\M9\\"), Alvor::Feil, "Maskin1",
+       "Katalog", "finnes ikke", SideId::Maskin, "Katalog"},
+      {"UkjentStasjon", Ren().replace(ren.find("C:\\Brul\\M1\\"), 11, "Q:\\Brul\\M1\\"), Alvor::Feil, "Maskin1",
+       "Katalog", "stasjon Q: er ikke kartlagt"},
+      {"SammeKatalog", Ren("", "", "").replace(ren.find("Maskiner=1"), 10, "Maskiner=2") +
+                           "\r\n[Maskin2]\r\nKatalog=c:\\brul\\m1\r\nPort=Com1\r\n",
+       Alvor::Advarsel, "Maskin2", "Katalog", "Maskin1 og Maskin2 har samme katalog"},
+      {"Henteprogrammer", Ren("Styring=Haas\r\nExt=.NC\r\n"), Alvor::Advarsel, "Maskin1", "",
+       "Henteprogrammene 5000.NC, 5002.NC som forvalget for Haas skriver, mangler", SideId::Maskin,
+       "OpprettHenteprogram"},
+      {"UsynligMaskin", ren + "\r\n[Maskin7]\r\nNavn=Gammel\r\n", Alvor::Advarsel, "Maskin7", "Maskiner",
+       "Maskiner er 1", SideId::Program, "Maskiner"},
+      {"Feilstavet", Ren("Protokol=BTR\r\n"), Alvor::Advarsel, "Maskin1", "Protokol", "mente du Protokoll?",
+       SideId::Maskin, "Protokoll"},
+      {"FeilstavetPortnokkel", Ren("", "Buad=2400\r\n"), Alvor::Advarsel, "Com1", "Buad", "mente du Baud?"},
+      {"UkjentNokkel", Ren("Egendefinert=1\r\n"), Alvor::Info, "Maskin1", "Egendefinert", "ukjent for redigeringen"},
+      {"UdefinertByte", Ren().replace(ren.find("Navn=Dreiebenk"), 14, "Navn=Dreiebenk\x81"),
+       Alvor::Advarsel, "Maskin1", "", "byten 0x81"},
+      {"BlandetLinjeslutt", Ren("Ext=.NC\n"), Alvor::Advarsel, "Fil", "", "LF: 1, CR: 0"},
+      {"Filindeks", Ren("", "", "Indeks=True\r\n"), Alvor::Advarsel, "C:\\BRUL\\M1", "FilType",
+       "mangler [C:\\BRUL\\M1] FilType=*.NC", SideId::Program, "Indeks"},
+      {"FilindeksFeilType", Ren("", "", "Indeks=True\r\n") + "\r\n[C:\\Brul\\M1]\r\nFilType=*.TXT\r\n" +
+                                "[C:\\Brul\\M1\\Backup]\r\nFilType=*.*\r\n",
+       Alvor::Advarsel, "C:\\Brul\\M1", "FilType", "har FilType=*.TXT for [C:\\Brul\\M1], men maskinoppsettet gir *.NC"},
+  };
+  {
+    EditorFilKladd k;
+    fs::create_directories(k.rot() / "Brul" / "M1");
+    k.skriv(ren);
+    std::vector<std::string> linjer;
+    for (const Funn& f : Kontroller()) linjer.push_back(FunnLinje(f));
+    EXPECT_EQ(linjer, std::vector<std::string>{}) << "a sound file gives no finding";
+  }
+  for (const FunnRad& r : tabell) {
+    SCOPED_TRACE(r.navn);
+    EditorFilKladd k;
+    SkriptOperator op;
+    MedOperator med(op);
+    fs::create_directories(k.rot() / "Brul" / "M1");
+    fs::create_directories(k.rot() / "Brul" / "M2");
+    k.skriv(r.ini);
+    const auto funn = Kontroller();
+    std::string alle;
+    for (const Funn& f : funn) alle += FunnLinje(f) + "\n";
+    const auto it = std::find_if(funn.begin(), funn.end(), [&](const Funn& f) {
+      return f.alvor == r.alvor && f.hvor == r.hvor && f.nokkel == r.nokkel &&
+             f.tekst.find(r.tekst) != std::string::npos;
+    });
+    ASSERT_NE(it, funn.end()) << alle;
+    if (!r.kontroll.empty()) {
+      EXPECT_TRUE(it->harSide);
+      EXPECT_EQ(it->side, r.side);
+      EXPECT_EQ(it->kontroll, r.kontroll);
+    }
+    // Reading only: the file as it was, nothing beside it, nobody told.
+    EXPECT_EQ(k.les(), r.ini);
+    EXPECT_FALSE(fs::exists(k.rot() / "Brul" / "Brul.ini.historikk"));
+    EXPECT_EQ(op.logg().size(), 0u);
+  }
+}
+
+// Everything but the settings file and its history under the scratch drive,
+// with its bytes ("<mappe>" for a folder), by path relative to the drive.
+std::map<std::string, std::string> Tre(const fs::path& rot) {
+  std::map<std::string, std::string> t;
+  for (const auto& d : fs::recursive_directory_iterator(rot)) {
+    const std::string rel = fs::relative(d.path(), rot).generic_string();
+    if (rel == "Brul/Brul.ini" || rel.rfind("Brul/Brul.ini.historikk", 0) == 0) continue;
+    t[rel] = d.is_directory() ? "<mappe>" : SkrapDisk::Les(d.path());
+  }
+  return t;
+}
+
+std::string Rel(const fs::path& rot, const std::string& sti) {
+  return fs::relative(fs::path(platform::LokalSti(sti)), rot).generic_string();
+}
+
+struct Handling {
+  const char* navn;
+  std::function<void(Editor&, SkriptOperator&)> gjor;
+};
+
+void Preset(Editor& e, const std::string& styring, int alternativ, bool filer) {
+  ASSERT_TRUE(e.byttSide(SideId::Maskin));
+  e.Styring.operatorPick(FinnIndeks(styring, StyringsTekster()));
+  if (e.Alternativ.itemIndex() != alternativ) e.Alternativ.operatorPick(alternativ);
+  e.OpprettKataloger.setChecked(filer);
+  e.OpprettHenteprogram.setChecked(filer);
+  e.OKBtnClick();
+}
+
+// The preview lists exactly what the real save then changes: the keys (the
+// difference of the file before and after), the folders and the files.
+TEST(Forhandsvisning, ErLikDetLagringenGjor) {
+  const std::string demo = SkrapDisk::Les(DemoIni());
+  const std::vector<Handling> tabell{
+      {"Baud", [](Editor& e, SkriptOperator&) {
+         e.Baud.operatorPick(FinnIndeks("19200", e.Baud.items()));
+         e.OKBtnClick();
+       }},
+      {"NavnOgKatalog", [](Editor& e, SkriptOperator&) {
+         e.MaskinNavn.setText("Ny dreiebenk");
+         e.Katalog.setText("C:\\Brul\\Ny\\M1\\");
+         e.OpprettKataloger.setChecked(true);
+         e.OKBtnClick();
+       }},
+      {"ComSide", [](Editor& e, SkriptOperator&) {
+         ASSERT_TRUE(e.byttSide(SideId::Com));
+         e.Paritet.setItemIndex(0);
+         e.TimeOut.setText("");
+         e.OKBtnClick();
+       }},
+      {"FanucMedFiler", [](Editor& e, SkriptOperator&) { Preset(e, "Fanuc", 1, true); }},
+      {"FanucFilerErstattes", [](Editor& e, SkriptOperator&) {
+         Preset(e, "Fanuc", 1, true);
+         Preset(e, "Fanuc", 2, true);
+       }},
+      {"BytteStyringSletterSeksjoner", [](Editor& e, SkriptOperator& op) {
+         op.svar("Bytte styringstype", "Ja");
+         Preset(e, "Okuma 5000 & 7000", 0, true);
+       }},
+      {"Filindeks", [](Editor&, SkriptOperator&) { SkrivFilindeks(5); }},
+  };
+  for (const Handling& h : tabell) {
+    SCOPED_TRACE(h.navn);
+    Endringer vist;
+    {
+      EditorKladd k(demo);
+      const auto tre = Tre(k.rot());
+      Editor& e = k.start();
+      {
+        Torrkjoring torr;
+        h.gjor(e, k.op);
+        vist = torr.endringer();
+      }
+      EXPECT_EQ(k.les(), demo) << "a dry run writes nothing";
+      EXPECT_EQ(Tre(k.rot()), tre);
+      EXPECT_FALSE(fs::exists(k.rot() / "Brul" / "Brul.ini.historikk"));
+    }
+    EditorKladd k(demo);
+    const auto tre = Tre(k.rot());
+    Editor& e = k.start();
+    const std::string for_ = k.les();
+    h.gjor(e, k.op);
+    Endringer nokler = vist;
+    nokler.filer.clear();
+    nokler.kataloger.clear();
+    EXPECT_EQ(Beskrivelse(nokler), Beskrivelse(Forskjell(for_, k.les())));
+    // Folders and files: what the preview named is what appeared or changed.
+    std::set<std::string> vistMapper, vistFiler, nyeMapper, nyeFiler, erstattet;
+    for (const std::string& m : vist.kataloger) vistMapper.insert(Rel(k.rot(), m));
+    for (const auto& f : vist.filer) (f.erstattes ? erstattet : vistFiler).insert(Rel(k.rot(), f.sti));
+    for (const auto& [p, bytes] : Tre(k.rot())) {
+      auto gammel = tre.find(p);
+      if (gammel == tre.end()) (bytes == "<mappe>" ? nyeMapper : nyeFiler).insert(p);
+      else if (gammel->second != bytes) nyeFiler.insert(p);
+    }
+    EXPECT_EQ(vistMapper, nyeMapper);
+    for (const std::string& f : erstattet) EXPECT_TRUE(tre.count(f)) << f << " was there before";
+    vistFiler.insert(erstattet.begin(), erstattet.end());
+    EXPECT_EQ(vistFiler, nyeFiler);
+  }
+}
+
+TEST(Historikk, LagringGjenopprettingOgEtAnnetProgramsEndring) {
+  EditorFilKladd k;
+  SkriptOperator op;
+  MedOperator med(op);
+  const std::string v1 = "[Program]\r\nMaskiner=1\r\n\r\n[Maskin1]\r\nNavn=A\r\n; kommentar\r\n";
+  k.skriv(v1);
+  SkrivStreng("Maskin1", "Navn", "B");
+  const std::string v2 = k.les();
+  SkrivStreng("Maskin1", "Port", "Com2");
+  auto liste = historikk::Liste();
+  ASSERT_EQ(liste.size(), 2u);
+  EXPECT_EQ(liste[0].nr, 2);
+  EXPECT_EQ(liste[0].maskin, "Maskin1 (B)");
+  EXPECT_EQ(Beskrivelse(liste[0].endringer), (std::vector<std::string>{"[Maskin1]", "  Port: ny, \"Com2\""}));
+  EXPECT_EQ(Beskrivelse(liste[1].endringer), (std::vector<std::string>{"[Maskin1]", "  Navn: \"A\" → \"B\""}));
+  EXPECT_EQ(SkrapDisk::Les(liste[1].fil), v1) << "the file as it was before the save, byte for byte";
+
+  // Restoring goes back byte for byte and is itself a save in the history.
+  ASSERT_TRUE(historikk::Gjenopprett(2));
+  EXPECT_EQ(k.les(), v2);
+  liste = historikk::Liste();
+  ASSERT_EQ(liste.size(), 3u);
+  EXPECT_EQ(liste[0].merknad, "Gjenoppretting av nr. 2");
+  EXPECT_EQ(op.logg().size(), 0u);
+
+  // Another program's change since is shown; No keeps the file, Yes keeps
+  // the change on top of the restored version.
+  const std::string annet = k.les() + "\r\n[Com2]\r\nBaud=9600\r\n";
+  k.skriv(annet);
+  EXPECT_FALSE(historikk::Gjenopprett(1));
+  EXPECT_EQ(k.les(), annet);
+  ASSERT_EQ(op.logg().size(), 1u);
+  EXPECT_EQ(op.logg()[0].caption, "Endret av et annet program");
+  EXPECT_NE(op.logg()[0].text.find("[Com2]\n  Baud: ny, \"9600\""), std::string::npos) << op.logg()[0].text;
+  op.svar("Endret av et annet program", "Ja");
+  ASSERT_TRUE(historikk::Gjenopprett(1));
+  EXPECT_EQ(k.les(), v1 + "\r\n[Com2]\r\nBaud=9600\r\n");
+  EXPECT_FALSE(historikk::Gjenopprett(99));
+}
+
+TEST(Historikk, BeholderDeSisteHundre) {
+  EditorFilKladd k;
+  k.skriv("[S]\r\nk=0\r\n");
+  for (int i = 1; i <= historikk::kHistorikkMaks + 2; ++i) SkrivStreng("S", "k", std::to_string(i));
+  const auto liste = historikk::Liste();
+  ASSERT_EQ(liste.size(), static_cast<std::size_t>(historikk::kHistorikkMaks));
+  EXPECT_EQ(liste.front().nr, historikk::kHistorikkMaks + 2);
+  EXPECT_EQ(liste.back().nr, 3);
+  EXPECT_EQ(SkrapDisk::Les(liste.back().fil), "[S]\r\nk=2\r\n");
+}
+
+}  // namespace
+}  // namespace brul::test
