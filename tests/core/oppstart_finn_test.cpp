@@ -207,6 +207,10 @@ TEST(BrulConf, MaskinFilenGaarForanBrukerensOgGirStasjonene) {
        "; kommentar\r\n[brul]\r\nini-fil = C:\\Brul\\Brul.ini\r\n[STASJONER]\r\nc=/srv/brul\r\nA = "
        "/media/diskett\r\nQQ=/ikke\r\n",
        true, "C:\\Brul\\Brul.ini", {{'A', "/media/diskett"}, {'C', "/srv/brul"}}},
+      {"nettverksstier, første skrivemåte vinner", nullptr,
+       "[Stasjoner]\n\\\\SRV\\CNC=/mnt/cnc\n\\\\srv\\cnc\\=/annen\n\\\\Srv\\Cnc\\Fres\\ = /mnt/fres\n"
+       "\\\\bare-tjener=/ikke\nC:=/srv/c\n",
+       true, "", {{"\\\\SRV\\CNC", "/mnt/cnc"}, {"\\\\SRV\\CNC\\FRES", "/mnt/fres"}, {'C', "/srv/c"}}},
   };
   for (const auto& t : tilfeller) {
     SCOPED_TRACE(t.navn);

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/fil.h"
+#include "store/ini_document.h"
 #include "store/settings.h"
 #include "store/tekst.h"
 
@@ -19,10 +20,17 @@ class KonfigNokkel final : public BrulNokkel {
     return LesFraFil(fil_, "Brul", navn, "");
   }
   Stasjonskart stasjoner() const override {
+    // Drive letters (C=/srv/brul) and network paths (\\SRV\CNC=/mnt/cnc);
+    // other names map nothing. The first of two spellings of one entry wins,
+    // as the first of two equal keys does.
     Stasjonskart kart;
-    for (char bokstav = 'A'; bokstav <= 'Z'; ++bokstav) {
-      std::string mappe = LesFraFil(fil_, "Stasjoner", std::string(1, bokstav), "");
-      if (!mappe.empty()) kart[bokstav] = mappe;
+    const platform::FilLesing lest = LesHeleFil(fil_);
+    if (lest.status != LeseStatus::Ok) return kart;
+    const IniDocument dok = IniDocument::fraBytes(lest.bytes);
+    for (const std::string& navn : dok.nokler("Stasjoner")) {
+      const Stasjon stasjon(navn);
+      std::string mappe = dok.les("Stasjoner", navn).value_or("");
+      if (stasjon.gyldig() && !mappe.empty()) kart.try_emplace(stasjon, std::move(mappe));
     }
     return kart;
   }

@@ -1,17 +1,19 @@
 #include "platform/sti.h"
 
-#include <utility>
-
 namespace brul::platform {
-namespace {
-Stasjonskart kart_;
-}
 
-// Windows opens the stored paths as they are.
+// Windows opens the stored paths as they are, and a folder it picks is
+// already in the stored form.
+std::optional<std::string> LokalSti(const std::string& sti, std::string&) { return sti; }
 std::string LokalSti(const std::string& sti) { return sti; }
 
-void SettStasjoner(Stasjonskart kart) { kart_ = std::move(kart); }
-const Stasjonskart& Stasjoner() { return kart_; }
+std::optional<std::string> LagretSti(const std::string& lokal, std::string& grunn) {
+  if (lokal.empty()) {
+    grunn = "ingen mappe er valgt";
+    return std::nullopt;
+  }
+  return lokal;
+}
 
 bool ErSkilletegn(char c) { return c == '\\'; }
 
