@@ -1,5 +1,7 @@
 #include "store/ini_document.h"
 
+#include <cstring>
+
 #include "store/kodeside.h"
 #include "store/tekst.h"
 
@@ -29,6 +31,12 @@ std::optional<std::string_view> HodeNavn(std::string_view raw) {
 
 bool HarLinjeskift(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
+bool Ascii(std::string_view s) {
+  for (char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
 // The value part of a key line as the profile functions return it.
 std::string_view Verdi(std::string_view raw) {
   std::string_view v = Trim(raw.substr(raw.find('=') + 1));
@@ -38,6 +46,8 @@ std::string_view Verdi(std::string_view raw) {
 }
 
 std::string KuttTil(std::string s, std::size_t maks) {
+  // No text of at most `maks` bytes has more than `maks` characters.
+  if (s.size() <= maks) return s;
   std::size_t pos = 0, n = 0;
   while (pos < s.size() && n < maks) {
     NesteTegn(s, pos);
@@ -46,6 +56,26 @@ std::string KuttTil(std::string s, std::size_t maks) {
   s.resize(pos);
   return s;
 }
+
+// Where the next line ends (a CR or an LF), from `fra`. The last CR found is
+// remembered across calls: a file with LF endings is searched for a CR once.
+struct Linjeskift {
+  const char* data;
+  std::size_t n;
+  std::size_t nesteCr = 0;  // position of the next CR at or after the last search, n if none
+  bool crKjent = false;
+
+  std::size_t finn(std::size_t fra) {
+    if (!crKjent || nesteCr < fra) {
+      const void* p = fra < n ? std::memchr(data + fra, '\r', n - fra) : nullptr;
+      nesteCr = p ? static_cast<std::size_t>(static_cast<const char*>(p) - data) : n;
+      crKjent = true;
+    }
+    const std::size_t grense = nesteCr;
+    const void* p = grense > fra ? std::memchr(data + fra, '\n', grense - fra) : nullptr;
+    return p ? static_cast<std::size_t>(static_cast<const char*>(p) - data) : grense;
+  }
+};
 
 }  // namespace
 
@@ -60,58 +90,129 @@ IniDocument IniDocument::fraBytes(std::string_view bytes) {
     bool fler = false;
     d.koding_ = GyldigUtf8(bytes, &fler) && fler ? Koding::Utf8 : Koding::Win1252;
   }
-  const std::size_t forsteSlutt = bytes.find_first_of("\r\n");
-  if (forsteSlutt != std::string_view::npos) {
-    if (bytes[forsteSlutt] == '\n') d.eol_ = "\n";
-    else if (forsteSlutt + 1 < bytes.size() && bytes[forsteSlutt + 1] == '\n') d.eol_ = "\r\n";
+  d.buf_.reserve(bytes.size() + 1);
+  d.buf_.assign(bytes);
+  d.buf_.push_back('\0');  // after the last line: it has no ending of its own
+  const std::size_t n = bytes.size();
+  const char* data = d.buf_.data();
+
+  Linjeskift skift{data, n};
+  const std::size_t forsteSlutt = skift.finn(0);
+  if (forsteSlutt < n) {
+    if (data[forsteSlutt] == '\n') d.eol_ = "\n";
+    else if (forsteSlutt + 1 < n && data[forsteSlutt + 1] == '\n') d.eol_ = "\r\n";
     else d.eol_ = "\r";
   }
+
+  d.alle_.reserve(n / 24 + 16);
+  Seksjon* aktiv = &d.forord_;
   std::size_t pos = 0;
-  while (pos < bytes.size()) {
-    const std::size_t slutt = bytes.find_first_of("\r\n", pos);
-    Linje l;
-    if (slutt == std::string_view::npos) {
-      l.raw = std::string(bytes.substr(pos));
-      pos = bytes.size();
-    } else {
-      l.raw = std::string(bytes.substr(pos, slutt - pos));
-      const bool crlf = bytes[slutt] == '\r' && slutt + 1 < bytes.size() && bytes[slutt + 1] == '\n';
-      l.eol = crlf ? "\r\n" : std::string(1, bytes[slutt]);
-      pos = slutt + l.eol.size();
-    }
-    if (auto navn = HodeNavn(l.raw)) {
+  while (pos < n) {
+    const std::size_t slutt = skift.finn(pos);
+    const Linje l{pos, slutt - pos};
+    if (slutt >= n) pos = n;
+    else pos = slutt + (data[slutt] == '\r' && slutt + 1 < n && data[slutt + 1] == '\n' ? 2 : 1);
+    // Only a line whose first non-blank character is "[" can be a header.
+    std::size_t i = l.start;
+    while (i < slutt && Blank(data[i])) ++i;
+    if (i < slutt && data[i] == '[' && HodeNavn(d.raw(l))) {
       Seksjon s;
-      s.foldet = TilStore(d.tekst(std::string(*navn)));
-      s.hode = std::move(l);
+      s.hode = l;
+      s.fra = d.alle_.size();
       d.seksjoner_.push_back(std::move(s));
-    } else if (d.seksjoner_.empty()) {
-      d.forord_.push_back(std::move(l));
-    } else {
-      d.seksjoner_.back().linjer.push_back(std::move(l));
+      aktiv = &d.seksjoner_.back();
+      continue;
     }
+    d.alle_.push_back(l);
+    ++aktiv->antall;
   }
-  d.indekserSeksjoner();
   return d;
+}
+
+std::string_view IniDocument::slutt(const Linje& l) const {
+  const std::size_t e = l.start + l.lengde;
+  switch (buf_[e]) {
+    case '\n': return "\n";
+    case '\r': return e + 1 < buf_.size() && buf_[e + 1] == '\n' ? "\r\n" : "\r";
+    default: return {};
+  }
 }
 
 std::string IniDocument::tilBytes() const {
   std::string ut;
+  ut.reserve(buf_.size() + kBom.size() + eol_.size());
   if (koding_ == Koding::Utf8Bom) ut += kBom;
-  auto legg = [&](const Linje& l) {
-    ut += l.raw;
-    // Only the last line can lack an ending; a changed file gets one.
-    ut += l.eol.empty() && endret_ ? eol_ : l.eol;
+  // Lines that follow each other in buf_ go out in one piece.
+  std::size_t fra = 0, til = 0;
+  auto tom = [&] {
+    ut.append(buf_, fra, til - fra);
+    fra = til;
   };
-  for (const Linje& l : forord_) legg(l);
+  auto legg = [&](const Linje& l) {
+    const std::string_view e = slutt(l);
+    if (l.start != til) {
+      tom();
+      fra = til = l.start;
+    }
+    til = l.start + l.lengde + e.size();
+    // Only the last line can lack an ending; a changed file gets one.
+    if (e.empty() && endret_) {
+      tom();
+      ut += eol_;
+    }
+  };
+  auto seksjon = [&](const Seksjon& s) {
+    const Linje* l = linjer(s);
+    for (std::size_t i = 0, n = antall(s); i < n; ++i) legg(l[i]);
+  };
+  seksjon(forord_);
   for (const Seksjon& s : seksjoner_) {
     legg(s.hode);
-    for (const Linje& l : s.linjer) legg(l);
+    seksjon(s);
   }
+  tom();
   return ut;
 }
 
-std::string IniDocument::tekst(const std::string& raw) const {
-  return koding_ == Koding::Win1252 ? Win1252TilUtf8(raw) : raw;
+std::vector<IniDocument::Linje>& IniDocument::egne(Seksjon& s) {
+  if (!s.egen) {
+    s.egne.assign(alle_.begin() + static_cast<std::ptrdiff_t>(s.fra),
+                  alle_.begin() + static_cast<std::ptrdiff_t>(s.fra + s.antall));
+    s.egen = true;
+  }
+  return s.egne;
+}
+
+IniDocument::Linje IniDocument::leggTil(std::string_view raw, std::string_view slutt) {
+  // A view into buf_ itself would not survive the growth of buf_.
+  if (!raw.empty() && raw.data() >= buf_.data() && raw.data() < buf_.data() + buf_.size())
+    return leggTil(std::string(raw), slutt);
+  Linje l{buf_.size(), raw.size()};
+  buf_ += raw;
+  buf_ += slutt;
+  // A 0 byte ends a line without an ending, and keeps a lone CR from being
+  // read together with the LF that a later line may start with.
+  if (slutt.empty() || slutt == "\r") buf_.push_back('\0');
+  return l;
+}
+
+void IniDocument::settRaw(Linje& l, std::string_view raw) {
+  const std::string e(slutt(l));
+  l = leggTil(raw, e);
+}
+
+std::string IniDocument::tekst(std::string_view raw) const {
+  return koding_ == Koding::Win1252 ? Win1252TilUtf8(raw) : std::string(raw);
+}
+
+std::string IniDocument::foldNavn(std::string_view raw) const {
+  if (Ascii(raw)) {
+    std::string ut(raw);
+    for (char& c : ut)
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 0x20);
+    return ut;
+  }
+  return TilStore(tekst(raw));
 }
 
 bool IniDocument::koder(std::string_view utf8, std::string& raw) {
@@ -128,28 +229,39 @@ bool IniDocument::koder(std::string_view utf8, std::string& raw) {
   return true;
 }
 
-void IniDocument::indekserSeksjoner() {
+void IniDocument::indekserSeksjoner() const {
+  if (seksjonerIndeksert_) return;
   seksjonIndeks_.clear();
-  for (std::size_t i = 0; i < seksjoner_.size(); ++i) seksjonIndeks_.emplace(seksjoner_[i].foldet, i);
+  seksjonIndeks_.reserve(seksjoner_.size());
+  for (std::size_t i = 0; i < seksjoner_.size(); ++i) {
+    const Seksjon& s = seksjoner_[i];
+    if (s.foldet.empty()) s.foldet = foldNavn(*HodeNavn(raw(s.hode)));
+    seksjonIndeks_.emplace(s.foldet, i);
+  }
+  seksjonerIndeksert_ = true;
 }
 
 void IniDocument::indekser(const Seksjon& s) const {
   if (s.indeksert) return;
   s.nokler.clear();
   s.bare.clear();
-  for (std::size_t i = 0; i < s.linjer.size(); ++i) {
-    const std::string_view t = Trim(s.linjer[i].raw);
+  const Linje* l = linjer(s);
+  const std::size_t n = antall(s);
+  s.nokler.reserve(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::string_view t = Trim(raw(l[i]));
     if (t.empty() || t.front() == ';') continue;
     const std::size_t lik = t.find('=');
     if (lik == std::string_view::npos)
-      s.bare.emplace(TilStore(tekst(std::string(t))), i);
+      s.bare.emplace(foldNavn(t), i);
     else
-      s.nokler.emplace(TilStore(tekst(std::string(Trim(t.substr(0, lik))))), i);
+      s.nokler.emplace(foldNavn(Trim(t.substr(0, lik))), i);
   }
   s.indeksert = true;
 }
 
 const IniDocument::Seksjon* IniDocument::finn(std::string_view seksjon) const {
+  indekserSeksjoner();
   const auto it = seksjonIndeks_.find(TilStore(Trim(seksjon)));
   return it == seksjonIndeks_.end() ? nullptr : &seksjoner_[it->second];
 }
@@ -164,16 +276,16 @@ std::optional<std::string> IniDocument::les(std::string_view seksjon, std::strin
   indekser(*s);
   const auto it = s->nokler.find(TilStore(Trim(nokkel)));
   if (it == s->nokler.end()) return std::nullopt;
-  return KuttTil(tekst(std::string(Verdi(s->linjer[it->second].raw))), kMaksLengde);
+  return KuttTil(tekst(Verdi(raw(linjer(*s)[it->second]))), kMaksLengde);
 }
 
 bool IniDocument::harSeksjon(std::string_view seksjon) const { return finn(seksjon) != nullptr; }
 
 std::vector<std::string> IniDocument::seksjoner() const {
+  indekserSeksjoner();
   std::vector<std::string> ut;
   for (std::size_t i = 0; i < seksjoner_.size(); ++i)
-    if (seksjonIndeks_.at(seksjoner_[i].foldet) == i)
-      ut.push_back(tekst(std::string(*HodeNavn(seksjoner_[i].hode.raw))));
+    if (seksjonIndeks_.at(seksjoner_[i].foldet) == i) ut.push_back(tekst(*HodeNavn(raw(seksjoner_[i].hode))));
   return ut;
 }
 
@@ -182,13 +294,13 @@ std::vector<std::string> IniDocument::nokler(std::string_view seksjon) const {
   const Seksjon* s = finn(seksjon);
   if (!s) return ut;
   indekser(*s);
-  for (std::size_t i = 0; i < s->linjer.size(); ++i) {
-    const std::string_view raw = s->linjer[i].raw;
-    const std::string_view t = Trim(raw);
+  const Linje* l = linjer(*s);
+  for (std::size_t i = 0, n = antall(*s); i < n; ++i) {
+    const std::string_view t = Trim(raw(l[i]));
     const std::size_t lik = t.find('=');
     if (t.empty() || t.front() == ';' || lik == std::string_view::npos) continue;
-    std::string navn = tekst(std::string(Trim(t.substr(0, lik))));
-    if (s->nokler.at(TilStore(navn)) == i) ut.push_back(std::move(navn));
+    const std::string_view navn = Trim(t.substr(0, lik));
+    if (s->nokler.at(foldNavn(navn)) == i) ut.push_back(tekst(navn));
   }
   return ut;
 }
@@ -218,26 +330,27 @@ IniDocument::Utfall IniDocument::skriv(std::string_view seksjon, std::string_vie
     indekser(*s);
     const std::string foldet = TilStore(nokkel);
     if (auto it = s->nokler.find(foldet); it != s->nokler.end()) {
-      Linje& l = s->linjer[it->second];
-      if (Verdi(l.raw) == rawVerdi) return Utfall::Uendret;
+      const std::string_view gammel = raw(linjer(*s)[it->second]);
+      if (Verdi(gammel) == rawVerdi) return Utfall::Uendret;
       // The key keeps the spelling it has in the file.
-      const std::string_view t = Trim(l.raw);
+      const std::string_view t = Trim(gammel);
       std::string ny = std::string(Trim(t.substr(0, t.find('=')))) + "=" + rawVerdi;
-      if (ny == l.raw) return Utfall::Uendret;
-      l.raw = std::move(ny);
+      if (ny == gammel) return Utfall::Uendret;
+      settRaw(egne(*s)[it->second], ny);
     } else if (auto b = s->bare.find(foldet); b != s->bare.end()) {
-      Linje& l = s->linjer[b->second];
-      l.raw = std::string(Trim(l.raw)) + "=" + rawVerdi;
+      Linje& l = egne(*s)[b->second];
+      settRaw(l, std::string(Trim(raw(l))) + "=" + rawVerdi);
       s->indeksert = false;
     } else {
       std::string rawNokkel;
       if (!koder(nokkel, rawNokkel)) return Utfall::IkkeLagerbart;
       // After the last non-blank line, so a blank line between sections stays
       // where it is.
-      std::size_t pos = s->linjer.size();
-      while (pos > 0 && Trim(s->linjer[pos - 1].raw).empty()) --pos;
-      s->linjer.insert(s->linjer.begin() + static_cast<std::ptrdiff_t>(pos),
-                       nyLinje(rawNokkel + "=" + rawVerdi));
+      std::vector<Linje>& linjer = egne(*s);
+      std::size_t pos = linjer.size();
+      while (pos > 0 && Trim(raw(linjer[pos - 1])).empty()) --pos;
+      const Linje ny = nyLinje(rawNokkel + "=" + rawVerdi);
+      linjer.insert(linjer.begin() + static_cast<std::ptrdiff_t>(pos), ny);
       s->indeksert = false;
     }
     endret_ = true;
@@ -246,23 +359,24 @@ IniDocument::Utfall IniDocument::skriv(std::string_view seksjon, std::string_vie
 
   std::string rawSeksjon, rawNokkel;
   if (!koder(seksjon, rawSeksjon) || !koder(nokkel, rawNokkel)) return Utfall::IkkeLagerbart;
-  const Linje* siste = nullptr;
-  if (!seksjoner_.empty()) {
-    const Seksjon& s = seksjoner_.back();
-    siste = s.linjer.empty() ? &s.hode : &s.linjer.back();
-  } else if (!forord_.empty()) {
-    siste = &forord_.back();
-  }
-  if (siste && !Trim(siste->raw).empty()) {
-    if (seksjoner_.empty()) forord_.push_back(nyLinje(""));
-    else seksjoner_.back().linjer.push_back(nyLinje(""));
+  Seksjon& forrige = seksjoner_.empty() ? forord_ : seksjoner_.back();
+  const Linje* siste = antall(forrige) > 0       ? &linjer(forrige)[antall(forrige) - 1]
+                       : seksjoner_.empty() ? nullptr
+                                            : &forrige.hode;
+  if (siste && !Trim(raw(*siste)).empty()) {
+    const Linje blank = nyLinje("");
+    egne(forrige).push_back(blank);
   }
   Seksjon s;
   s.hode = nyLinje("[" + rawSeksjon + "]");
-  s.foldet = TilStore(seksjon);
-  s.linjer.push_back(nyLinje(rawNokkel + "=" + rawVerdi));
+  s.egen = true;
+  s.egne.push_back(nyLinje(rawNokkel + "=" + rawVerdi));
   seksjoner_.push_back(std::move(s));
-  seksjonIndeks_.emplace(seksjoner_.back().foldet, seksjoner_.size() - 1);
+  if (seksjonerIndeksert_) {
+    const Seksjon& ny = seksjoner_.back();
+    ny.foldet = foldNavn(*HodeNavn(raw(ny.hode)));
+    seksjonIndeks_.emplace(ny.foldet, seksjoner_.size() - 1);
+  }
   endret_ = true;
   return Utfall::Endret;
 }
@@ -273,17 +387,19 @@ IniDocument::Utfall IniDocument::slettNokkel(std::string_view seksjon, std::stri
   indekser(*s);
   const auto it = s->nokler.find(TilStore(Trim(nokkel)));
   if (it == s->nokler.end()) return Utfall::Uendret;
-  s->linjer.erase(s->linjer.begin() + static_cast<std::ptrdiff_t>(it->second));
+  std::vector<Linje>& linjer = egne(*s);
+  linjer.erase(linjer.begin() + static_cast<std::ptrdiff_t>(it->second));
   s->indeksert = false;
   endret_ = true;
   return Utfall::Endret;
 }
 
 IniDocument::Utfall IniDocument::slettSeksjon(std::string_view seksjon) {
+  indekserSeksjoner();
   const auto it = seksjonIndeks_.find(TilStore(Trim(seksjon)));
   if (it == seksjonIndeks_.end()) return Utfall::Uendret;
   seksjoner_.erase(seksjoner_.begin() + static_cast<std::ptrdiff_t>(it->second));
-  indekserSeksjoner();
+  seksjonerIndeksert_ = false;
   endret_ = true;
   return Utfall::Endret;
 }

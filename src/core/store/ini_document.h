@@ -52,33 +52,55 @@ class IniDocument {
   const std::string& ugyldigTegn() const { return ugyldigTegn_; }
 
  private:
+  // A line is a view into buf_: the bytes of the file as read, then the
+  // bytes of every line this document wrote since. The byte right after a
+  // line's text tells its ending ('\n', '\r', "\r\n", or a 0 byte after the
+  // last line of the file when that one has none), so nothing is copied or
+  // allocated per line.
   struct Linje {
-    std::string raw;  // bytes as in the file, without line ending
-    std::string eol;  // "\r\n", "\n", "\r" or "" (last line without ending)
+    std::size_t start = 0;
+    std::size_t lengde = 0;
   };
   struct Seksjon {
     Linje hode;
-    std::string foldet;  // upper-cased name for look-up
-    std::vector<Linje> linjer;
+    // The section's lines: a range of alle_ until the first change, then a
+    // vector of its own.
+    std::size_t fra = 0, antall = 0;
+    std::vector<Linje> egne;
+    bool egen = false;
+    // Built at first look-up.
+    mutable std::string foldet;  // upper-cased name; empty until indexed
     // Upper-cased key -> first line "key=value"; bare -> first line "key".
     mutable std::unordered_map<std::string, std::size_t> nokler, bare;
     mutable bool indeksert = false;
   };
 
-  std::string tekst(const std::string& raw) const;  // file bytes -> UTF-8
+  std::string_view raw(const Linje& l) const { return std::string_view(buf_).substr(l.start, l.lengde); }
+  std::string_view slutt(const Linje& l) const;  // the line's own ending, "" for none
+  const Linje* linjer(const Seksjon& s) const { return s.egen ? s.egne.data() : alle_.data() + s.fra; }
+  std::size_t antall(const Seksjon& s) const { return s.egen ? s.egne.size() : s.antall; }
+  std::vector<Linje>& egne(Seksjon& s);
+  Linje leggTil(std::string_view raw, std::string_view slutt);
+  void settRaw(Linje& l, std::string_view raw);
+  std::string foldNavn(std::string_view raw) const;  // file bytes -> upper-cased UTF-8
+
+  std::string tekst(std::string_view raw) const;  // file bytes -> UTF-8
   bool koder(std::string_view utf8, std::string& raw);  // UTF-8 -> file bytes
   void indekser(const Seksjon& s) const;
-  void indekserSeksjoner();
+  void indekserSeksjoner() const;
   const Seksjon* finn(std::string_view seksjon) const;
   Seksjon* finn(std::string_view seksjon);
   Utfall sjekkNavn(std::string_view navn, bool nokkel) const;
-  Linje nyLinje(std::string raw) const { return Linje{std::move(raw), eol_}; }
+  Linje nyLinje(std::string_view raw) { return leggTil(raw, eol_); }
 
   Koding koding_ = Koding::Win1252;
   std::string eol_ = "\r\n";
-  std::vector<Linje> forord_;  // lines before the first header: never addressed
+  std::string buf_;  // the file's bytes after any byte-order mark, a 0 byte, then written lines
+  std::vector<Linje> alle_;  // every line that is no header, in file order, as read
+  Seksjon forord_;  // lines before the first header: never addressed
   std::vector<Seksjon> seksjoner_;
-  std::unordered_map<std::string, std::size_t> seksjonIndeks_;
+  mutable std::unordered_map<std::string, std::size_t> seksjonIndeks_;
+  mutable bool seksjonerIndeksert_ = false;
   bool endret_ = false;
   std::string ugyldigTegn_;
 };
