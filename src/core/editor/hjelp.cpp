@@ -95,8 +95,13 @@ fs::path HjelpKatalog(const std::vector<fs::path>& kandidater) {
 fs::path HjelpKatalog() {
   std::vector<fs::path> kandidater;
   if (!ExeKatalog.empty()) kandidater.push_back(fs::path(platform::LokalSti(ExeKatalog)) / "Hjelp");
-  if (const std::string exe = platform::ProgramFil(); !exe.empty())
-    kandidater.push_back(fs::path(exe).parent_path() / "Hjelp");
+  if (const std::string exe = platform::ProgramFil(); !exe.empty()) {
+    const fs::path mappe = fs::path(exe).parent_path();
+    kandidater.push_back(mappe / "Hjelp");
+    // An installation under a prefix (/usr/local/bin/brulini) keeps its data
+    // in the prefix's share folder, where `cmake --install` puts the topics.
+    kandidater.push_back(mappe.parent_path() / "share" / "brulini" / "Hjelp");
+  }
   return HjelpKatalog(kandidater);
 }
 

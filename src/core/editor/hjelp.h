@@ -33,8 +33,9 @@ int SideNr(int nr);
 
 // The help folder: ExeKatalog + "Hjelp\" of the installation, else the folder
 // "Hjelp" beside the running program (a build tree or an installation whose
-// program folder was moved). A folder counts only when it holds index.html.
-// Empty when none does.
+// program folder was moved), else share/brulini/Hjelp under the program's
+// prefix (an installation by `cmake --install`). A folder counts only when it
+// holds index.html. Empty when none does.
 std::filesystem::path HjelpKatalog();
 std::filesystem::path HjelpKatalog(const std::vector<std::filesystem::path>& kandidater);
 
