@@ -13,6 +13,8 @@
 #include <QRadioButton>
 
 #include "editor/controls.h"
+#include "gui/askform.h"  // completes the operator's dialog pointer
+#include "gui/vinduoperator.h"
 
 namespace brul::gui {
 
@@ -39,8 +41,12 @@ class ForlatFilter : public QObject {
       // A window that is closing or gone is no field the operator leaves
       // for another: no exit rule (and no advice box) then.
       const auto* w = static_cast<QWidget*>(o);
-      if (grunn != Qt::ActiveWindowFocusReason && grunn != Qt::PopupFocusReason && w->window()->isVisible())
-        m_.leave();
+      if (grunn != Qt::ActiveWindowFocusReason && grunn != Qt::PopupFocusReason && w->window()->isVisible()) {
+        // Left by a mouse press (on OK, say): what the exit rule says waits
+        // for the release, so the click still reaches the button.
+        if (grunn == Qt::MouseFocusReason) UnderMusetrykk([this] { m_.leave(); });
+        else m_.leave();
+      }
     }
     return QObject::eventFilter(o, e);
   }

@@ -1,7 +1,9 @@
 #include "gui/gridvisning.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -24,6 +26,9 @@ QWidget* KomboDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     auto* kombo = new QComboBox(parent);
     kombo->setObjectName(QStringLiteral("%1Kombo%2").arg(Q(grid->modell().name())).arg(kol));
     kombo->setEditable(true);
+    // The wheel over the box scrolls the grid (which closes it); it never
+    // steps through the list.
+    kombo->setFocusPolicy(Qt::StrongFocus);
     kombo->setInsertPolicy(QComboBox::NoInsert);
     kombo->setCompleter(nullptr);  // the cell must get exactly what is typed
     for (const auto& valg : grid->modell().dropDown(kol)) kombo->addItem(Q(valg));
@@ -55,30 +60,57 @@ QWidget* KomboDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
 void KomboDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
   const QString tekst = index.data(Qt::EditRole).toString();
   if (auto* kombo = qobject_cast<QComboBox*>(editor)) {
-    if (kombo->currentText() != tekst) kombo->setEditText(tekst);
+    // Selected, as a text cell's field is: typing replaces the cell and
+    // Delete clears it.
+    if (kombo->currentText() != tekst) {
+      // The box's current item is the cell's own entry: a box whose item
+      // differs from its text picks the matching item when it loses the
+      // focus, and that pick would write the cell.
+      kombo->setCurrentIndex(kombo->findText(tekst, Qt::MatchExactly | Qt::MatchCaseSensitive));
+      kombo->setEditText(tekst);
+      kombo->lineEdit()->selectAll();
+    }
   } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
     if (edit->text() != tekst) edit->setText(tekst);
   }
 }
 
-void KomboDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const {
-  QString tekst;
-  if (auto* kombo = qobject_cast<QComboBox*>(editor))
-    tekst = kombo->currentText();
-  else if (auto* edit = qobject_cast<QLineEdit*>(editor))
-    tekst = edit->text();
-  else
-    return;
-  const int rad = grid_->modellRad(index.row());
-  if (rad < grid_->modell().rowCount() && grid_->modell().cell(rad, index.column()) != tekst.toStdString())
-    grid_->modell().operatorEdit(rad, index.column(), tekst.toStdString());
-}
+// Closing a cell's box or field writes nothing: what the operator typed or
+// picked is in the cell already, and a box closed by moving on (arrow keys,
+// Tab, a click elsewhere, scrolling) must not write what it merely shows.
+void KomboDelegate::setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const {}
 
 void KomboDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                          const QModelIndex&) const {
   QRect r = option.rect;
   if (qobject_cast<QComboBox*>(editor)) r.setHeight(std::max(r.height(), editor->sizeHint().height()));
   editor->setGeometry(r);
+}
+
+bool KomboDelegate::eventFilter(QObject* o, QEvent* e) {
+  auto* kombo = qobject_cast<QComboBox*>(o);
+  if (kombo && e->type() == QEvent::Wheel) {
+    e->ignore();  // on to the grid, which scrolls
+    return true;
+  }
+  if (kombo && e->type() == QEvent::KeyPress && !kombo->view()->isVisible()) {
+    // A closed box would step to the next item of its list and write it:
+    // up and down move to the next row as in any other cell.
+    auto* k = static_cast<QKeyEvent*>(e);
+    const bool alt = k->modifiers() & Qt::AltModifier;
+    switch (k->key()) {
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_PageUp:
+      case Qt::Key_PageDown:
+        if (alt) break;  // Alt+Down opens the list
+        grid_->flytt(k);
+        return true;
+      default:
+        break;
+    }
+  }
+  return QStyledItemDelegate::eventFilter(o, e);
 }
 
 GridVisning::GridVisning(brul::Grid& modell, QWidget* parent) : QTableWidget(parent), modell_(modell) {
@@ -167,6 +199,27 @@ QSize GridVisning::minimumSizeHint() const { return sizeHint(); }
 void GridVisning::scrollContentsBy(int dx, int dy) {
   QTableWidget::scrollContentsBy(dx, dy);
   if (dx != 0 || dy != 0) lukkKombo();
+}
+
+void GridVisning::flytt(QKeyEvent* e) {
+  lukkKombo();
+  setFocus(Qt::OtherFocusReason);
+  QTableWidget::keyPressEvent(e);
+}
+
+void GridVisning::keyPressEvent(QKeyEvent* e) {
+  // Delete clears the current cell as typing over it would.
+  if (e->key() == Qt::Key_Delete && e->modifiers() == Qt::NoModifier && state() != EditingState) {
+    const QModelIndex i = currentIndex();
+    if (i.isValid()) {
+      const int rad = modellRad(i.row());
+      if (rad < modell_.rowCount() && modell_.editable(rad, i.column()) && !modell_.cell(rad, i.column()).empty())
+        modell_.operatorEdit(rad, i.column(), "");
+      e->accept();
+      return;
+    }
+  }
+  QTableWidget::keyPressEvent(e);
 }
 
 void GridVisning::oppdater() {

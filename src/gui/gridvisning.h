@@ -3,8 +3,10 @@
 // header is the model's fixed first row. Columns with a drop-down list in the
 // model are edited through an editable combo box over the cell: every typed
 // change goes into the cell at once, a pick writes and closes, and scrolling
-// closes it. Every cell edit goes to the model as an operator edit; the model
-// tells the view what to show.
+// closes it. A cell is written only when the operator types into it, picks an
+// item or clears it with Delete: moving through the cells with the keyboard,
+// opening or closing a box and the mouse wheel never write. Every cell edit
+// goes to the model as an operator edit; the model tells the view what to show.
 #include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -31,6 +33,7 @@ class KomboDelegate : public QStyledItemDelegate {
   void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
   void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const override;
+  bool eventFilter(QObject* o, QEvent* e) override;
 
   // The drop-down box now open, if any.
   QComboBox* apenKombo() const { return kombo_.data(); }
@@ -62,6 +65,9 @@ class GridVisning : public QTableWidget {
 
   // Shows the model's state; called from the model's onView.
   void oppdater();
+  // Moves the current cell as the key would in the table itself (the
+  // drop-down box hands its up and down keys over).
+  void flytt(QKeyEvent* e);
 
   // Wide enough for every column, tall enough for a few rows: the page
   // grows to show the columns rather than clip them.
@@ -70,12 +76,13 @@ class GridVisning : public QTableWidget {
 
  protected:
   void scrollContentsBy(int dx, int dy) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   brul::Grid& modell_;
   KomboDelegate* delegate_;
   int innholdsBredde_ = 0;
-  std::vector<size_t> listeLengde_;  // per column: the drop-down list size the width was set for  // the columns at the width of their headers and contents
+  std::vector<size_t> listeLengde_;  // per column: the drop-down list size the width was set for
 };
 
 }  // namespace brul::gui

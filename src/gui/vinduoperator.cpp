@@ -1,10 +1,12 @@
 #include "gui/vinduoperator.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <memory>
 
 #include "gui/askform.h"
@@ -37,15 +39,49 @@ class KunJaNei : public QObject {
   }
 };
 
+int musetrykk = 0;  // >0 while UnderMusetrykk runs
+
+// Waits for the release of the held mouse button, then shows what waits.
+class SlippVakt : public QObject {
+ public:
+  SlippVakt(std::function<void()> vis, QObject* eier) : QObject(eier), vis_(std::move(vis)) {
+    qApp->installEventFilter(this);
+  }
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() == QEvent::MouseButtonRelease && !ferdig_) {
+      ferdig_ = true;
+      qApp->removeEventFilter(this);
+      // After the release has done its work (the click).
+      QTimer::singleShot(0, this, [this] { vis_(); });
+    }
+    return QObject::eventFilter(o, e);
+  }
+
+ private:
+  std::function<void()> vis_;
+  bool ferdig_ = false;
+};
+
 }  // namespace
 
-QMessageBox* LagSporsmal(QWidget* eier, const QString& caption, const QString& text, Ikon ikon) {
+void UnderMusetrykk(const std::function<void()>& f) {
+  ++musetrykk;
+  try {
+    f();
+  } catch (...) {
+    --musetrykk;
+    throw;
+  }
+  --musetrykk;
+}
+
+QMessageBox* LagSporsmal(QWidget* eier, const QString& caption, const QString& text, Ikon ikon, bool neiForvalg) {
   auto* box = new QMessageBox(QIkon(ikon), caption, text, QMessageBox::Yes | QMessageBox::No, eier);
   box->setAttribute(Qt::WA_DeleteOnClose, false);
   // The whole program speaks Norwegian, the buttons too.
   box->button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
   box->button(QMessageBox::No)->setText(QStringLiteral("&Nei"));
-  box->setDefaultButton(QMessageBox::Yes);
+  box->setDefaultButton(neiForvalg ? QMessageBox::No : QMessageBox::Yes);
   // Escape and the close box give no answer: taken as Nei they would throw
   // away every pending edit on a stray key. The operator picks Ja or Nei.
   box->installEventFilter(new KunJaNei(box));
@@ -56,9 +92,17 @@ VinduOperator::VinduOperator(QWidget* eier, AskForm* ask) : eier_(eier), ask_(as
   settOperator(this);
 }
 
-VinduOperator::~VinduOperator() { settOperator(forrige_); }
+VinduOperator::~VinduOperator() {
+  delete slippVakt_;  // it would show into an operator that is gone
+  settOperator(forrige_);
+}
 
 void VinduOperator::melding(const std::string& caption, const std::string& text, Ikon ikon) {
+  if (musetrykk > 0) {
+    vent_.push_back({caption, text, ikon});
+    if (!slippVakt_) slippVakt_ = new SlippVakt([this] { visVentende(); }, qApp);
+    return;
+  }
   QMessageBox box(QIkon(ikon), Q(caption), Q(text), QMessageBox::Ok, eier_.data());
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
@@ -68,6 +112,20 @@ bool VinduOperator::sporsmal(const std::string& caption, const std::string& text
   std::unique_ptr<QMessageBox> box(LagSporsmal(eier_.data(), Q(caption), Q(text), ikon));
   box->setWindowModality(Qt::ApplicationModal);
   return box->exec() == QMessageBox::Yes;
+}
+
+bool VinduOperator::sporsmalSlette(const std::string& caption, const std::string& text) {
+  std::unique_ptr<QMessageBox> box(LagSporsmal(eier_.data(), Q(caption), Q(text), Ikon::Sporsmal, true));
+  box->setWindowModality(Qt::ApplicationModal);
+  return box->exec() == QMessageBox::Yes;
+}
+
+void VinduOperator::visVentende() {
+  if (slippVakt_) slippVakt_->deleteLater();
+  slippVakt_ = nullptr;
+  const std::vector<Melding> ko = std::move(vent_);
+  vent_.clear();
+  for (const Melding& m : ko) melding(m.caption, m.text, m.ikon);
 }
 
 bool VinduOperator::stillSporsmal(const std::string& caption, const std::string& question, std::string& answer) {

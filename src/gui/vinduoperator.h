@@ -5,6 +5,9 @@
 #include <QPointer>
 #include <QMessageBox>
 #include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "app/operator.h"
 
@@ -28,19 +31,37 @@ class VinduOperator final : public Operator {
   using Operator::sporsmal;
   void melding(const std::string& caption, const std::string& text, Ikon ikon) override;
   bool sporsmal(const std::string& caption, const std::string& text, Ikon ikon) override;
+  bool sporsmalSlette(const std::string& caption, const std::string& text) override;
   bool stillSporsmal(const std::string& caption, const std::string& question,
                      std::string& answer) override;
   std::optional<std::string> velgKatalog(const std::string& title, const std::string& start) override;
 
+  // Messages waiting for the mouse button to be released (see UnderMusetrykk).
+  size_t ventende() const { return vent_.size(); }
+
  private:
+  struct Melding {
+    std::string caption, text;
+    Ikon ikon;
+  };
+  void visVentende();
   QPointer<QWidget> eier_;
   QPointer<AskForm> ask_;
   Operator* forrige_;
+  std::vector<Melding> vent_;
+  QObject* slippVakt_ = nullptr;
 };
 
+// Runs `f` for a mouse press that is still held (a field left by clicking a
+// button): a message `f` shows waits until the button is released. A message
+// box opened under the pressed button would take the release, and the click
+// the operator made would be lost.
+void UnderMusetrykk(const std::function<void()>& f);
+
 // The Yes/No question box with the question icon, built but not shown, so
-// the start-up question and the window's questions look alike.
+// the start-up question and the window's questions look alike. `neiForvalg`
+// makes Nei the default button (questions whose Ja deletes).
 QMessageBox* LagSporsmal(QWidget* eier, const QString& caption, const QString& text,
-                         Ikon ikon = Ikon::Sporsmal);
+                         Ikon ikon = Ikon::Sporsmal, bool neiForvalg = false);
 
 }  // namespace brul::gui

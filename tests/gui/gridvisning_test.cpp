@@ -5,7 +5,9 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QtTest>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -62,6 +64,10 @@ class GridVisningTest : public QObject {
   void modellendringVisesUtenEkko();
   void radantallFolgerModellen();
   void kombokolonneRommerLengsteValg();
+  void navigasjonSkriverIkke_data();
+  void navigasjonSkriverIkke();
+  void deleteTommerCellen_data();
+  void deleteTommerCellen();
   void cleanup();
 };
 
@@ -197,6 +203,99 @@ void GridVisningTest::kombokolonneRommerLengsteValg() {
   QVERIFY(v.columnWidth(1) > v.fontMetrics().horizontalAdvance(lengst));
   QVERIFY(v.columnWidth(1) > forrige);
   boks.onView = nullptr;
+}
+
+// Keys that move, the wheel and opening and closing the list never write:
+// only typing, a pick and Delete do. The cells hold entries of their lists,
+// one in other letters, and an empty one.
+void GridVisningTest::navigasjonSkriverIkke_data() {
+  QTest::addColumn<int>("rad");
+  QTest::addColumn<int>("kol");
+  QTest::addColumn<QString>("taster");  // R L U D T(ab) B(acktab) P(age down) H(wheel) O(pen list) E(scape)
+  QTest::addColumn<int>("tilRad");      // the current row afterwards
+  QTest::newRow("ned gjennom Type") << 0 << 1 << "DDD" << 3;
+  QTest::newRow("opp og ned") << 2 << 1 << "UUDU" << 0;
+  QTest::newRow("høyre og venstre over kombokolonnene") << 0 << 0 << "RRRLLR" << 0;
+  QTest::newRow("Tab gjennom raden og tilbake") << 0 << 0 << "TTTTTBBBB" << 0;
+  QTest::newRow("side ned") << 0 << 2 << "P" << -1;
+  QTest::newRow("hjulet over åpen boks") << 0 << 1 << "HHH" << -1;
+  QTest::newRow("lista åpnet og lukket") << 1 << 1 << "OE" << 1;
+}
+
+void GridVisningTest::navigasjonSkriverIkke() {
+  QFETCH(int, rad);
+  QFETCH(int, kol);
+  QFETCH(QString, taster);
+  QFETCH(int, tilRad);
+  Oppsett o;
+  o.modell.setCell(1, 1, "Drei");
+  o.modell.setCell(2, 1, "fres");
+  o.modell.setCell(4, 1, "Radius");
+  o.modell.setCell(1, 2, "1000");
+  o.modell.setCell(1, 3, "2");
+  std::vector<std::string> for_;
+  for (int r = 0; r < o.modell.rowCount(); ++r)
+    for (int k = 0; k < o.modell.colCount(); ++k) for_.push_back(o.modell.cell(r, k));
+  o.vis->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(o.vis));
+  o.vis->setFocus();
+  o.vis->setCurrentCell(rad, kol);
+  for (QChar c : taster) {
+    QWidget* f = QApplication::focusWidget();
+    QVERIFY(f);
+    if (c == 'H') {
+      QWidget* mal = o.kombo() ? static_cast<QWidget*>(o.kombo()) : o.vis->viewport();
+      const QPointF midt(mal->rect().center());
+      QWheelEvent hjul(midt, mal->mapToGlobal(midt), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                       Qt::NoScrollPhase, false);
+      QApplication::sendEvent(mal, &hjul);
+    } else if (c == 'O') {
+      QVERIFY(o.kombo());
+      o.kombo()->showPopup();
+    } else if (c == 'E') {
+      o.kombo()->hidePopup();
+    } else {
+      const std::map<QChar, Qt::Key> tast{{'R', Qt::Key_Right}, {'L', Qt::Key_Left},    {'U', Qt::Key_Up},
+                                          {'D', Qt::Key_Down},  {'T', Qt::Key_Tab},     {'B', Qt::Key_Backtab},
+                                          {'P', Qt::Key_PageDown}};
+      QTest::keyClick(f, tast.at(c), c == 'B' ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+  }
+  if (tilRad >= 0) QCOMPARE(o.vis->currentRow(), tilRad);
+  o.vis->clearFocus();  // the open box loses the focus as well
+  o.vis->lukkKombo();
+  QVERIFY2(o.logg.empty(), o.logg.empty() ? "" : o.logg.front().tekst.c_str());
+  std::vector<std::string> etter;
+  for (int r = 0; r < o.modell.rowCount(); ++r)
+    for (int k = 0; k < o.modell.colCount(); ++k) etter.push_back(o.modell.cell(r, k));
+  QVERIFY(etter == for_);
+}
+
+void GridVisningTest::deleteTommerCellen_data() {
+  QTest::addColumn<int>("kol");
+  QTest::newRow("tekstcelle") << 5;
+  QTest::newRow("kombocelle med åpen boks") << 2;
+}
+
+void GridVisningTest::deleteTommerCellen() {
+  QFETCH(int, kol);
+  Oppsett o;
+  o.modell.setCell(3, kol, "100");
+  o.vis->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(o.vis));
+  o.vis->setFocus();
+  o.vis->setCurrentCell(2, kol);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+  QCOMPARE(o.modell.cell(3, kol), std::string());
+  QCOMPARE(o.vis->item(2, kol)->text(), QString());
+  QVERIFY(!o.logg.empty());
+  QCOMPARE(o.logg.back(), (Redigering{3, kol, ""}));
+  // An empty cell stays as it is: nothing to clear, nothing written.
+  const size_t n = o.logg.size();
+  o.vis->lukkKombo();
+  o.vis->setFocus();
+  QTest::keyClick(o.vis, Qt::Key_Delete);
+  QCOMPARE(o.logg.size(), n);
 }
 
 void GridVisningTest::cleanup() {

@@ -21,6 +21,12 @@ struct Operator {
   bool sporsmal(const std::string& caption, const std::string& text) {
     return sporsmal(caption, text, Ikon::Sporsmal);
   }
+  // A Yes/No question whose Ja deletes something: Nei is its default answer,
+  // so that a hasty Enter keeps the data. Everyone who does not offer a
+  // default answer asks it as any other question.
+  virtual bool sporsmalSlette(const std::string& caption, const std::string& text) {
+    return sporsmal(caption, text, Ikon::Sporsmal);
+  }
   // The one-line question dialog: `answer` holds the proposal on entry and the
   // operator's text on return; the result is true for OK, false for Avbryt.
   virtual bool stillSporsmal(const std::string& caption, const std::string& question,
