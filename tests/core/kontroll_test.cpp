@@ -9,6 +9,7 @@
 
 #include "editor/filindeks.h"
 #include "editor/kontroll.h"
+#include "editor/lagringsvisning.h"
 #include "editor_felles.h"
 #include "platform/fil.h"
 #include "presets/katalog.h"
@@ -226,6 +227,60 @@ TEST(Forhandsvisning, ErLikDetLagringenGjor) {
     vistFiler.insert(erstattet.begin(), erstattet.end());
     EXPECT_EQ(vistFiler, nyeFiler);
   }
+}
+
+// Every control's state, for comparing the editor before and after.
+std::vector<std::string> Kontrollene(Editor& e) {
+  std::vector<std::string> ut;
+  for (Control* c : e.kontroller()) {
+    std::string s = c->name() + (c->enabled() ? "" : " av") + (c->visible() ? "" : " skjult") + "=";
+    if (c->kind() == ControlKind::Edit) s += static_cast<Edit*>(c)->text();
+    if (c->kind() == ControlKind::Check) s += static_cast<Check*>(c)->checked() ? "x" : "-";
+    if (c->kind() == ControlKind::Combo)
+      s += static_cast<Combo*>(c)->text() + "#" + std::to_string(static_cast<Combo*>(c)->itemIndex()) + "/" +
+           std::to_string(static_cast<Combo*>(c)->items().size());
+    if (c->kind() == ControlKind::RadioGroup) s += std::to_string(static_cast<RadioGroup*>(c)->itemIndex());
+    if (c->kind() == ControlKind::Grid) {
+      auto* g = static_cast<Grid*>(c);
+      for (int r = 0; r < g->rowCount(); ++r)
+        for (int col = 0; col < g->colCount(); ++col) s += g->cell(r, col) + "|";
+    }
+    ut.push_back(s);
+  }
+  for (int i = 0; i < AntallSider; ++i) ut.push_back(e.side(static_cast<SideId>(i)).shown() ? "vist" : "skjult");
+  ut.push_back(e.NyttForvalg ? "forvalg" : "-");
+  ut.push_back(std::to_string(static_cast<int>(e.aktivSide())));
+  return ut;
+}
+
+// The window's preview: OK in a dry run leaves the editor with everything
+// pending; the save that follows asks nothing again and does what was shown.
+TEST(Forhandsvisning, EditorenErUendretOgSporsmaaleneStillesEnGang) {
+  EditorKladd k(SkrapDisk::Les(DemoIni()));
+  Editor& e = k.start();
+  ASSERT_TRUE(e.byttSide(SideId::Maskin));
+  e.Styring.operatorPick(FinnIndeks("Fanuc", StyringsTekster()));
+  e.Alternativ.operatorPick(1);
+  e.OpprettKataloger.setChecked(true);
+  e.OpprettHenteprogram.setChecked(true);
+  const auto for_ = Kontrollene(e);
+  const std::string fil = k.les();
+  k.op.svar("Bytte styringstype", "Ja");
+  const Lagringsvisning v = VisLagring(e);
+  EXPECT_EQ(Kontrollene(e), for_);
+  EXPECT_EQ(k.les(), fil);
+  ASSERT_EQ(k.op.logg().size(), 1u);
+  EXPECT_EQ(k.op.logg()[0].caption, "Bytte styringstype");
+  EXPECT_EQ(v.svar.size(), 1u);
+  EXPECT_EQ(v.endringer.filer.size(), 4u);
+  k.op.svar("Bytte styringstype", "Nei");  // the answer given in the preview holds
+  ASSERT_TRUE(LagreSomVist(e, v));
+  EXPECT_EQ(k.op.logg().size(), 1u);
+  Endringer nokler = v.endringer;
+  nokler.filer.clear();
+  nokler.kataloger.clear();
+  EXPECT_EQ(Beskrivelse(nokler), Beskrivelse(Forskjell(fil, k.les())));
+  EXPECT_FALSE(e.Endret());
 }
 
 TEST(Historikk, LagringGjenopprettingOgEtAnnetProgramsEndring) {
