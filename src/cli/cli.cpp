@@ -20,6 +20,7 @@
 #include "platform/fil.h"
 #include "platform/register.h"
 #include "platform/sti.h"
+#include "store/lager.h"
 
 namespace brul::cli {
 namespace {
@@ -218,6 +219,8 @@ int Kjor(int argc, char** argv) {
   MedOperator medOperator(op);
 
   try {
+    // Start-up and the command are one action: the file is read once for both.
+    lager::EnLesing enLesing;
     FinnIniFil(t.ini);
     // Asked once: a scripted Yes that cannot fetch the file would otherwise
     // ask for ever.

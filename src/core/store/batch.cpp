@@ -26,11 +26,25 @@ struct Tilstand {
   platform::FilLesing lest;
   std::optional<IniDocument> dok;
   std::vector<Operasjon> ops;  // since the last commit
+  int holdt = 0;               // live lager::EnLesing objects
+  std::size_t lesinger = 0;    // reads of the settings file, for the tests that count them
 };
 
 Tilstand t;
 
 bool Lagre(std::string& grunn);
+
+platform::FilLesing LesFilen() {
+  ++t.lesinger;
+  return lager::LesInnstillinger(t.lokal);
+}
+
+// Whether the document of a batch that ended can serve the next one of the
+// same action: only a file read whole, with nothing pending, and never one
+// that a dry run holds in memory.
+bool KanBeholdes() {
+  return t.holdt > 0 && t.dok && t.ops.empty() && t.lest.status == platform::LeseStatus::Ok && !ITorrkjoring();
+}
 
 void Forkast() {
   t.lastet = false;
@@ -52,7 +66,7 @@ void Last() {
   t.fil = IniFil;
   if (IniFil.empty()) return;
   t.lokal = platform::LokalSti(IniFil);
-  t.lest = lager::LesInnstillinger(t.lokal);
+  t.lest = LesFilen();
   if (t.lest.status == platform::LeseStatus::Ok) t.dok = IniDocument::fraBytes(t.lest.bytes);
   else if (t.lest.status == platform::LeseStatus::Mangler) t.dok = IniDocument();
 }
@@ -95,7 +109,7 @@ bool Lagre(std::string& grunn) {
     Forkast();
     return false;
   }
-  platform::FilLesing na = lager::LesInnstillinger(t.lokal);
+  platform::FilLesing na = LesFilen();
   if (na.status == platform::LeseStatus::Feil) {
     grunn = "filen kan ikke leses (" + na.feil + ")";
     Forkast();
@@ -132,7 +146,7 @@ bool Lagre(std::string& grunn) {
   t.lest.status = platform::LeseStatus::Ok;
   t.lest.stempel = platform::Stempel(t.lokal);
   t.lest.bytes = std::move(bytes);
-  t.dok = IniDocument::fraBytes(t.lest.bytes);
+  // The document already holds what was written; it is not parsed again.
   return true;
 }
 
@@ -161,6 +175,14 @@ IniDocument::Utfall ErstattAlt(std::string_view bytes) {
   return Utfor({Operasjon::Type::Erstatt, {}, {}, std::string(bytes)});
 }
 
+EnLesing::EnLesing() { ++t.holdt; }
+
+EnLesing::~EnLesing() {
+  if (--t.holdt == 0 && t.dybde == 0) Forkast();
+}
+
+std::size_t AntallLesinger() { return t.lesinger; }
+
 std::string UgyldigTegn() { return t.dok ? t.dok->ugyldigTegn() : std::string(); }
 
 std::string Lesefeil() {
@@ -185,7 +207,7 @@ Batch::~Batch() {
     } catch (...) {
       // A destructor must not throw; an exception here means memory ran out.
     }
-    Forkast();
+    if (!KanBeholdes()) Forkast();
   }
   --t.dybde;
 }

@@ -2,6 +2,7 @@
 // The state behind Batch, shared with the settings access layer: the document
 // of IniFil as the current batch read it, and the operations the batch made on
 // it, kept so that they can be replayed on a newer file at commit.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,23 @@ IniDocument::Utfall ErstattAlt(std::string_view bytes);
 std::string UgyldigTegn();
 // Why the file cannot be opened, empty when it can.
 std::string Lesefeil();
+
+// One operator action made of several batches one after the other (the
+// command line's start-up and its command, the window's start-up): while an
+// EnLesing lives, the document an outermost batch read or wrote serves the
+// next one instead of a new read of the file. Commits are unchanged: each
+// still checks the file and replays its operations on a newer one.
+class EnLesing {
+ public:
+  EnLesing();
+  ~EnLesing();  // the last one lets the next batch read the file again
+  EnLesing(const EnLesing&) = delete;
+  EnLesing& operator=(const EnLesing&) = delete;
+};
+
+// How many times the settings file was read (loads and commit checks) since
+// the program started: the tests count the reads of each action by it.
+std::size_t AntallLesinger();
 
 // True in the outermost batch: a commit there writes the file.
 bool Ytterst();
