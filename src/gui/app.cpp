@@ -12,6 +12,7 @@
 #include "gui/askform.h"
 #include "gui/hjelpmeny.h"
 #include "gui/hovedvindu.h"
+#include "gui/kontrollvindu.h"
 #include "gui/portform.h"
 #include "gui/vinduoperator.h"
 
@@ -42,6 +43,7 @@ int Kjor(int argc, char** argv) {
   Editor editor;
   HovedVindu vindu(editor);
   new HjelpKommandoer(vindu);  // help menu, F1, folder browser, print; the window owns it
+  new KontrollKommandoer(vindu);  // Kontroller, Vis endringer, Historikk; the window owns it
   op.settEier(&vindu);
   AskForm ask(&vindu);
   op.settAskForm(&ask);

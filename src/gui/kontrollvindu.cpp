@@ -1,0 +1,256 @@
+#include "gui/kontrollvindu.h"
+
+#include <QBoxLayout>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include "app/operator.h"
+#include "app/tilstand.h"
+#include "editor/editor.h"
+#include "gui/hovedvindu.h"
+#include "store/historikk.h"
+
+namespace brul::gui {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QString Linjer(const std::vector<std::string>& l) {
+  QString t;
+  for (const std::string& s : l) t += Q(s) + QLatin1Char('\n');
+  return t;
+}
+
+QPlainTextEdit* Tekstfelt(QWidget* eier) {
+  auto* t = new QPlainTextEdit(eier);
+  t->setReadOnly(true);
+  t->setLineWrapMode(QPlainTextEdit::NoWrap);
+  t->setFont(QFont(QStringLiteral("Monospace")));
+  return t;
+}
+
+}  // namespace
+
+// ---- Kontroller --------------------------------------------------------------
+
+KontrollVindu::KontrollVindu(HovedVindu& hoved, QWidget* parent) : QDialog(parent), hoved_(hoved) {
+  setObjectName("KontrollVindu");
+  setWindowTitle(QStringLiteral("Kontroller Brul.INI"));
+  auto* lay = new QVBoxLayout(this);
+  lay->addWidget(new QLabel(QStringLiteral("Dobbeltklikk et funn for å gå til maskinen, siden og feltet."), this));
+  liste_ = new QTreeWidget(this);
+  liste_->setObjectName("Funn");
+  liste_->setRootIsDecorated(false);
+  liste_->setWordWrap(true);
+  liste_->setHeaderLabels({QStringLiteral("Alvor"), QStringLiteral("Hvor"), QStringLiteral("Side"),
+                           QStringLiteral("Nøkkel"), QStringLiteral("Hva er galt, og hva du kan gjøre")});
+  lay->addWidget(liste_);
+  auto* knapper = new QDialogButtonBox(this);
+  auto* igjen = knapper->addButton(QStringLiteral("Kontroller igjen"), QDialogButtonBox::ActionRole);
+  auto* lukk = knapper->addButton(QStringLiteral("Lukk"), QDialogButtonBox::RejectRole);
+  connect(igjen, &QPushButton::clicked, this, &KontrollVindu::oppdater);
+  connect(lukk, &QPushButton::clicked, this, &QDialog::reject);
+  lay->addWidget(knapper);
+  connect(liste_, &QTreeWidget::itemDoubleClicked, this,
+          [this](QTreeWidgetItem* i) { gaaTil(liste_->indexOfTopLevelItem(i)); });
+  resize(980, 420);
+  oppdater();
+}
+
+void KontrollVindu::oppdater() {
+  funn_ = Kontroller();
+  liste_->clear();
+  for (const Funn& f : funn_) {
+    auto* i = new QTreeWidgetItem(liste_, {QString::fromLatin1(AlvorTekst(f.alvor)), Q(f.hvor),
+                                           f.harSide ? Q(Side(f.side).tekst) : QString(), Q(f.nokkel), Q(f.tekst)});
+    i->setToolTip(4, Q(f.tekst));
+    if (f.alvor == Alvor::Feil) i->setForeground(0, QColor(Qt::red));
+  }
+  if (funn_.empty()) new QTreeWidgetItem(liste_, {QString(), QString(), QString(), QString(),
+                                                  QStringLiteral("Ingen funn: filen og installasjonen ser riktige ut.")});
+  for (int c = 0; c < 4; ++c) liste_->resizeColumnToContents(c);
+}
+
+void KontrollVindu::gaaTil(int i) {
+  if (i < 0 || i >= static_cast<int>(funn_.size())) return;
+  const Funn f = funn_[static_cast<std::size_t>(i)];
+  Editor& e = hoved_.editor();
+  if (f.maskin > 0 && f.maskin - 1 != e.MaskinBoks.itemIndex()) {
+    // Pending edits are saved or discarded first, as when the operator
+    // changes machine.
+    if (e.Endret() && !e.MaskinBoksClick()) return;
+    if (f.maskin <= static_cast<int>(e.MaskinBoks.items().size())) e.MaskinBoks.operatorPick(f.maskin - 1);
+  }
+  if (f.harSide && e.side(f.side).shown() && e.aktivSide() != f.side && !e.byttSide(f.side)) return;
+  hoved_.raise();
+  hoved_.activateWindow();
+  if (!f.kontroll.empty())
+    if (QWidget* w = hoved_.widget(f.kontroll)) w->setFocus(Qt::OtherFocusReason);
+}
+
+// ---- Vis endringer -----------------------------------------------------------
+
+EndringsVindu::EndringsVindu(const Lagringsvisning& v, bool forvalg, QWidget* parent) : QDialog(parent) {
+  setObjectName("EndringsVindu");
+  setWindowTitle(QStringLiteral("Vis endringer"));
+  auto* lay = new QVBoxLayout(this);
+  lay->addWidget(new QLabel(forvalg ? QStringLiteral("Forvalget lagres slik. OK lagrer, Avbryt går tilbake med "
+                                                     "endringene ulagret.")
+                                    : QStringLiteral("OK lagrer dette. Avbryt går tilbake med endringene ulagret."),
+                            this));
+  tekst_ = Tekstfelt(this);
+  tekst_->setPlainText(Linjer(v.linjer()));
+  lay->addWidget(tekst_);
+  auto* knapper = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  knapper->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+  knapper->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Avbryt"));
+  connect(knapper, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(knapper, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  lay->addWidget(knapper);
+  resize(720, 480);
+}
+
+// ---- Historikk ---------------------------------------------------------------
+
+HistorikkVindu::HistorikkVindu(HovedVindu& hoved, QWidget* parent) : QDialog(parent), hoved_(hoved) {
+  setObjectName("HistorikkVindu");
+  setWindowTitle(QStringLiteral("Historikk"));
+  auto* lay = new QVBoxLayout(this);
+  lay->addWidget(new QLabel(QStringLiteral("Hver lagring tar vare på filen slik den var før. Velg en lagring for å "
+                                           "se hva den endret."),
+                            this));
+  auto* deler = new QSplitter(this);
+  liste_ = new QListWidget(deler);
+  liste_->setObjectName("Lagringer");
+  tekst_ = Tekstfelt(deler);
+  deler->setStretchFactor(1, 2);
+  lay->addWidget(deler);
+  auto* knapper = new QDialogButtonBox(this);
+  gjenopprett_ = knapper->addButton(QStringLiteral("Gjenopprett"), QDialogButtonBox::ActionRole);
+  auto* lukk = knapper->addButton(QStringLiteral("Lukk"), QDialogButtonBox::RejectRole);
+  connect(gjenopprett_, &QPushButton::clicked, this, [this] { gjenopprett(); });
+  connect(lukk, &QPushButton::clicked, this, &QDialog::reject);
+  lay->addWidget(knapper);
+  connect(liste_, &QListWidget::currentRowChanged, this, [this] { vis(); });
+  resize(900, 440);
+  oppdater();
+}
+
+void HistorikkVindu::oppdater() {
+  liste_->clear();
+  numre_.clear();
+  for (const historikk::Versjon& v : historikk::Liste()) {
+    numre_.push_back(v.nr);
+    liste_->addItem(Q(std::to_string(v.nr) + "  " + v.tid + "  " + v.maskin +
+                      (v.merknad.empty() ? std::string() : "  (" + v.merknad + ")")));
+  }
+  if (!numre_.empty()) liste_->setCurrentRow(0);
+  vis();
+}
+
+void HistorikkVindu::vis() {
+  const int rad = liste_->currentRow();
+  gjenopprett_->setEnabled(rad >= 0);
+  if (rad < 0) {
+    tekst_->setPlainText(QStringLiteral("Ingen lagringer i historikken ennå."));
+    return;
+  }
+  for (const historikk::Versjon& v : historikk::Liste())
+    if (v.nr == numre_[static_cast<std::size_t>(rad)]) {
+      tekst_->setPlainText(Q("Lagret " + v.tid + ", " + v.maskin + (v.merknad.empty() ? "" : " (" + v.merknad + ")") +
+                             ":\n\n") +
+                           Linjer(Beskrivelse(v.endringer)));
+      return;
+    }
+}
+
+bool HistorikkVindu::gjenopprett() {
+  const int rad = liste_->currentRow();
+  if (rad < 0) return false;
+  const int nr = numre_[static_cast<std::size_t>(rad)];
+  std::string tid;
+  for (const historikk::Versjon& v : historikk::Liste())
+    if (v.nr == nr) tid = v.tid;
+  Editor& e = hoved_.editor();
+  // The restored file replaces what the editor shows: pending edits first.
+  if (e.Endret() && !e.MaskinBoksClick()) return false;
+  if (!operatoren().sporsmal("Gjenopprett", "Legge tilbake " + IniFil + " slik filen var før lagringen " + tid +
+                                                " (nr. " + std::to_string(nr) + ") ?"))
+    return false;
+  const bool ok = historikk::Gjenopprett(nr);
+  if (ok) e.LesOppsett(true, true);
+  oppdater();
+  return ok;
+}
+
+// ---- The commands --------------------------------------------------------------
+
+KontrollKommandoer::KontrollKommandoer(HovedVindu& hoved) : QObject(&hoved), hoved_(hoved) {
+  godta = [](EndringsVindu& v) { return v.exec() == QDialog::Accepted; };
+  Editor& e = hoved.editor();
+  QPushButton* brulIni = hoved.knapp(e.Brul_INI.name());
+  QWidget* bunn = brulIni ? brulIni->parentWidget() : nullptr;
+  auto* lay = bunn ? qobject_cast<QBoxLayout*>(bunn->layout()) : nullptr;
+  int plass = lay ? lay->indexOf(brulIni) + 1 : 0;
+  auto lagKnapp = [&](const char* navn, const QString& tekst, void (KontrollKommandoer::*gjor)()) {
+    auto* b = new QPushButton(tekst, bunn);
+    b->setObjectName(QString::fromLatin1(navn));
+    b->setAutoDefault(false);
+    if (lay) lay->insertWidget(plass++, b);
+    connect(b, &QPushButton::clicked, this, gjor);
+    return b;
+  };
+  lagKnapp("KontrollerBtn", QStringLiteral("Kontroller"), &KontrollKommandoer::kontroller);
+  QPushButton* vis = lagKnapp("VisEndringerBtn", QStringLiteral("Vis endringer"), &KontrollKommandoer::visEndringer);
+  lagKnapp("HistorikkBtn", QStringLiteral("Historikk"), &KontrollKommandoer::historikk);
+
+  // "Vis endringer" is there while OK is: while something is pending.
+  auto forrige = e.OKBtn.onView;
+  e.OKBtn.onView = [forrige, vis = QPointer<QPushButton>(vis), &e] {
+    if (forrige) forrige();
+    if (vis) vis->setEnabled(e.OKBtn.enabled());
+  };
+  e.OKBtn.onView();
+  e.OKBtn.onClick = [this] { ok(); };
+}
+
+bool KontrollKommandoer::visOgLagre(bool forvalg) {
+  Editor& e = hoved_.editor();
+  const Lagringsvisning v = VisLagring(e);
+  EndringsVindu vindu(v, forvalg, &hoved_);
+  if (!godta(vindu)) return false;
+  return LagreSomVist(e, v);
+}
+
+void KontrollKommandoer::ok() {
+  Editor& e = hoved_.editor();
+  if (e.NyttForvalg) visOgLagre(true);
+  else e.OKBtnClick();
+}
+
+void KontrollKommandoer::visEndringer() {
+  if (hoved_.editor().Endret()) visOgLagre(hoved_.editor().NyttForvalg);
+}
+
+void KontrollKommandoer::kontroller() {
+  if (!kontroll_) kontroll_ = new KontrollVindu(hoved_, &hoved_);
+  else kontroll_->oppdater();
+  kontroll_->show();
+  kontroll_->raise();
+}
+
+void KontrollKommandoer::historikk() {
+  if (!historikk_) historikk_ = new HistorikkVindu(hoved_, &hoved_);
+  else historikk_->oppdater();
+  historikk_->show();
+  historikk_->raise();
+}
+
+}  // namespace brul::gui

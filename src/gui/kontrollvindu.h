@@ -1,0 +1,95 @@
+#pragma once
+// The windows of the check, the preview of a save and the history, and the
+// commands beside "Brul.INI" that open them ("Kontroller", "Vis endringer",
+// "Historikk"). KontrollKommandoer puts its buttons into the main window's
+// bottom bar and shows the preview before an armed preset is saved.
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "editor/kontroll.h"
+#include "editor/lagringsvisning.h"
+
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeWidget;
+
+namespace brul::gui {
+
+class HovedVindu;
+
+// The findings of the check; a double-click on one selects its machine,
+// page and control in the main window.
+class KontrollVindu : public QDialog {
+  Q_OBJECT
+ public:
+  KontrollVindu(HovedVindu& hoved, QWidget* parent = nullptr);
+  void oppdater();  // runs the check again
+  QTreeWidget* liste() const { return liste_; }
+  const std::vector<Funn>& funn() const { return funn_; }
+  // Shows finding i in the main window (what a double-click does).
+  void gaaTil(int i);
+
+ private:
+  HovedVindu& hoved_;
+  QTreeWidget* liste_ = nullptr;
+  std::vector<Funn> funn_;
+};
+
+// "Vis endringer": what OK will write; OK saves, Avbryt goes back with the
+// edits still pending.
+class EndringsVindu : public QDialog {
+  Q_OBJECT
+ public:
+  EndringsVindu(const Lagringsvisning& v, bool forvalg, QWidget* parent = nullptr);
+  QPlainTextEdit* tekst() const { return tekst_; }
+
+ private:
+  QPlainTextEdit* tekst_ = nullptr;
+};
+
+// The saves kept in the history, what each changed, and "Gjenopprett".
+class HistorikkVindu : public QDialog {
+  Q_OBJECT
+ public:
+  HistorikkVindu(HovedVindu& hoved, QWidget* parent = nullptr);
+  void oppdater();
+  QListWidget* liste() const { return liste_; }
+  QPlainTextEdit* tekst() const { return tekst_; }
+  QPushButton* gjenopprettKnapp() const { return gjenopprett_; }
+  // Restores the selected version after the question; true when it was put back.
+  bool gjenopprett();
+
+ private:
+  void vis();
+  HovedVindu& hoved_;
+  QListWidget* liste_ = nullptr;
+  QPlainTextEdit* tekst_ = nullptr;
+  QPushButton* gjenopprett_ = nullptr;
+  std::vector<int> numre_;
+};
+
+class KontrollKommandoer : public QObject {
+  Q_OBJECT
+ public:
+  explicit KontrollKommandoer(HovedVindu& hoved);
+  // What OK does in the window: an armed preset is shown first.
+  void ok();
+  // "Vis endringer": the preview of any pending edit; OK saves.
+  void visEndringer();
+  void kontroller();
+  void historikk();
+  // The window that decides OK / Avbryt; replaceable by tests.
+  std::function<bool(EndringsVindu&)> godta;
+  KontrollVindu* kontrollVindu() const { return kontroll_; }
+  HistorikkVindu* historikkVindu() const { return historikk_; }
+
+ private:
+  bool visOgLagre(bool forvalg);
+  HovedVindu& hoved_;
+  KontrollVindu* kontroll_ = nullptr;
+  HistorikkVindu* historikk_ = nullptr;
+};
+
+}  // namespace brul::gui

@@ -1,0 +1,168 @@
+// The windows of the check, the preview and the history over the main
+// window: a double-click on a finding goes to its machine, page and control;
+// an armed preset is shown before it is saved and Avbryt keeps it pending;
+// a save can be restored from the history. With BRUL_SKJERMBILDER set to a
+// folder, each window is saved there as a picture for the documentation.
+#include <QDir>
+#include <QLineEdit>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include "app/skriptoperator.h"
+#include "app/tilstand.h"
+#include "editor/editor.h"
+#include "gui/hovedvindu.h"
+#include "gui/kontrollvindu.h"
+#include "presets/katalog.h"
+#include "store/tekst.h"
+
+using brul::Editor;
+using brul::SideId;
+using brul::SkriptOperator;
+using brul::gui::HovedVindu;
+using brul::gui::KontrollKommandoer;
+
+namespace {
+
+const char* const Ini =
+    "[Program]\r\nMaskiner=2\r\nMaskin=1\r\n\r\n"
+    "[Maskin1]\r\nNavn=Fres\r\nPort=Com2\r\nProtokoll=Standard\r\n\r\n"
+    "[Com2]\r\nBaud=2400\r\n\r\n"
+    "[Maskin2]\r\nNavn=Dreiebenk\r\nPort=Com2\r\nProtokol=BTR\r\nStartKode=[DC2][XX]\r\n";
+
+std::string Les(const std::string& fil) {
+  std::ifstream inn(fil, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(inn), {});
+}
+
+struct Kladd {
+  QTemporaryDir dir;
+  std::string forrigeIni = brul::IniFil, forrigeExe = brul::ExeKatalog, forrigeData = brul::DataKatalog;
+  SkriptOperator op;
+  brul::MedOperator med{op};
+  std::unique_ptr<Editor> ed;
+  std::unique_ptr<HovedVindu> vindu;
+  KontrollKommandoer* kommandoer = nullptr;
+
+  Kladd() {
+    const std::string rot = dir.path().toStdString() + "/";
+    std::ofstream(rot + "Brul.ini", std::ios::binary) << Ini;
+    QDir(dir.path()).mkpath("Maskin1");
+    QDir(dir.path()).mkpath("Maskin2");
+    brul::IniFil = rot + "Brul.ini";
+    brul::ExeKatalog = brul::DataKatalog = rot;
+    ed = std::make_unique<Editor>();
+    vindu = std::make_unique<HovedVindu>(*ed);
+    kommandoer = new KontrollKommandoer(*vindu);
+    vindu->show();
+  }
+  ~Kladd() {
+    vindu.reset();
+    ed.reset();
+    brul::IniFil = forrigeIni;
+    brul::ExeKatalog = forrigeExe;
+    brul::DataKatalog = forrigeData;
+  }
+  std::string fil() const { return Les(brul::IniFil); }
+};
+
+void Bilde(QWidget* w, const char* navn) {
+  const QByteArray mappe = qgetenv("BRUL_SKJERMBILDER");
+  if (mappe.isEmpty()) return;
+  QTest::qWait(50);
+  w->grab().save(QString::fromUtf8(mappe) + "/" + navn);
+}
+
+}  // namespace
+
+class KontrollVinduTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void knappeneStaarVedBrulIni() {
+    Kladd k;
+    for (const char* navn : {"KontrollerBtn", "VisEndringerBtn", "HistorikkBtn"})
+      QVERIFY2(k.vindu->findChild<QPushButton*>(navn), navn);
+    // "Vis endringer" only while something is pending.
+    QVERIFY(!k.vindu->findChild<QPushButton*>("VisEndringerBtn")->isEnabled());
+    k.ed->MaskinNavn.setText("Ny");
+    QVERIFY(k.vindu->findChild<QPushButton*>("VisEndringerBtn")->isEnabled());
+  }
+
+  void dobbeltklikkGaarTilMaskinSideOgFelt() {
+    Kladd k;
+    k.vindu->findChild<QPushButton*>("KontrollerBtn")->click();
+    auto* kv = k.kommandoer->kontrollVindu();
+    QVERIFY(kv && kv->isVisible());
+    QVERIFY(kv->liste()->topLevelItemCount() >= 2);
+    Bilde(kv, "kontroller.png");
+    int kode = -1, feilstavet = -1;
+    for (int i = 0; i < static_cast<int>(kv->funn().size()); ++i) {
+      if (kv->funn()[i].nokkel == "StartKode") kode = i;
+      if (kv->funn()[i].nokkel == "Protokol") feilstavet = i;
+    }
+    QVERIFY(kode >= 0 && feilstavet >= 0);
+    kv->gaaTil(kode);
+    QCOMPARE(k.ed->MaskinBoks.itemIndex(), 1);
+    QCOMPARE(k.ed->aktivSide(), SideId::Protokoll);
+    QCOMPARE(k.vindu->sider()->currentIndex(), HovedVindu::fane(SideId::Protokoll));
+    QCOMPARE(k.vindu->focusWidget(), k.vindu->widget("StartKode"));
+    kv->gaaTil(feilstavet);
+    QCOMPARE(k.ed->aktivSide(), SideId::Maskin);
+    QCOMPARE(k.vindu->focusWidget(), k.vindu->widget("Protokoll"));
+    QCOMPARE(k.fil(), std::string(Ini).replace(std::string(Ini).find("Maskin=1"), 8, "Maskin=2"));
+  }
+
+  void forvalgVisesForLagringOgAvbrytBeholderDet() {
+    Kladd k;
+    const std::string for_ = k.fil();
+    k.ed->Styring.operatorPick(brul::FinnIndeks("Haas", brul::StyringsTekster()));
+    QVERIFY(k.ed->NyttForvalg);
+    std::string vist;
+    k.kommandoer->godta = [&](brul::gui::EndringsVindu& v) {
+      vist = v.tekst()->toPlainText().toStdString();
+      Bilde(&v, "vis-endringer.png");
+      return false;
+    };
+    k.vindu->findChild<QPushButton*>("OKBtn")->click();
+    QVERIFY2(vist.find("  Styring: ny, \"Haas\"") != std::string::npos, vist.c_str());
+    QVERIFY(k.ed->NyttForvalg);
+    QVERIFY(k.ed->Endret());
+    QCOMPARE(k.ed->Styring.text(), std::string("Haas"));
+    QCOMPARE(k.fil(), for_);
+    k.kommandoer->godta = [](brul::gui::EndringsVindu&) { return true; };
+    k.vindu->findChild<QPushButton*>("OKBtn")->click();
+    QVERIFY(!k.ed->Endret());
+    QVERIFY(k.fil() != for_);
+    QVERIFY(k.fil().find("Styring=Haas") != std::string::npos);
+
+    // The history has the save; Gjenopprett puts the file back.
+    k.vindu->findChild<QPushButton*>("HistorikkBtn")->click();
+    auto* hv = k.kommandoer->historikkVindu();
+    QVERIFY(hv && hv->isVisible());
+    QVERIFY(hv->liste()->count() >= 1);
+    QVERIFY(hv->tekst()->toPlainText().contains("Styring: ny, \"Haas\""));
+    Bilde(hv, "historikk.png");
+    hv->liste()->setCurrentRow(hv->liste()->count() - 1);
+    k.op.svar("Gjenopprett", "Ja");
+    QVERIFY(hv->gjenopprett());
+    QCOMPARE(k.fil(), std::string(Ini));
+    QCOMPARE(k.ed->Styring.text(), std::string(""));
+  }
+
+  void skjermbildeAvHovedvinduet() {
+    Kladd k;
+    Bilde(k.vindu.get(), "hovedvindu.png");
+  }
+};
+
+QTEST_MAIN(KontrollVinduTest)
+#include "kontrollvindu_test.moc"
