@@ -8,6 +8,7 @@
 #include "cli/kommandoer.h"
 #include "editor/editor.h"
 #include "presets/katalog.h"
+#include "store/batch.h"
 #include "store/tekst.h"
 
 namespace brul::cli {
@@ -175,16 +176,16 @@ int KommandoShow(Kontekst& k) {
     if (c->kind() != ControlKind::Edit && c->kind() != ControlKind::Combo && c->kind() != ControlKind::Check &&
         c->kind() != ControlKind::RadioGroup)
       continue;
-    k.ut << c->name() << '=' << verdi(*c) << (c->enabled() ? "" : " (disabled)") << '\n';
+    k.ut << c->name() << '=' << verdi(*c) << (c->enabled() ? "" : " (disabled)")
+         << (c->visible() ? "" : " (hidden)") << '\n';
   }
   return 0;
 }
 
-int KommandoSet(Kontekst& k) {
-  Editor e;
-  std::vector<Tilordning> tilordninger;
-  for (size_t i = 1; i < k.args.size(); ++i) tilordninger.push_back(tolk(k.args[i]));
-  for (const auto& t : tilordninger) sjekk(e, t);
+namespace {
+
+// The assignments of `set`, page by page, then OK.
+int settAlle(Kontekst& k, Editor& e, const std::vector<Tilordning>& tilordninger) {
   startMedMaskin(e, k.args[0]);
   for (const auto& t : tilordninger) {
     Control& c = sjekk(e, t);
@@ -202,9 +203,31 @@ int KommandoSet(Kontekst& k) {
       }
     }
     if (!c.enabled()) throw BrukFeil{t.navn + " er ikke tilgjengelig (deaktivert) nå"};
+    if (!c.visible()) throw BrukFeil{t.navn + " er ikke tilgjengelig (skjult) nå"};
     utfor(e, c, t);
   }
   return trykkOK(e);
+}
+
+}  // namespace
+
+int KommandoSet(Kontekst& k) {
+  Editor e;
+  std::vector<Tilordning> tilordninger;
+  for (size_t i = 1; i < k.args.size(); ++i) tilordninger.push_back(tolk(k.args[i]));
+  for (const auto& t : tilordninger) sjekk(e, t);
+  // The whole command is one action: refused as wrong use (or stopped by any
+  // other error) it writes nothing, neither the machine choice nor the pages
+  // saved before the refusal.
+  Batch handling;
+  try {
+    const int kode = settAlle(k, e, tilordninger);
+    if (!handling.commit()) return 1;
+    return kode;
+  } catch (...) {
+    handling.forkast();
+    throw;
+  }
 }
 
 int KommandoPreset(Kontekst& k) {

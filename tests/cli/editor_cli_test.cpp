@@ -27,7 +27,8 @@ TEST(CliEditor, ShowViserSiderOgKontroller) {
                             "Paritet=Even", "Bit=7", "StoppBit=2", "Vis=True", "PJL=False",
                             "OpprettHenteprogram=False (disabled)", "DefaultBaud=False (disabled)",
                             "Katalog=C:\\BRUL\\MASKIN1\\", "BoksGrid[1,0]=Bit0,1",
-                            "AnnetGrid[20,0]=Variabel20", "StartHent=(", "TimeOut=5", "Break=5"})
+                            "AnnetGrid[20,0]=Variabel20", "StartHent=(", "TimeOut=5", "Break=5",
+                            "RCC=False (hidden)"})
     EXPECT_TRUE(har(u.ut, linje)) << linje;
   EXPECT_FALSE(har(u.ut, "ToolGrid[0,0]=Sys")) << "the header row is not listed";
   // Selecting a machine is recorded, as in the window.
@@ -49,6 +50,10 @@ TEST(CliEditor, FeilBrukGirKode2OgRorIkkeFilen) {
       {"set", "1", "ToolGrid=1"},
       {"set", "1", "IngenFil[1,1]=1"},
       {"set", "1", "OKBtn=True"},
+      // Refused after the machine was chosen: not even the choice is kept.
+      {"set", "1", "Robot=1"},
+      // A control its page hides is refused like a disabled one.
+      {"set", "1", "RCC=True"},
       {"preset", "1", "Ukjent", "X"},
       {"preset", "1", "Fanuc", "Ukjent"},
       {"preset", "1", "Fanuc"},

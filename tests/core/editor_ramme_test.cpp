@@ -447,5 +447,97 @@ TEST(EditorRamme, PortUtenforListen) {
   }
 }
 
+// Operator sequences that once moved one machine's or one port's values
+// into another section, lost slots or wrote half a page. Each row ends with
+// the file as it must be and whether the editor still holds unsaved edits.
+TEST(EditorRamme, IngentingFlyttesTapesEllerSkrivesHalvt) {
+  struct Tilfelle {
+    std::string navn;
+    std::string ini;
+    std::function<void(Editor&)> handling;
+    std::vector<std::tuple<std::string, std::string, std::string>> fil;  // section, key, stored value
+    bool endret;
+  };
+  const std::vector<Tilfelle> tabell{
+      // A lower count drops the selected machine 5: the pages show machine 1
+      // before anything is saved into its section.
+      {"MaskinerSenket",
+       "[Program]\r\nMaskiner=5\r\nMaskin=5\r\n\r\n[Maskin1]\r\nNavn=M1\r\nPort=Com2\r\nKatalog=C:\\M1\\\r\n"
+       "\r\n[Maskin5]\r\nNavn=M5\r\nPort=Com9\r\nKatalog=C:\\M5\\\r\n",
+       [](Editor& e) {
+         ASSERT_TRUE(e.byttSide(SideId::Program));
+         e.Maskiner.setText("3");
+         e.Maskiner.leave();
+         EXPECT_EQ(e.MaskinNavn.text(), "M1");
+         ASSERT_TRUE(e.byttSide(SideId::Maskin));
+         e.MaskinNavn.setText("Ny");
+         ASSERT_TRUE(e.OKBtnClick());
+       },
+       {{"Maskin1", "Navn", "Ny"}, {"Maskin1", "Port", "Com2"}, {"Maskin1", "Katalog", "C:\\M1\\"},
+        {"Program", "Maskiner", "3"}, {"Maskin5", "Port", "Com9"}},
+       false},
+      // Slots beyond the rows shown at start-up are shown too, so a save of
+      // another row leaves them as they are.
+      {"VariabelplasserBakTabellen",
+       ToMaskiner("Variabel1=A\r\nA=1\r\nVariabel21=B\r\nB=2\r\nVariabel22=C\r\nC=3\r\n"),
+       [](Editor& e) {
+         ASSERT_TRUE(e.byttSide(SideId::Annet));
+         e.AnnetGrid.operatorEdit(1, 2, "5");
+         ASSERT_TRUE(e.OKBtnClick());
+       },
+       {{"Maskin1", "A", "5"}, {"Maskin1", "Variabel21", "B"}, {"Maskin1", "Variabel22", "C"},
+        {"Maskin1", "C", "3"}},
+       false},
+      // Another port picked on "Com" shows that port's settings; only what
+      // the operator then changes reaches its section.
+      {"AnnenPortPaaComSiden",
+       "[Program]\r\n\r\n[Maskin1]\r\nPort=Com7\r\n\r\n[Com7]\r\nBaud=2400\r\nTimeOut=5\r\n\r\n"
+       "[Com3]\r\nBaud=9600\r\nBit=7\r\nStoppBit=2\r\nTimeOut=9\r\n",
+       [](Editor& e) {
+         ASSERT_TRUE(e.byttSide(SideId::Com));
+         e.ComPort.operatorPick(2);
+         EXPECT_EQ(e.TimeOut.text(), "9");
+         e.Paritet.setItemIndex(2);
+         ASSERT_TRUE(e.OKBtnClick());
+       },
+       {{"Com3", "Bit", "7"}, {"Com3", "StoppBit", "2"}, {"Com3", "TimeOut", "9"}, {"Com3", "Baud", "9600"},
+        {"Com3", "Paritet", "O"}, {"Com7", "Paritet", mangler}, {"Maskin1", "Port", "Com3"}},
+       false},
+      // A refused variable name refuses the whole page: not even its slot
+      // or the valid row beside it is written.
+      {"AvvistSideSkrivesIkke", ToMaskiner(),
+       [](Editor& e) {
+         ASSERT_TRUE(e.byttSide(SideId::Annet));
+         e.AnnetGrid.operatorEdit(1, 1, "Gyldig");
+         e.AnnetGrid.operatorEdit(1, 2, "1");
+         e.AnnetGrid.operatorEdit(2, 1, "[Program]");
+         e.AnnetGrid.operatorEdit(2, 2, "[Program]");
+         EXPECT_FALSE(e.OKBtnClick());
+       },
+       {{"Maskin1", "Variabel1", mangler}, {"Maskin1", "Gyldig", mangler}, {"Maskin1", "Variabel2", mangler}},
+       true},
+      // VisMaskiner not stored follows the count as it is shown, not as stored.
+      {"VisMaskinerFolgerNormalisertAntall",
+       "[Program]\r\nMaskiner=05\r\n\r\n[Maskin1]\r\n",
+       [](Editor& e) {
+         EXPECT_EQ(e.VisMaskiner.text(), "5");
+         ASSERT_TRUE(e.byttSide(SideId::Program));
+         e.Skriver.setText("LPT2");
+         ASSERT_TRUE(e.OKBtnClick());
+       },
+       {{"Program", "VisMaskiner", mangler}, {"Program", "Skriver", "LPT2"}},
+       false},
+  };
+  for (const auto& t : tabell) {
+    SCOPED_TRACE(t.navn);
+    EditorKladd k(t.ini);
+    k.op.svar(endret1, "Ja");
+    Editor& e = k.start();
+    t.handling(e);
+    for (const auto& [seksjon, nokkel, verdi] : t.fil) EXPECT_EQ(k.fil(seksjon, nokkel), verdi) << seksjon << " " << nokkel;
+    EXPECT_EQ(e.Endret(), t.endret);
+  }
+}
+
 }  // namespace
 }  // namespace brul::test

@@ -22,6 +22,17 @@ std::ostream& operator<<(std::ostream& ut, const VariabelRad& r) { return ut << 
 
 class VariabelSporsmal : public ::testing::TestWithParam<VariabelRad> {};
 
+// Slots 1 to 20 and 22, 23 in use (V1=1 ... V23=23), slot 21 a gap.
+std::string MangePlasser() {
+  std::string s;
+  for (int r = 1; r <= 23; ++r) {
+    if (r == 21) continue;
+    const std::string n = std::to_string(r);
+    s += "Variabel" + n + "=V" + n + "\r\nV" + n + "=" + n + "\r\n";
+  }
+  return s;
+}
+
 TEST_P(VariabelSporsmal, OldVariablesKeptOrCleared) {
   const VariabelRad& r = GetParam();
   PresetMiljo m(PresetIni(r.maskin));
@@ -54,7 +65,13 @@ INSTANTIATE_TEST_SUITE_P(
                     "Variabel1=Lommer\r\nLommer=5\r\nVariabel2=Annen\r\nAnnen=x\r\n", "Nei", 1,
                     {{"Variabel1", "Lommer"}, {"Variabel2", "Annen"}, {"Variabel3", "MAKSPARM"},
                      {"Variabel4", ""}},
-                    {{"Lommer", "20"}, {"Annen", "x"}}}),
+                    {{"Lommer", "20"}, {"Annen", "x"}}},
+        // Slots beyond the 20 rows of a new grid are kept; the preset's
+        // variables go after the last slot in use, not into the gap.
+        VariabelRad{"NoKeepsSlotsBeyondTheGrid", MangePlasser(), "Nei", 1,
+                    {{"Variabel20", "V20"}, {"Variabel21", ""}, {"Variabel22", "V22"}, {"Variabel23", "V23"},
+                     {"Variabel24", "LOMMER"}, {"Variabel25", "MAKSPARM"}},
+                    {{"V22", "22"}, {"V23", "23"}, {"LOMMER", "20"}}}),
     [](const auto& i) { return i.param.navn; });
 
 // FjernLinje: an empty one becomes "*", a filled one stays, Heidenhain empties it.

@@ -40,6 +40,10 @@ struct Handling {
     if (batch) b.emplace();
   }
   bool commit() { return b ? b->commit() : true; }
+  bool avvist() const { return b && b->avvist(); }
+  void forkast() {
+    if (b) b->forkast();
+  }
 };
 
 }  // namespace
@@ -287,11 +291,19 @@ void Editor::MaskinerExit() {
   if (antall == 0) antall = 1;
   {
     // While loading, a stored count written another way ("05") is shown
-    // normalised without overwriting the VisMaskiner value loaded beside it.
+    // normalised without overwriting a VisMaskiner value stored beside it;
+    // a VisMaskiner that is not stored reads as the count and follows it,
+    // as it does while the count is typed.
+    const std::string skrevet = Maskiner.text();
     bool forrige = normaliserer_;
     normaliserer_ = Laster();
     Maskiner.setText(std::to_string(antall));
     normaliserer_ = forrige;
+    if (Laster() && VisMaskiner.text() == skrevet && skrevet != Maskiner.text()) {
+      bool lagret = false;
+      for (const std::string& n : LesNokler("Program")) lagret = lagret || LikTekst(n, "VisMaskiner");
+      if (!lagret) VisMaskiner.setText(Maskiner.text());
+    }
   }
 
   std::vector<std::string> navn;
@@ -302,6 +314,10 @@ void Editor::MaskinerExit() {
   }
   MaskinBoks.setItems(std::move(navn));
   MaskinBoks.setItemIndex(valgt < 0 || valgt >= antall ? 0 : valgt);
+  // A lower count can drop the machine shown; the pages then show the
+  // machine now selected, or the next save would write the machine shown
+  // into the section of another. A load does this itself.
+  if (!Laster() && ValgtMaskin() != visteMaskin_) lesMaskinSider();
 }
 
 void Editor::MaskinBoksChange() {
@@ -313,8 +329,13 @@ void Editor::MaskinBoksChange() {
 
 bool Editor::MaskinBoksClick() {
   if (Endret()) {
-    if (operatoren().sporsmal(ValgtSeksjon() + ": Oppsettet er endret", "Lagre endringer ?", Ikon::Ingen))
-      return OKBtnClick();
+    if (operatoren().sporsmal(ValgtSeksjon() + ": Oppsettet er endret", "Lagre endringer ?", Ikon::Ingen)) {
+      if (!OKBtnClick()) return false;
+      // A save is not followed by a load, unless it left another machine
+      // selected than the one the pages show.
+      if (ValgtMaskin() != visteMaskin_) LesOppsett(true, true);
+      return true;
+    }
   }
   LesOppsett(true, true);
   return true;
@@ -477,12 +498,50 @@ void Editor::LesOppsett(bool LesProgram, bool AlleSider) {
       lesSide(SideId::Program);
       MaskinerExit();
     }
+    // Every machine page is loaded when the Program step selected another
+    // machine than the pages show.
+    const bool alle = AlleSider || ValgtMaskin() != visteMaskin_;
     for (SideId s : maskinSider)
-      if (AlleSider || aktiv_ == s) lesSide(s);
-    OpprettKataloger.setChecked(false);
-    OpprettHenteprogram.setChecked(false);
-    DefaultBaud.setChecked(false);
+      if (alle || aktiv_ == s) lesSide(s);
+    if (alle) visteMaskin_ = ValgtMaskin();
+    nullstillKommandobokser();
     slutt();
+  }
+  b.commit();
+}
+
+void Editor::nullstillKommandobokser() {
+  OpprettKataloger.setChecked(false);
+  OpprettHenteprogram.setChecked(false);
+  DefaultBaud.setChecked(false);
+}
+
+// The machine pages of the machine now selected, keeping the pending edits of
+// the page "Program" (the only page a changed count can come from).
+void Editor::lesMaskinSider() {
+  const bool endret = Endret();
+  Handling b(enBatch_);
+  {
+    Teller t(laster_);
+    for (SideId s : maskinSider) lesSide(s);
+    visteMaskin_ = ValgtMaskin();
+    nullstillKommandobokser();
+    slutt();
+  }
+  b.commit();
+  if (endret) FirmaChange();
+}
+
+// The keys of the port section on every page that shows them, from the
+// section the port now named holds. A port without a section keeps what the
+// pages show, so that a machine moves to a new port with its settings.
+void Editor::lesPortNokler() {
+  Handling b(enBatch_);
+  if (!LesNokler(PortSeksjon()).empty()) {
+    Teller t(laster_);
+    for (SideId s : {SideId::Maskin, SideId::Com, SideId::Mazak})
+      for (const Nokkel& n : Nokler(s))
+        if (n.seksjon == SeksjonsType::Port) lesRad(n);
   }
   b.commit();
 }
@@ -528,7 +587,6 @@ void Editor::lagreMaskinSide() {
     }
   }
   lagreSide(SideId::Maskin);
-  MaskinerExit();
 }
 
 void Editor::lagreComSide() {
@@ -545,7 +603,7 @@ void Editor::oppdaterMaskiner() {
 
 bool Editor::OKBtnClick() {
   Handling b(enBatch_);
-  lagKataloger();
+  VentendeHenteprogram.clear();
   if (NyttForvalg) SettForvalg(*this);
   const bool nf = NyttForvalg;
   auto aktiv = [&](SideId s) { return aktiv_ == s; };
@@ -565,14 +623,38 @@ bool Editor::OKBtnClick() {
   if (aktiv(SideId::LoggeBoks)) lagreSide(SideId::LoggeBoks);
   if (aktiv(SideId::FTP) || nf) lagreSide(SideId::FTP);
   if (aktiv(SideId::Annet) || nf) lagreSide(SideId::Annet);
-  // Nothing typed is lost when the file cannot be written: the editor stays
-  // changed (and a chosen preset stays armed) so OK can be pressed again.
-  if (!b.commit()) {
+  // A page is saved whole or not at all: after a refused value (reported by
+  // the store) nothing of the action is written, and the editor stays
+  // changed so the operator can correct it.
+  if (b.avvist()) {
+    b.forkast();
+    VentendeHenteprogram.clear();
     FirmaChange();
     return false;
   }
+  // The selector shows the new Navn. Rebuilt only now, after every page is
+  // written into the section of the machine the pages were loaded for.
+  if (aktiv(SideId::Maskin) || nf) MaskinerExit();
+  // Nothing typed is lost when the file cannot be written: the editor stays
+  // changed (and a chosen preset stays armed) so OK can be pressed again.
+  if (!b.commit()) {
+    VentendeHenteprogram.clear();
+    FirmaChange();
+    return false;
+  }
+  // Folders and fetch-program files belong to a save that is stored; the
+  // folders come first, as the files go into them.
+  lagKataloger();
+  skrivHenteprogrammer();
   slutt();
   return true;
+}
+
+void Editor::skrivHenteprogrammer() {
+  std::vector<std::pair<std::string, std::string>> filer;
+  filer.swap(VentendeHenteprogram);
+  for (const auto& [fil, innhold] : filer)
+    if (!SkrivTekstfil(fil, innhold)) VisMelding("Opprette henteprogram", "Oppretting av fil feilet");
 }
 
 // ---- Protocol-dependent pages -------------------------------------------------
@@ -653,12 +735,14 @@ void Editor::StyringChange() {
 void Editor::ComChange() {
   ComPort.setItemIndex(Com.itemIndex());
   if (Com.itemIndex() < 0) ComPort.setText(Com.text());
+  lesPortNokler();
   FirmaChange();
 }
 
 void Editor::ComPortClick() {
   Com.setItemIndex(ComPort.itemIndex());
   if (ComPort.itemIndex() < 0) Com.setText(ComPort.text());
+  lesPortNokler();
   FirmaChange();
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "editor/controls.h"
@@ -273,6 +274,10 @@ class Editor {
   // ---- State -----------------------------------------------------------
   bool NyttForvalg = false;  // a controller variant was chosen since the last load or save
   int StartMaskin = 0;       // machine to select once after start-up (1-based, 0 for none)
+  // Fetch-program files (path, content) the preset of a save asks for; they
+  // are written once the save is stored, so a refused or failed save leaves
+  // no files behind.
+  std::vector<std::pair<std::string, std::string>> VentendeHenteprogram;
   // The changed state: held as the enabled state of OK.
   bool Endret() const { return OKBtn.enabled(); }
   // True while LesOppsett fills the controls (handlers that must not ask the
@@ -358,6 +363,10 @@ class Editor {
   void registrer();
   void kobleHandlere();
   void lesSide(SideId id);
+  void lesMaskinSider();
+  void skrivHenteprogrammer();
+  void lesPortNokler();
+  void nullstillKommandobokser();
   void lagreSide(SideId id);
   void lagreMaskinSide();
   void lagreComSide();
@@ -378,6 +387,7 @@ class Editor {
   bool speiler_ = false;     // MaxLengde and MaxLengdeD copy each other
   bool normaliserer_ = false;  // MaskinerExit rewrites Maskiner while loading
   bool enBatch_ = true;        // one batch per load and per save
+  int visteMaskin_ = 0;        // the machine the machine pages were loaded for (1-based)
 
   friend struct EditorTilgang;
 };

@@ -1,7 +1,11 @@
 #include "editor/konverteringer.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "editor/editor.h"
 #include "store/settings.h"
@@ -255,23 +259,40 @@ void LagreBoksGrid(Editor& e, const Nokkel&) {
   }
 }
 
+int VariabelPlass(const std::string& nokkel) {
+  constexpr std::string_view forran = "Variabel";
+  if (nokkel.size() <= forran.size() || nokkel.size() > forran.size() + 4) return 0;
+  if (!LikTekst(nokkel.substr(0, forran.size()), std::string(forran))) return 0;
+  const std::string tall = nokkel.substr(forran.size());
+  if (tall[0] == '0' || tall.find_first_not_of("0123456789") != std::string::npos) return 0;
+  return std::stoi(tall);
+}
+
+// Every stored slot is shown, the grid growing to the highest one: a slot
+// left out of the grid would be emptied or taken by the next save.
 void LesAnnetGrid(Editor& e, const Nokkel&) {
   const std::string m = maskin(e);
   Grid& g = e.AnnetGrid;
-  int k = 0;
-  for (int r = 1; r < g.rowCount(); ++r) {
-    const std::string navn = LesStreng(m, "Variabel" + std::to_string(r), "");
-    if (!navn.empty()) {
-      ++k;
-      g.setCell(r, 1, navn);
-      g.setCell(r, 2, LesStreng(m, navn, ""));
-    } else {
-      g.setCell(r, 1, "");
-      g.setCell(r, 2, "");
-    }
+  int hoyeste = 0;
+  for (const std::string& n : LesNokler(m)) {
+    const int r = VariabelPlass(n);
+    if (r > hoyeste && !LesStreng(m, n, "").empty()) hoyeste = r;
   }
-  g.setRowCount(k + 21);
-  for (int r = 1; r < g.rowCount(); ++r) g.setCell(r, 0, "Variabel" + std::to_string(r));
+  std::vector<std::pair<std::string, std::string>> plasser(static_cast<size_t>(hoyeste) + 1);
+  int k = 0;
+  for (int r = 1; r <= hoyeste; ++r) {
+    const std::string navn = LesStreng(m, "Variabel" + std::to_string(r), "");
+    if (navn.empty()) continue;
+    ++k;
+    plasser[static_cast<size_t>(r)] = {navn, LesStreng(m, navn, "")};
+  }
+  g.setRowCount(std::max(k + 21, hoyeste + 1));
+  for (int r = 1; r < g.rowCount(); ++r) {
+    const bool lagret = r <= hoyeste;
+    g.setCell(r, 0, "Variabel" + std::to_string(r));
+    g.setCell(r, 1, lagret ? plasser[static_cast<size_t>(r)].first : std::string());
+    g.setCell(r, 2, lagret ? plasser[static_cast<size_t>(r)].second : std::string());
+  }
 }
 
 void LagreAnnetGrid(Editor& e, const Nokkel&) {
@@ -280,8 +301,20 @@ void LagreAnnetGrid(Editor& e, const Nokkel&) {
   for (int r = 1; r < g.rowCount(); ++r) {
     const std::string navn = g.cell(r, 1);
     LagreStreng(m, "Variabel" + std::to_string(r), "", navn);
-    if (!navn.empty()) LagreStreng(m, navn, navn, g.cell(r, 2));
+    if (navn.empty()) continue;
+    // A name the file could not read back as a key is refused by the store
+    // even when its value would remove the variable, so that the slot naming
+    // it is not written either.
+    if (!GyldigNokkelnavn(navn)) SkrivStreng(m, navn, g.cell(r, 2));
+    else LagreStreng(m, navn, navn, g.cell(r, 2));
   }
+}
+
+bool GyldigNokkelnavn(const std::string& navn) {
+  const size_t a = navn.find_first_not_of(" \t");
+  if (a == std::string::npos) return false;
+  return navn.find('=') == std::string::npos && navn[a] != ';' && navn[a] != '[' &&
+         navn.find_first_of("\r\n") == std::string::npos;
 }
 
 }  // namespace brul

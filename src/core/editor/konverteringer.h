@@ -49,5 +49,12 @@ std::string SystemNummer(const std::string& celle);
 // The event code a log-box cell is saved as: the digits and minus signs of its
 // first three characters.
 long HendelseKode(const std::string& celle);
+// The variable slot a key names: "Variabel" (any letter case) and a slot
+// number of 1 to 9999 without leading zeros; 0 for any other key. Slots
+// beyond 9999 are not shown, and so never touched by a save.
+int VariabelPlass(const std::string& nokkel);
+// Whether a text can be a key name the file reads back under that name (not
+// blank, no "=", not starting with ";" or "[", no line break).
+bool GyldigNokkelnavn(const std::string& navn);
 
 }  // namespace brul

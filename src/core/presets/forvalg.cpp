@@ -182,8 +182,15 @@ void ForvalgKatalog(Editor& e, const std::string& dirProgramNr, bool katalog, bo
 void ForvalgVariabel(Editor& e, const std::string& navn, const std::string& verdi) {
   Grid& g = e.AnnetGrid;
   const std::string n = TilStore(navn);
+  // A variable of the same name is updated in its slot; a new one takes the
+  // first slot after the last one in use, never a gap between kept slots.
   int r = 1;
-  while (r < g.rowCount() && !g.cell(r, 1).empty() && g.cell(r, 1) != n) ++r;
+  while (r < g.rowCount() && !LikTekst(g.cell(r, 1), n)) ++r;
+  if (r >= g.rowCount()) {
+    r = g.rowCount() - 1;
+    while (r >= 1 && g.cell(r, 1).empty()) --r;
+    ++r;
+  }
   if (r >= g.rowCount()) {
     // A grid full of variables gets one more slot rather than losing the preset value.
     g.setRowCount(r + 1);
@@ -195,8 +202,7 @@ void ForvalgVariabel(Editor& e, const std::string& navn, const std::string& verd
 
 void LagHenteProg(Editor& e, const std::string& navn, const std::string& innhold) {
   if (!e.OpprettHenteprogram.checked()) return;
-  const std::string fil = MappeSti(e.Katalog.text()) + navn + e.Ext.text();
-  if (!SkrivTekstfil(fil, innhold)) VisMelding("Opprette henteprogram", "Oppretting av fil feilet");
+  e.VentendeHenteprogram.emplace_back(MappeSti(e.Katalog.text()) + navn + e.Ext.text(), innhold);
 }
 
 void LagHenteProg(Editor& e, const std::vector<Henteprogram>& filer) {

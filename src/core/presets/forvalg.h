@@ -31,8 +31,9 @@ void ForvalgPort(Editor& e, int baud, bool xonXoff, bool fjernNull, bool blokkvi
 void ForvalgKatalog(Editor& e, const std::string& dirProgramNr, bool katalog, bool timeSize);
 void ForvalgVariabel(Editor& e, const std::string& navn, const std::string& verdi);
 
-// Writes one fetch program into the machine folder (Katalog + name + Ext) when
-// "Opprett henteprogram" is ticked; a failure is reported and the preset goes on.
+// Asks for one fetch program in the machine folder (Katalog + name + Ext) when
+// "Opprett henteprogram" is ticked. The save writes it once the settings are
+// stored; a failure is reported then ("Opprette henteprogram").
 void LagHenteProg(Editor& e, const std::string& navn, const std::string& innhold);
 
 }  // namespace brul

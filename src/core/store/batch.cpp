@@ -26,6 +26,7 @@ struct Tilstand {
   platform::FilLesing lest;
   std::optional<IniDocument> dok;
   std::vector<Operasjon> ops;  // since the last commit
+  bool avvist = false;         // a write since the last commit was refused
   int holdt = 0;               // live lager::EnLesing objects
   std::size_t lesinger = 0;    // reads of the settings file, for the tests that count them
 };
@@ -51,6 +52,7 @@ void Forkast() {
   t.dok.reset();
   t.lest = {};
   t.ops.clear();
+  t.avvist = false;
 }
 
 void Last() {
@@ -94,11 +96,15 @@ IniDocument::Utfall Utfor(Operasjon op) {
   }
   const auto u = Gjor(op, *t.dok);
   if (u == IniDocument::Utfall::Endret) t.ops.push_back(std::move(op));
+  else if (u != IniDocument::Utfall::Uendret) t.avvist = true;
   return u;
 }
 
 bool Lagre(std::string& grunn) {
-  if (!t.lastet || t.ops.empty()) return true;
+  if (!t.lastet || t.ops.empty()) {
+    t.avvist = false;
+    return true;
+  }
   if (t.fil.empty()) {
     grunn = "ingen aktiv ini-fil";
     t.ops.clear();
@@ -136,6 +142,7 @@ bool Lagre(std::string& grunn) {
   // seen; without a lock shared with the transfer programs that window (the
   // time it takes to write the file) cannot be closed, only kept short.
   t.ops.clear();
+  t.avvist = false;
   std::string bytes = t.dok->tilBytes();
   if (t.lest.status == platform::LeseStatus::Ok && bytes == t.lest.bytes) return true;
   if (!lager::ErstattInnstillinger(t.lokal, t.lest, bytes, grunn)) {
@@ -198,7 +205,12 @@ bool CommitStille(std::string& grunn) {
 
 }  // namespace lager
 
-Batch::Batch() { ++t.dybde; }
+Batch::Batch() {
+  // A refusal belongs to the action it happened in, also when the document
+  // of an earlier batch of the same command is kept for this one.
+  if (t.dybde == 0) t.avvist = false;
+  ++t.dybde;
+}
 
 Batch::~Batch() {
   if (t.dybde == 1) {
@@ -211,6 +223,10 @@ Batch::~Batch() {
   }
   --t.dybde;
 }
+
+bool Batch::avvist() const { return t.avvist; }
+
+void Batch::forkast() { Forkast(); }
 
 bool Batch::commit() {
   if (t.dybde > 1) return true;

@@ -16,6 +16,14 @@ class Batch {
   // (caption "Lagre") and returns false; nothing is reported as saved that was
   // not. In an inner batch this does nothing and returns true.
   bool commit();
+  // True when a write of the running action was refused (a line break, a key
+  // name the file could not read back, a character its encoding lacks) since
+  // the action began or last committed.
+  bool avvist() const;
+  // Drops every change of the running action, those of enclosing batches
+  // included, without writing anything: an action that cannot be done whole
+  // is not done at all. The next read sees the file as it is on disk.
+  void forkast();
 };
 
 }  // namespace brul

@@ -90,6 +90,13 @@ bool LesBool(const std::string& seksjon, const std::string& nokkel, bool standar
   return v == "TRUE" || v == "1";
 }
 
+std::vector<std::string> LesNokler(const std::string& seksjon) {
+  if (IniFil.empty() || seksjon.empty()) return {};
+  Batch b;
+  const IniDocument* dok = lager::Dokument();
+  return dok ? dok->nokler(seksjon) : std::vector<std::string>{};
+}
+
 long LesTall(const std::string& seksjon, const std::string& nokkel, long standard) {
   long v = standard;
   if (!TolkHeltall(LesStreng(seksjon, nokkel, std::to_string(standard)), v)) return standard;

@@ -5,6 +5,7 @@
 // read, at most one atomic write); inside a Batch all calls share one read and
 // one commit.
 #include <string>
+#include <vector>
 
 namespace brul {
 
@@ -15,6 +16,9 @@ std::string LesFraFil(const std::string& fil, const std::string& seksjon,
 std::string LesStreng(const std::string& seksjon, const std::string& nokkel,
                       const std::string& standard, bool dekode = false);
 bool LesBool(const std::string& seksjon, const std::string& nokkel, bool standard);
+// The key names of a section as stored (the first of each name, in file
+// order); empty when the section is absent or the file cannot be read.
+std::vector<std::string> LesNokler(const std::string& seksjon);
 long LesTall(const std::string& seksjon, const std::string& nokkel, long standard);
 
 void SkrivStreng(const std::string& seksjon, const std::string& nokkel, const std::string& verdi);
