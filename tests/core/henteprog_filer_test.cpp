@@ -160,7 +160,7 @@ TEST_P(Henteprogramfiler, FilesMatchByteForByte) {
   EXPECT_FALSE(m.e->OpprettHenteprogram.checked());
 }
 
-INSTANTIATE_TEST_SUITE_P(Rader, Henteprogramfiler, ::testing::ValuesIn(Rader));
+INSTANTIATE_TEST_SUITE_P(Rader, Henteprogramfiler, ::testing::ValuesIn(Rader), RadNavn{});
 
 // Without the tick no file is touched, whatever the preset.
 TEST(Henteprogram, UntickedWritesNothing) {

@@ -118,7 +118,7 @@ class BurnyFanucPreset : public ::testing::TestWithParam<Rad> {};
 
 TEST_P(BurnyFanucPreset, SavedValuesMatchTheController) { KjorRad(GetParam()); }
 
-INSTANTIATE_TEST_SUITE_P(Rader, BurnyFanucPreset, ::testing::ValuesIn(Rader));
+INSTANTIATE_TEST_SUITE_P(Rader, BurnyFanucPreset, ::testing::ValuesIn(Rader), RadNavn{});
 
 }  // namespace
 }  // namespace brul::test

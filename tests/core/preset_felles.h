@@ -4,6 +4,7 @@
 // at the controls), with the read defaults of the keys the tests look at.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -11,6 +12,7 @@
 #include <random>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/skriptoperator.h"
@@ -171,6 +173,39 @@ struct Rad {
 };
 
 inline std::ostream& operator<<(std::ostream& ut, const Rad& r) { return ut << r.navn; }
+
+// Names a row's test after its `navn` in letters, digits and _ only
+// ("Siemens m. subprogram" as Siemens_m_subprogram, æ ø å as ae o a), so that
+// --gtest_filter and ctest -R pick it by name rather than by position.
+struct RadNavn {
+  template <class T>
+  std::string operator()(const ::testing::TestParamInfo<T>& info) const {
+    const std::string navn = info.param.navn;
+    std::string ut;
+    for (size_t i = 0; i < navn.size(); ++i) {
+      const unsigned char c = static_cast<unsigned char>(navn[i]);
+      if (std::isalnum(c)) {
+        ut += static_cast<char>(c);
+        continue;
+      }
+      static const std::pair<std::string_view, std::string_view> bokstaver[] = {
+          {"æ", "ae"}, {"ø", "o"}, {"å", "a"}, {"Æ", "AE"}, {"Ø", "O"}, {"Å", "A"}};
+      bool byttet = false;
+      for (const auto& [fra, til] : bokstaver)
+        if (std::string_view(navn).substr(i, fra.size()) == fra) {
+          ut += til;
+          i += fra.size() - 1;
+          byttet = true;
+          break;
+        }
+      if (!byttet && !ut.empty() && ut.back() != '_') {
+        ut += '_';
+      }
+    }
+    while (!ut.empty() && ut.back() == '_') ut.pop_back();
+    return ut;
+  }
+};
 
 // The slot that holds exactly `navn` (upper-cased as the preset stores it).
 inline int VariabelPlass(const std::string& navn) {

@@ -82,7 +82,7 @@ class ForinstHeidenhainPreset : public ::testing::TestWithParam<Rad> {};
 
 TEST_P(ForinstHeidenhainPreset, SavedValuesMatchTheController) { KjorRad(GetParam()); }
 
-INSTANTIATE_TEST_SUITE_P(Rader, ForinstHeidenhainPreset, ::testing::ValuesIn(Rader));
+INSTANTIATE_TEST_SUITE_P(Rader, ForinstHeidenhainPreset, ::testing::ValuesIn(Rader), RadNavn{});
 
 // The presetter with a hand terminal asks for the terminal's port and writes
 // that port's line settings straight into the file.

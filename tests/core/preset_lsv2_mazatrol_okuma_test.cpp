@@ -113,7 +113,7 @@ class Lsv2OkumaPreset : public ::testing::TestWithParam<Rad> {};
 
 TEST_P(Lsv2OkumaPreset, SavedValuesMatchTheController) { KjorRad(GetParam()); }
 
-INSTANTIATE_TEST_SUITE_P(Rader, Lsv2OkumaPreset, ::testing::ValuesIn(Rader));
+INSTANTIATE_TEST_SUITE_P(Rader, Lsv2OkumaPreset, ::testing::ValuesIn(Rader), RadNavn{});
 
 // The card uses no COM port: the preset leaves no port chosen, so the save
 // writes nothing into the machine's old port section.

@@ -106,7 +106,7 @@ class PhilipsSiemensPreset : public ::testing::TestWithParam<Rad> {};
 
 TEST_P(PhilipsSiemensPreset, SavedValuesMatchTheController) { KjorRad(GetParam()); }
 
-INSTANTIATE_TEST_SUITE_P(Rader, PhilipsSiemensPreset, ::testing::ValuesIn(Rader));
+INSTANTIATE_TEST_SUITE_P(Rader, PhilipsSiemensPreset, ::testing::ValuesIn(Rader), RadNavn{});
 
 }  // namespace
 }  // namespace brul::test
