@@ -51,7 +51,7 @@ KontrollVindu::KontrollVindu(HovedVindu& hoved, QWidget* parent) : QDialog(paren
   liste_->setWordWrap(true);
   liste_->setHeaderLabels({QStringLiteral("Alvor"), QStringLiteral("Hvor"), QStringLiteral("Side"),
                            QStringLiteral("Nøkkel"), QStringLiteral("Hva er galt, og hva du kan gjøre")});
-  lay->addWidget(liste_);
+  lay->addWidget(liste_, 1);
   auto* knapper = new QDialogButtonBox(this);
   auto* igjen = knapper->addButton(QStringLiteral("Kontroller igjen"), QDialogButtonBox::ActionRole);
   auto* lukk = knapper->addButton(QStringLiteral("Lukk"), QDialogButtonBox::RejectRole);
@@ -107,7 +107,7 @@ EndringsVindu::EndringsVindu(const Lagringsvisning& v, bool forvalg, QWidget* pa
                             this));
   tekst_ = Tekstfelt(this);
   tekst_->setPlainText(Linjer(v.linjer()));
-  lay->addWidget(tekst_);
+  lay->addWidget(tekst_, 1);
   auto* knapper = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   knapper->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
   knapper->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Avbryt"));
@@ -131,7 +131,7 @@ HistorikkVindu::HistorikkVindu(HovedVindu& hoved, QWidget* parent) : QDialog(par
   liste_->setObjectName("Lagringer");
   tekst_ = Tekstfelt(deler);
   deler->setStretchFactor(1, 2);
-  lay->addWidget(deler);
+  lay->addWidget(deler, 1);
   auto* knapper = new QDialogButtonBox(this);
   gjenopprett_ = knapper->addButton(QStringLiteral("Gjenopprett"), QDialogButtonBox::ActionRole);
   auto* lukk = knapper->addButton(QStringLiteral("Lukk"), QDialogButtonBox::RejectRole);

@@ -22,6 +22,7 @@
 #include "editor/editor.h"
 #include "gui/hovedvindu.h"
 #include "gui/kontrollvindu.h"
+#include "platform/sti.h"
 #include "presets/katalog.h"
 #include "store/tekst.h"
 
@@ -47,19 +48,21 @@ std::string Les(const std::string& fil) {
 struct Kladd {
   QTemporaryDir dir;
   std::string forrigeIni = brul::IniFil, forrigeExe = brul::ExeKatalog, forrigeData = brul::DataKatalog;
+  brul::platform::Stasjonskart forrigeKart = brul::platform::Stasjoner();
   SkriptOperator op;
   brul::MedOperator med{op};
   std::unique_ptr<Editor> ed;
   std::unique_ptr<HovedVindu> vindu;
   KontrollKommandoer* kommandoer = nullptr;
 
+  // Drive C: is the temporary folder, so the paths read as an installation's.
   Kladd() {
-    const std::string rot = dir.path().toStdString() + "/";
-    std::ofstream(rot + "Brul.ini", std::ios::binary) << Ini;
-    QDir(dir.path()).mkpath("Maskin1");
-    QDir(dir.path()).mkpath("Maskin2");
-    brul::IniFil = rot + "Brul.ini";
-    brul::ExeKatalog = brul::DataKatalog = rot;
+    brul::platform::SettStasjoner({{'C', dir.path().toStdString()}});
+    QDir(dir.path()).mkpath("Brul/Maskin1");
+    QDir(dir.path()).mkpath("Brul/Maskin2");
+    std::ofstream(dir.path().toStdString() + "/Brul/Brul.ini", std::ios::binary) << Ini;
+    brul::IniFil = "C:\\Brul\\Brul.ini";
+    brul::ExeKatalog = brul::DataKatalog = "C:\\Brul\\";
     ed = std::make_unique<Editor>();
     vindu = std::make_unique<HovedVindu>(*ed);
     kommandoer = new KontrollKommandoer(*vindu);
@@ -71,8 +74,9 @@ struct Kladd {
     brul::IniFil = forrigeIni;
     brul::ExeKatalog = forrigeExe;
     brul::DataKatalog = forrigeData;
+    brul::platform::SettStasjoner(forrigeKart);
   }
-  std::string fil() const { return Les(brul::IniFil); }
+  std::string fil() const { return Les(brul::platform::LokalSti(brul::IniFil)); }
 };
 
 void Bilde(QWidget* w, const char* navn) {
