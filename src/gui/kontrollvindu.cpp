@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTimer>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -218,25 +219,54 @@ KontrollKommandoer::KontrollKommandoer(HovedVindu& hoved) : QObject(&hoved), hov
     if (vis) vis->setEnabled(e.OKBtn.enabled());
   };
   e.OKBtn.onView();
-  e.OKBtn.onClick = [this] { ok(); };
+  e.forLagring = [this] { return forLagring(); };
 }
 
-bool KontrollKommandoer::visOgLagre(bool forvalg) {
+KontrollKommandoer::~KontrollKommandoer() {
+  hoved_.editor().forLagring = nullptr;
+  med_.reset();
+}
+
+bool KontrollKommandoer::forLagring() {
   Editor& e = hoved_.editor();
-  const Lagringsvisning v = VisLagring(e);
-  EndringsVindu vindu(v, forvalg, &hoved_);
+  if (iGang_ || !e.NyttForvalg) return true;
+  avsluttSvar();
+  iGang_ = true;
+  Lagringsvisning v = VisLagring(e);
+  iGang_ = false;
+  EndringsVindu vindu(v, true, &hoved_);
   if (!godta(vindu)) return false;
-  return LagreSomVist(e, v);
+  // The save runs on when this returns: its questions get the answers just
+  // given, until the event loop comes back.
+  vist_ = std::make_unique<Lagringsvisning>(std::move(v));
+  svar_ = std::make_unique<SvarFraVisning>(operatoren(), *vist_);
+  med_ = std::make_unique<MedOperator>(*svar_);
+  QTimer::singleShot(0, this, &KontrollKommandoer::avsluttSvar);
+  return true;
 }
 
-void KontrollKommandoer::ok() {
-  Editor& e = hoved_.editor();
-  if (e.NyttForvalg) visOgLagre(true);
-  else e.OKBtnClick();
+void KontrollKommandoer::avsluttSvar() {
+  if (svar_ && svar_->opptatt()) {
+    // A message of the save is open in its own event loop: later.
+    QTimer::singleShot(100, this, &KontrollKommandoer::avsluttSvar);
+    return;
+  }
+  med_.reset();
+  svar_.reset();
+  vist_.reset();
 }
 
 void KontrollKommandoer::visEndringer() {
-  if (hoved_.editor().Endret()) visOgLagre(hoved_.editor().NyttForvalg);
+  Editor& e = hoved_.editor();
+  if (!e.Endret() || iGang_) return;
+  iGang_ = true;
+  const Lagringsvisning v = VisLagring(e);
+  iGang_ = false;
+  EndringsVindu vindu(v, e.NyttForvalg, &hoved_);
+  if (!godta(vindu)) return;
+  iGang_ = true;
+  LagreSomVist(e, v);
+  iGang_ = false;
 }
 
 void KontrollKommandoer::kontroller() {

@@ -4,10 +4,13 @@
 // "Historikk"). KontrollKommandoer puts its buttons into the main window's
 // bottom bar and shows the preview before an armed preset is saved.
 #include <QDialog>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "editor/kontroll.h"
+#include "app/skriptoperator.h"
 #include "editor/lagringsvisning.h"
 
 class QListWidget;
@@ -74,8 +77,7 @@ class KontrollKommandoer : public QObject {
   Q_OBJECT
  public:
   explicit KontrollKommandoer(HovedVindu& hoved);
-  // What OK does in the window: an armed preset is shown first.
-  void ok();
+  ~KontrollKommandoer() override;
   // "Vis endringer": the preview of any pending edit; OK saves.
   void visEndringer();
   void kontroller();
@@ -86,10 +88,19 @@ class KontrollKommandoer : public QObject {
   HistorikkVindu* historikkVindu() const { return historikk_; }
 
  private:
-  bool visOgLagre(bool forvalg);
+  // Before every save of the editor (OK, Enter, "Lagre endringer ?" on a
+  // page change or Avslutt): an armed preset is shown first, and Avbryt
+  // leaves it pending.
+  bool forLagring();
+  void avsluttSvar();
   HovedVindu& hoved_;
   KontrollVindu* kontroll_ = nullptr;
   HistorikkVindu* historikk_ = nullptr;
+  bool iGang_ = false;  // a preview or its save is running: no second preview
+  // The answers of the last preview, given to the save that follows it.
+  std::unique_ptr<Lagringsvisning> vist_;
+  std::unique_ptr<SvarFraVisning> svar_;
+  std::unique_ptr<MedOperator> med_;
 };
 
 }  // namespace brul::gui

@@ -86,9 +86,14 @@ TEST(CliEditor, SetRedigererSideForSideOgTrykkerOK) {
 
 TEST(CliEditor, SetMaskinerOgTabellceller) {
   DemoInstallasjon demo;
-  Utfall u = demo.Kjor({"set", "2", "Maskiner=300", "AnnetGrid[1,1]=Spindel", "AnnetGrid[1,2]=12000"});
+  Utfall u = demo.Kjor({"set", "2", "Maskiner=44", "AnnetGrid[1,1]=Spindel", "AnnetGrid[1,2]=12000"});
   ASSERT_EQ(u.kode, 0) << u.feil;
   auto get = [&](const std::string& s, const std::string& k) { return demo.Kjor({"get", s, k, "-"}).ut; };
+  EXPECT_EQ(get("Program", "Maskiner"), "44\n");
+  // A count beyond 255 is refused, not taken as its remainder by 256.
+  u = demo.Kjor({"set", "2", "Maskiner=300"});
+  EXPECT_EQ(u.kode, 1);
+  EXPECT_NE(u.feil.find("fra 1 til 255"), std::string::npos) << u.feil;
   EXPECT_EQ(get("Program", "Maskiner"), "44\n");
   EXPECT_EQ(get("Maskin2", "Variabel1"), "SPINDEL\n");
   EXPECT_EQ(get("Maskin2", "Spindel"), "12000\n");

@@ -125,9 +125,11 @@ TEST(EditorRamme, SidenSomProtokollenSkjulerVisesIkkeEtterSporsmaalet) {
   }
 }
 
-TEST(EditorRamme, MaskinantallModulo256) {
+// A typed count outside 1-255 is refused with a message and the field gets
+// back the count in use (5); one inside is taken, written as a number.
+TEST(EditorRamme, MaskinantallUtenforAvvises) {
   const std::vector<std::pair<std::string, int>> tabell{
-      {"", 1}, {"abc", 1}, {"0", 1}, {"3", 3}, {"05", 5}, {"300", 44}, {"256", 1}, {"-5", 251}, {"255", 255}};
+      {"", 5}, {"abc", 5}, {"0", 5}, {"3", 3}, {"05", 5}, {"300", 5}, {"256", 5}, {"-5", 5}, {"255", 255}, {"1", 1}};
   for (const auto& [skrevet, antall] : tabell) {
     EditorKladd k(fem("Maskiner=5\r\nMaskin=2\r\n"));
     Editor& e = k.start();
@@ -135,6 +137,10 @@ TEST(EditorRamme, MaskinantallModulo256) {
     e.Maskiner.setText(skrevet);
     EXPECT_EQ(e.VisMaskiner.text(), skrevet) << "VisMaskiner follows while typing";
     e.Maskiner.leave();
+    const bool avvist = skrevet != "05" && antall == 5;
+    EXPECT_EQ(k.op.meldinger(), avvist ? std::vector<std::string>{"Antall maskiner: Antall maskiner må være fra 1 til 255, ikke \"" + skrevet + "\"."}
+                                       : std::vector<std::string>{}) << skrevet;
+    EXPECT_EQ(e.VisMaskiner.text(), std::to_string(antall)) << skrevet;
     EXPECT_EQ(e.Maskiner.text(), std::to_string(antall)) << skrevet;
     EXPECT_EQ(e.MaskinBoks.items().size(), static_cast<size_t>(antall)) << skrevet;
     EXPECT_EQ(e.MaskinBoks.itemIndex(), antall >= 2 ? 1 : 0) << skrevet;
@@ -294,10 +300,18 @@ TEST(EditorRamme, BytteStyringstypeSporOmSletting) {
     std::string styring;  // picked by the operator
     bool sporres;
     std::string svar;
+    std::string maskin2 = "";  // keys of [Maskin2]
+    std::string tekst = "Slette seksjon [Maskin1] og [Com2] først ?";
   };
-  const std::vector<Tilfelle> tabell{{"Haas", true, "Ja"}, {"Haas", true, "Nei"}, {"Fanuc", false, ""}};
+  const std::vector<Tilfelle> tabell{
+      {"Haas", true, "Ja"},
+      {"Haas", true, "Nei"},
+      {"Fanuc", false, ""},
+      // A port shared with another machine: the question says whose settings go.
+      {"Haas", true, "Nei", "Navn=Dreiebenk\r\nPort=com2\r\n",
+       "Slette seksjon [Maskin1] og [Com2] først ?\r[Com2] brukes også av Maskin2 (DREIEBENK)."}};
   for (const auto& t : tabell) {
-    EditorKladd k(ToMaskiner("Styring=FANUC\r\nUkjent=1\r\n", "Egen=2\r\n"));
+    EditorKladd k(ToMaskiner("Styring=FANUC\r\nUkjent=1\r\n", "Egen=2\r\n") + t.maskin2);
     if (!t.svar.empty()) k.op.svar("Bytte styringstype", t.svar);
     Editor& e = k.start();
     e.Styring.operatorPick(FinnIndeks(t.styring, e.Styring.items()));
@@ -306,7 +320,7 @@ TEST(EditorRamme, BytteStyringstypeSporOmSletting) {
     for (const auto& h : k.op.logg())
       if (h.caption == "Bytte styringstype") {
         spurt = true;
-        EXPECT_EQ(h.text, "Slette seksjon [Maskin1] og [Com2] først ?");
+        EXPECT_EQ(h.text, t.tekst);
       }
     EXPECT_EQ(spurt, t.sporres) << t.styring;
     const bool slettet = t.svar == "Ja";

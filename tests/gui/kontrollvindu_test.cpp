@@ -142,6 +142,14 @@ class KontrollVinduTest : public QObject {
     QVERIFY(k.ed->Endret());
     QCOMPARE(k.ed->Styring.text(), std::string("Haas"));
     QCOMPARE(k.fil(), for_);
+    // The same on a page change that saves: Avbryt keeps the page and the preset.
+    vist.clear();
+    k.op.svar("Maskin1: Oppsettet er endret", "Ja");
+    QVERIFY(!k.ed->byttSide(SideId::Filer));
+    QVERIFY(!vist.empty());
+    QCOMPARE(k.ed->aktivSide(), SideId::Maskin);
+    QVERIFY(k.ed->NyttForvalg);
+    QCOMPARE(k.fil(), for_);
     k.kommandoer->godta = [](brul::gui::EndringsVindu&) { return true; };
     k.vindu->findChild<QPushButton*>("OKBtn")->click();
     QVERIFY(!k.ed->Endret());

@@ -10,6 +10,8 @@
 #include "editor/filindeks.h"
 #include "editor/kommandoer.h"
 #include "editor/konverteringer.h"
+#include "platform/fil.h"
+#include "platform/sti.h"
 #include "presets/forvalg.h"
 #include "store/batch.h"
 #include "store/settings.h"
@@ -145,7 +147,18 @@ void Editor::kobleHandlere() {
   Avslutt.onClick = [this] { AvsluttClick(); };
 
   Maskiner.onChange = [this] { MaskinerChange(); };
-  Maskiner.onExit = [this] { MaskinerExit(); };
+  Maskiner.onExit = [this] {
+    // A count typed outside 1-255 is refused and the field gets back the
+    // count in use; taken as its remainder by 256 it would silently show
+    // other machines (300 would be 44). A stored count is read as before.
+    const long skrevet = TallFraTekst(Maskiner.text());
+    if ((skrevet < 1 || skrevet > 255) && !MaskinBoks.items().empty()) {
+      operatoren().melding("Antall maskiner", "Antall maskiner må være fra 1 til 255, ikke \"" + Maskiner.text() + "\".",
+                           Ikon::Advarsel);
+      Maskiner.setText(std::to_string(MaskinBoks.items().size()));
+    }
+    MaskinerExit();
+  };
   Styring.onChange = [this] { StyringChange(); };
   Alternativ.onChange = [this] { AlternativChange(); };
   Protokoll.onChange = [this] { ProtokollChange(); };
@@ -255,6 +268,7 @@ bool Editor::byttSide(SideId id) {
 
 void Editor::FormCreate() {
   HjelpFil = ExeKatalog + "Hjelp\\BrulINI.HLP";
+  Skrivebeskyttet = platform::SkrivebeskyttetGrunn(platform::LokalSti(IniFil)).value_or("");
   Caption += std::string("  (versjon ") + versjon + ")";
   settAktivSide(SideId::Maskin);
   // A stored number beyond the integer range must not wrap onto a real
@@ -323,7 +337,9 @@ void Editor::MaskinerExit() {
 void Editor::MaskinBoksChange() {
   Handling b(enBatch_);
   LesOppsett(false, true);
-  SkrivStreng("Program", "Maskin", std::to_string(MaskinBoks.itemIndex() + 1));
+  // The machine to start with next time cannot be stored in a read-only
+  // file; the operator was told once at start-up, not at every choice.
+  if (Skrivebeskyttet.empty()) SkrivStreng("Program", "Maskin", std::to_string(MaskinBoks.itemIndex() + 1));
   b.commit();
 }
 
@@ -575,13 +591,30 @@ void Editor::lagreSide(SideId id) {
   for (const Nokkel& n : Nokler(id)) lagreRad(n);
 }
 
+// The question before a new controller type deletes the machine's section
+// and its port's: it names the other machines whose settings go with the
+// port section, so nobody deletes them unknowingly.
+std::string Editor::SletteSporsmal(const std::string& seksjon) const {
+  std::string tekst = "Slette seksjon [" + seksjon + "] og [" + Com.text() + "] først ?";
+  if (Com.text().empty()) return tekst;
+  std::string andre;
+  const int antall = static_cast<int>(MaskinBoks.items().size());
+  for (int i = 1; i <= antall; ++i) {
+    if (i == ValgtMaskin()) continue;
+    const std::string s = MaskinSeksjon(i);
+    if (!LikTekst(LesStreng(s, "Port", "Com" + std::to_string(i + 2)), Com.text())) continue;
+    andre += (andre.empty() ? "" : ", ") + s + " (" + LesStreng(s, "Navn", s) + ")";
+  }
+  if (!andre.empty()) tekst += "\r[" + Com.text() + "] brukes også av " + andre + ".";
+  return tekst;
+}
+
 void Editor::lagreMaskinSide() {
   const std::string seksjon = ValgtSeksjon();
   if (NyttForvalg) {
     const std::string lagret = LesStreng(seksjon, "Styring", "");
     if (!lagret.empty() && !LikTekst(lagret, Styring.text()) &&
-        operatoren().sporsmal("Bytte styringstype",
-                              "Slette seksjon [" + seksjon + "] og [" + Com.text() + "] først ?")) {
+        operatoren().sporsmalSlette("Bytte styringstype", SletteSporsmal(seksjon))) {
       SlettSeksjon(seksjon);
       if (!Com.text().empty()) SlettSeksjon(Com.text());
     }

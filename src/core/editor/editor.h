@@ -28,6 +28,12 @@ class Editor {
   // ---- Window ----------------------------------------------------------
   std::string Caption = "Tarvsamband - Redigering av Brul.INI";
   std::string HjelpFil;  // set by FormCreate
+  // Why the settings file cannot be saved, found by FormCreate; empty when it
+  // can. The window says so once; choosing a machine then stores nothing.
+  std::string Skrivebeskyttet;
+  // The text of the question before a new controller type deletes `seksjon`
+  // and its port's section.
+  std::string SletteSporsmal(const std::string& seksjon) const;
 
   // ---- Pages, in tab order ---------------------------------------------
   Page TabProgram{"TabProgram", "Program"};

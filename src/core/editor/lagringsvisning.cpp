@@ -152,46 +152,52 @@ class Opptak final : public Operator {
   Lagringsvisning& v_;
 };
 
-// Gives the noted answers back, in order, to the same questions.
-class Avspilling final : public Operator {
- public:
-  Avspilling(Operator& ekte, const Lagringsvisning& v) : ekte_(ekte), v_(v) {}
-  using Operator::melding;
-  using Operator::sporsmal;
-  void melding(const std::string& caption, const std::string& text, Ikon ikon) override {
-    ekte_.melding(caption, text, ikon);
-  }
-  bool sporsmal(const std::string& caption, const std::string& text, Ikon ikon) override {
-    if (const Svar* s = neste(Svar::Type::Sporsmal, caption, text)) return s->ja;
-    return ekte_.sporsmal(caption, text, ikon);
-  }
-  bool stillSporsmal(const std::string& caption, const std::string& question, std::string& answer) override {
-    if (const Svar* s = neste(Svar::Type::Dialog, caption, question)) {
-      answer = s->svar;
-      return s->ja;
-    }
-    return ekte_.stillSporsmal(caption, question, answer);
-  }
-  std::optional<std::string> velgKatalog(const std::string& title, const std::string& start) override {
-    if (const Svar* s = neste(Svar::Type::Katalog, title, start))
-      return s->ja ? std::optional<std::string>(s->svar) : std::nullopt;
-    return ekte_.velgKatalog(title, start);
-  }
-
- private:
-  const Svar* neste(Svar::Type type, const std::string& caption, const std::string& tekst) {
-    if (i_ >= v_.svar.size()) return nullptr;
-    const Svar& s = v_.svar[i_];
-    if (s.type != type || s.caption != caption || s.tekst != tekst) return nullptr;
-    ++i_;
-    return &s;
-  }
-  Operator& ekte_;
-  const Lagringsvisning& v_;
-  std::size_t i_ = 0;
-};
-
 }  // namespace
+
+SvarFraVisning::SvarFraVisning(Operator& ekte, const Lagringsvisning& v) : ekte_(ekte), v_(v) {}
+
+void SvarFraVisning::melding(const std::string& caption, const std::string& text, Ikon ikon) {
+  ++opptatt_;
+  ekte_.melding(caption, text, ikon);
+  --opptatt_;
+}
+
+bool SvarFraVisning::sporsmal(const std::string& caption, const std::string& text, Ikon ikon) {
+  if (const Svar* s = neste(Svar::Type::Sporsmal, caption, text)) return s->ja;
+  ++opptatt_;
+  const bool ja = ekte_.sporsmal(caption, text, ikon);
+  --opptatt_;
+  return ja;
+}
+
+bool SvarFraVisning::stillSporsmal(const std::string& caption, const std::string& question, std::string& answer) {
+  if (const Svar* s = neste(Svar::Type::Dialog, caption, question)) {
+    answer = s->svar;
+    return s->ja;
+  }
+  ++opptatt_;
+  const bool ok = ekte_.stillSporsmal(caption, question, answer);
+  --opptatt_;
+  return ok;
+}
+
+std::optional<std::string> SvarFraVisning::velgKatalog(const std::string& title, const std::string& start) {
+  if (const Svar* s = neste(Svar::Type::Katalog, title, start))
+    return s->ja ? std::optional<std::string>(s->svar) : std::nullopt;
+  ++opptatt_;
+  auto k = ekte_.velgKatalog(title, start);
+  --opptatt_;
+  return k;
+}
+
+const Lagringsvisning::Svar* SvarFraVisning::neste(Svar::Type type, const std::string& caption,
+                                                   const std::string& tekst) {
+  if (i_ >= v_.svar.size()) return nullptr;
+  const Svar& s = v_.svar[i_];
+  if (s.type != type || s.caption != caption || s.tekst != tekst) return nullptr;
+  ++i_;
+  return &s;
+}
 
 std::vector<std::string> Lagringsvisning::linjer() const {
   std::vector<std::string> ut = Beskrivelse(endringer);
@@ -218,7 +224,7 @@ Lagringsvisning VisLagring(Editor& e) {
 }
 
 bool LagreSomVist(Editor& e, const Lagringsvisning& v) {
-  Avspilling a(operatoren(), v);
+  SvarFraVisning a(operatoren(), v);
   MedOperator med(a);
   return e.OKBtnClick();
 }

@@ -3,9 +3,11 @@
 // (Torrkjoring) and then putting every control of the editor back as it was,
 // so the edits stay pending. The questions the save asks are asked during the
 // preview; the real save gets the same answers, so the operator is asked once.
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/operator.h"
 #include "store/forhandsvisning.h"
 
 namespace brul {
@@ -26,6 +28,30 @@ struct Lagringsvisning {
 
 // Runs OK in a dry run and gives the editor back unchanged.
 Lagringsvisning VisLagring(Editor& e);
+// The operator of the save that follows a preview: the questions the
+// preview asked get the answers given then, in the same order; anything else
+// goes to the real operator.
+class SvarFraVisning final : public Operator {
+ public:
+  SvarFraVisning(Operator& ekte, const Lagringsvisning& v);
+  using Operator::melding;
+  using Operator::sporsmal;
+  void melding(const std::string& caption, const std::string& text, Ikon ikon) override;
+  bool sporsmal(const std::string& caption, const std::string& text, Ikon ikon) override;
+  bool stillSporsmal(const std::string& caption, const std::string& question, std::string& answer) override;
+  std::optional<std::string> velgKatalog(const std::string& title, const std::string& start) override;
+  // True while the real operator is being asked or told something.
+  bool opptatt() const { return opptatt_ > 0; }
+
+ private:
+  const Lagringsvisning::Svar* neste(Lagringsvisning::Svar::Type type, const std::string& caption,
+                                     const std::string& tekst);
+  Operator& ekte_;
+  const Lagringsvisning& v_;
+  std::size_t i_ = 0;
+  int opptatt_ = 0;
+};
+
 // Presses OK, answering the questions the preview asked as the operator
 // answered them then (anything new goes to the operator). Returns what
 // OKBtnClick returns.

@@ -27,7 +27,7 @@ namespace {
 void SporOmVariabler(Editor& e) {
   Grid& g = e.AnnetGrid;
   if (g.rowCount() < 2 || g.cell(1, 1).empty()) return;
-  if (!operatoren().sporsmal("Nytt oppsett", "Slette variabler under \"Annet\" først ?")) return;
+  if (!operatoren().sporsmalSlette("Nytt oppsett", "Slette variabler under \"Annet\" først ?")) return;
   for (int r = 1; r < g.rowCount(); ++r) {
     g.setCell(r, 1, "");
     g.setCell(r, 2, "");
