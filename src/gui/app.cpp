@@ -28,12 +28,16 @@ int Kjor(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("Brul"));
   QApplication::setDesktopFileName(QStringLiteral("brulini"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/brulini.svg")));
-  // The toolkit's own dialogs (the folder browser) in Norwegian when the
-  // translation is installed.
+  // The toolkit's own texts (the folder browser, the text fields' menu,
+  // standard buttons) in Norwegian when a translation is installed: Bokmål,
+  // else Nynorsk (some distributions carry only that), else they stay English.
   QTranslator qtTekster;
-  if (qtTekster.load(QLocale(QLocale::NorwegianBokmal), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qtTekster);
+  for (QLocale::Language sprak : {QLocale::NorwegianBokmal, QLocale::NorwegianNynorsk})
+    if (qtTekster.load(QLocale(sprak), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      QApplication::installTranslator(&qtTekster);
+      break;
+    }
 
   VinduOperator op;
   if (!SjekkIniFil(op)) return 0;  // still no settings file: end without a window

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyleOptionComboBox>
 
 #include "editor/controls.h"
 
@@ -33,6 +34,11 @@ QWidget* KomboDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     kombo->setCompleter(nullptr);  // the cell must get exactly what is typed
     for (const auto& valg : grid->modell().dropDown(kol)) kombo->addItem(Q(valg));
     kombo->setCurrentIndex(-1);
+    // The list is as wide as its longest entry, even where the column is not.
+    QAbstractItemView* liste = kombo->view();
+    liste->setTextElideMode(Qt::ElideNone);
+    liste->setMinimumWidth(liste->sizeHintForColumn(0) + liste->verticalScrollBar()->sizeHint().width() +
+                           2 * liste->frameWidth() + 4);
     // Typing writes each change into the cell at once; the box stays open.
     connect(kombo->lineEdit(), &QLineEdit::textEdited, kombo, [grid, rad, kol](const QString& t) {
       grid->modell().operatorEdit(rad, kol, t.toStdString());
@@ -232,9 +238,16 @@ void GridVisning::oppdater() {
     const auto& liste = modell_.dropDown(k);
     if (liste.size() == listeLengde_[static_cast<size_t>(k)]) continue;
     listeLengde_[static_cast<size_t>(k)] = liste.size();
-    int bredde = 0;
-    for (const auto& valg : liste) bredde = std::max(bredde, fontMetrics().horizontalAdvance(Q(valg)));
-    if (bredde + 16 > columnWidth(k)) setColumnWidth(k, bredde + 16);
+    int tekst = 0;
+    for (const auto& valg : liste) tekst = std::max(tekst, fontMetrics().horizontalAdvance(Q(valg)));
+    // Room for the box's frame and arrow beside the text, as the box over
+    // the cell has them.
+    QStyleOptionComboBox opt;
+    opt.initFrom(this);
+    opt.editable = true;
+    const int bredde =
+        style()->sizeFromContents(QStyle::CT_ComboBox, &opt, QSize(tekst, fontMetrics().height()), this).width() + 4;
+    if (bredde > columnWidth(k)) setColumnWidth(k, bredde);
   }
   const int topp = modell_.fixedRows() > 0 ? 1 : 0;
   const int rader = std::max(0, modell_.rowCount() - topp);

@@ -1,6 +1,8 @@
 #include "gui/hovedvindu.h"
 
 #include <QCloseEvent>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QProxyStyle>
@@ -17,8 +19,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/operator.h"
+#include "app/tilstand.h"
 #include "editor/editor.h"
 #include "gui/binding.h"
+#include "platform/sti.h"
 
 namespace brul::gui {
 
@@ -36,6 +41,30 @@ class TettFaneStil : public QProxyStyle {
     return QProxyStyle::pixelMetric(m, o, w);
   }
 };
+// A combo box, spin box or slider takes the mouse wheel only while it has the
+// focus: a wheel turned over the page to scroll it must not change a value
+// the pointer happens to pass.
+class HjulKunMedFokus : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() == QEvent::Wheel && !static_cast<QWidget*>(o)->hasFocus()) {
+      e->ignore();  // on to the parent
+      return true;
+    }
+    return QObject::eventFilter(o, e);
+  }
+};
+
+void HjulBareMedFokus(QWidget* rot) {
+  auto* filter = new HjulKunMedFokus(rot);
+  for (QWidget* w : rot->findChildren<QWidget*>()) {
+    if (!qobject_cast<QComboBox*>(w) && !qobject_cast<QAbstractSpinBox*>(w) && !qobject_cast<QAbstractSlider*>(w))
+      continue;
+    if (w->focusPolicy() == Qt::WheelFocus) w->setFocusPolicy(Qt::StrongFocus);  // the wheel gives no focus either
+    w->installEventFilter(filter);
+  }
+}
 }  // namespace
 
 HovedVindu::HovedVindu(Editor& ed, QWidget* parent)
@@ -85,9 +114,11 @@ HovedVindu::HovedVindu(Editor& ed, QWidget* parent)
   kobleSider();
   connect(sider_, &QTabWidget::currentChanged, this, &HovedVindu::faneByttet);
 
+  HjulBareMedFokus(this);
   ed_.FormCreate();
   setWindowTitle(Q(ed_.Caption));
   visAktivSide();
+  if (!ed_.Skrivebeskyttet.empty()) skrivebeskyttet();
 
   if (QScreen* skjerm = QGuiApplication::primaryScreen()) {
     QRect r = frameGeometry();
@@ -147,6 +178,7 @@ QWidget* HovedVindu::byggBunnlinje() {
   maskinL->setBuddy(maskinBoks);
   kart_["MaskinBoks"] = maskinBoks;
   KobleCombo(ed_.MaskinBoks, maskinBoks, nullptr);
+  connect(maskinBoks, &QComboBox::activated, this, [this] { fokusTilSiden(); });
   lay->addWidget(maskinL);
   lay->addWidget(maskinBoks);
   lay->addStretch(1);
@@ -154,6 +186,10 @@ QWidget* HovedVindu::byggBunnlinje() {
   auto lagKnapp = [&](Button& m, const QString& tekst) {
     auto* b = new QPushButton(tekst, bunn);
     b->setObjectName(Q(m.name()));
+    // No button of the bar is the dialog's default: Enter presses OK only,
+    // and only while OK is enabled (keyPressEvent), whichever button has the focus.
+    b->setAutoDefault(false);
+    b->setDefault(false);
     kart_[m.name()] = b;
     lay->addWidget(b);
     return b;
@@ -163,9 +199,10 @@ QWidget* HovedVindu::byggBunnlinje() {
   connect(brulIni, &QPushButton::clicked, this, &HovedVindu::brulIniKlikket);
   QPushButton* angre = lagKnapp(ed_.Angre, QStringLiteral("Angre"));
   KobleKnapp(ed_.Angre, angre);
+  connect(angre, &QPushButton::clicked, this, &HovedVindu::fokusTilSiden);
   QPushButton* ok = lagKnapp(ed_.OKBtn, QStringLiteral("OK"));
   KobleKnapp(ed_.OKBtn, ok);
-  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &HovedVindu::fokusTilSiden);
   // Avslutt asks in the model; the model tells the window when it may close.
   QPushButton* avsluttKnapp = lagKnapp(ed_.Avslutt, QStringLiteral("Avslutt"));
   KobleKnapp(ed_.Avslutt, avsluttKnapp);
@@ -231,6 +268,52 @@ void HovedVindu::faneByttet(int indeks) {
   visAktivSide();
 }
 
+void HovedVindu::fokusTilSiden() {
+  QWidget* side = sider_->currentWidget();
+  if (!side || !isVisible()) return;
+  auto kan = [side](QWidget* w) {
+    return w && side->isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
+  };
+  QWidget* mal = side->focusWidget();
+  if (!kan(mal)) {
+    mal = nullptr;
+    QWidget* w = side;
+    for (int n = 0; n < 10000 && !mal; ++n) {
+      w = w->nextInFocusChain();
+      if (w == side) break;
+      if (kan(w)) mal = w;
+    }
+  }
+  if (mal) mal->setFocus(Qt::OtherFocusReason);
+}
+
+void HovedVindu::skrivebeskyttet() {
+  setWindowTitle(windowTitle() + QStringLiteral("  (skrivebeskyttet)"));
+  // OK stays disabled whatever the rules say: nothing can be saved. The
+  // model's changed state (Angre, the locked machine selector) is shown as usual.
+  QPushButton* ok = knapp(ed_.OKBtn.name());
+  ok->setToolTip(QStringLiteral("Kan ikke lagre: ") + Q(ed_.Skrivebeskyttet));
+  auto vis = ed_.OKBtn.onView;
+  ed_.OKBtn.onView = [vis, ok = QPointer<QPushButton>(ok)] {
+    if (vis) vis();
+    if (ok) ok->setEnabled(false);
+  };
+  ed_.OKBtn.onView();
+}
+
+void HovedVindu::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (vist_) return;
+  vist_ = true;
+  if (!ed_.Skrivebeskyttet.empty())
+    QTimer::singleShot(0, this, [this] {
+      operatoren().melding("Skrivebeskyttet", "Innstillingsfilen " + platform::LokalSti(IniFil) +
+                                                  " kan ikke lagres: " + ed_.Skrivebeskyttet +
+                                                  ".\rDu kan se på oppsettet, men ikke endre det.",
+                           Ikon::Advarsel);
+    });
+}
+
 void HovedVindu::avslutt() {
   lukkGodkjent_ = true;
   close();
@@ -250,6 +333,18 @@ void HovedVindu::keyPressEvent(QKeyEvent* e) {
   // The window has no cancel button: Escape does nothing.
   if (e->key() == Qt::Key_Escape) {
     e->accept();
+    return;
+  }
+  // Enter presses OK, and only while OK is enabled. The focus goes to OK
+  // first, so the field being left runs its exit rule before the save, as
+  // when OK is clicked.
+  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+    e->accept();
+    QPushButton* ok = knapp(ed_.OKBtn.name());
+    if (!ok || !ok->isEnabled() || !ok->isVisible()) return;
+    ok->setFocus(Qt::OtherFocusReason);
+    if (ok->isEnabled()) ok->click();
+    else fokusTilSiden();
     return;
   }
   QDialog::keyPressEvent(e);

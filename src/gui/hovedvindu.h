@@ -57,6 +57,7 @@ class HovedVindu : public QDialog {
   void closeEvent(QCloseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void showEvent(QShowEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
@@ -66,6 +67,11 @@ class HovedVindu : public QDialog {
   void faneByttet(int indeks);
   void visAktivSide();
   void avslutt();
+  // The focus goes back to the page: to the field that had it last, or the
+  // page's first field. A bottom-bar button keeps no focus after its work, so
+  // Enter or Space cannot press it again by surprise.
+  void fokusTilSiden();
+  void skrivebeskyttet();
 
   Editor& ed_;
   QTabWidget* sider_ = nullptr;
@@ -74,6 +80,7 @@ class HovedVindu : public QDialog {
   int visteFane_ = -1;  // the tab the model knows as active
   int synk_ = 0;        // >0 while the window itself moves the tab
   bool lukkGodkjent_ = false;
+  bool vist_ = false;  // shown once: the read-only notice has been given
 };
 
 }  // namespace brul::gui

@@ -96,6 +96,20 @@ void PortVindu::visGrid() {
   grid_->setHorizontalHeaderLabels(hode);
   for (int r = 1; r < g.rowCount(); ++r)
     for (int c = 0; c < 3; ++c) grid_->setItem(r - 1, c, new QTableWidgetItem(Q(g.cell(r, c))));
+  // Every column is wide enough for its longest text (a long machine name,
+  // a folder with its "(OBS: BackupKatalog)" note), at least the usual
+  // width, and the window follows, within the screen.
+  grid_->resizeColumnsToContents();
+  int bredde = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c < 3; ++c) {
+    grid_->setColumnWidth(c, std::max(grid_->columnWidth(c) + 8, Kolonnebredde));
+    bredde += grid_->columnWidth(c);
+  }
+  if (QScreen* skjerm = QGuiApplication::primaryScreen())
+    bredde = std::min(bredde, skjerm->availableGeometry().width() - 40);
+  grid_->setFixedWidth(bredde);
+  layout()->activate();
+  setFixedSize(sizeHint());
 }
 
 }  // namespace brul::gui

@@ -120,6 +120,23 @@ void AuxTest::oversiktenViserModellenOgKopierer() {
   QTest::mouseClick(vindu.utklippsKnapp(), Qt::LeftButton);
   QCOMPARE(QApplication::clipboard()->text(),
            QStringLiteral("COM1\t02:FRES\tC:\\CNC\\FRES\\\r\nCOM2\t01:DREI\tC:\\CNC\\DREI\\"));
+
+  // Long texts are not cut: a column is as wide as its longest text, and
+  // the window as wide as its columns.
+  auto& m = k.ed->PortForm.grid;
+  m.setRowCount(2);
+  m.setCell(1, 0, "COM1");
+  m.setCell(1, 1, "01:DREIEBENK MAZAK QTN 250 II (HALL 3)");
+  m.setCell(1, 2, "C:\\CNC\\QTN250\\  (OBS: BackupKatalog)");
+  vindu.visGrid();
+  int sum = 0;
+  for (int c = 0; c < 3; ++c) {
+    const int tekst = g->fontMetrics().horizontalAdvance(g->item(0, c)->text());
+    QVERIFY2(g->columnWidth(c) > tekst, qPrintable(g->item(0, c)->text()));
+    sum += g->columnWidth(c);
+  }
+  QVERIFY2(g->width() >= sum, qPrintable(QString("%1 < %2").arg(g->width()).arg(sum)));
+  QVERIFY(vindu.width() > g->width());
 }
 
 void AuxTest::oversiktenApnesFraKnappenOgLukkesMedAvslutt() {

@@ -13,7 +13,10 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWheelEvent>
 #include <QtTest>
 #include <fstream>
 #include <memory>
@@ -26,7 +29,10 @@
 #include "app/skriptoperator.h"
 #include "app/tilstand.h"
 #include "editor/editor.h"
+#include "gui/gridvisning.h"
 #include "gui/hovedvindu.h"
+#include "gui/vinduoperator.h"
+#include "gui/askform.h"
 #include "store/settings.h"
 
 using brul::Editor;
@@ -141,6 +147,17 @@ class HovedVinduTest : public QObject {
   void dobbeltklikkSkriverBareFraBakgrunnen();
   void forlatFelt_data();
   void forlatFelt();
+  void enterTrykkerBareOK_data();
+  void enterTrykkerBareOK();
+  void fokusTilbakeTilSiden_data();
+  void fokusTilbakeTilSiden();
+  void hjuletEndrerBareKomboMedFokus_data();
+  void hjuletEndrerBareKomboMedFokus();
+  void utvidTipsetTarIkkeOKKlikket();
+  void gridNavigasjonSkriverIkke_data();
+  void gridNavigasjonSkriverIkke();
+  void deleteTommerGridcelle();
+  void skrivebeskyttetFil();
   void cleanup();
 };
 
@@ -165,7 +182,11 @@ void HovedVinduTest::vinduOgLasting() {
   QCOMPARE(k.w<QComboBox>("Baud")->currentText(), QString("2400"));
   QCOMPARE(Valgt(k.w<QGroupBox>("BaudRate")), 3);
   QCOMPARE(k.w<QComboBox>("ComPort")->currentIndex(), 1);
-  QVERIFY(k.w<QPushButton>("OKBtn")->isDefault());
+  // No button of the bottom bar is a default button: Enter is the window's.
+  for (const char* b : {"Brul_INI", "Angre", "OKBtn", "Avslutt"}) {
+    QVERIFY2(!k.w<QPushButton>(b)->isDefault(), b);
+    QVERIFY2(!k.w<QPushButton>(b)->autoDefault(), b);
+  }
   QCOMPARE(k.w<QLabel>("ProtokollL")->text(), QString("Protokoll:"));
 }
 
@@ -230,9 +251,10 @@ void HovedVinduTest::sidebytte_data() {
 
   QTest::newRow("Nei forkaster og bytter") << "3" << true << "Nei" << true << "2";
   QTest::newRow("Ja lagrer og bytter") << "3" << true << "Ja" << true << "3";
-  // Leaving the field normalises the count, so a text without a positive
-  // number is left only when the field is not left (as the model can do).
-  QTest::newRow("0 skrevet blir 1 og bytter") << "0" << true << "Ja" << true << "<mangler>";
+  // Leaving the field refuses a count outside 1-255 (the field gets back the
+  // count in use), so such a text is left only when the field is not left
+  // (as the model can do).
+  QTest::newRow("0 skrevet avvises og bytter") << "0" << true << "Ja" << true << "2";
   QTest::newRow("Ja lagrer 0 og nekter") << "0" << false << "Ja" << false << "0";
   QTest::newRow("Ja lagrer bokstaver og nekter") << "abc" << false << "Ja" << false << "abc";
   QTest::newRow("Nei med 0 forkaster og bytter") << "0" << false << "Nei" << true << "2";
@@ -521,6 +543,239 @@ void HovedVinduTest::dobbeltklikkSkriverBareFraBakgrunnen() {
   QTest::mouseDClick(gruppe, Qt::LeftButton, {}, QPoint(2, gruppe->height() - 2));
   QTest::mouseDClick(k.vindu->sider()->currentWidget(), Qt::LeftButton, {}, QPoint(1, 1));
   QCOMPARE(utskrift.count(), 1);
+}
+
+// Enter presses OK, only while OK is enabled, wherever the focus is; a
+// focused bottom-bar button never takes Enter for itself.
+void HovedVinduTest::enterTrykkerBareOK_data() {
+  QTest::addColumn<bool>("rediger");   // MaskinNavn typed first
+  QTest::addColumn<QString>("fokus");  // where Enter is pressed
+  QTest::addColumn<QString>("navn");   // Navn of machine 1 in the file afterwards
+  QTest::newRow("endret felt: Enter lagrer") << true << "MaskinNavn" << "Ny fres";
+  QTest::newRow("endret, fokus på Avslutt: lagrer, lukker ikke") << true << "Avslutt" << "Ny fres";
+  QTest::newRow("endret, fokus på Angre: lagrer") << true << "Angre" << "Ny fres";
+  QTest::newRow("uendret, fokus på Brul.INI: ingenting") << false << "Brul_INI" << "Fres";
+  QTest::newRow("uendret, fokus på Avslutt: ingenting") << false << "Avslutt" << "Fres";
+  QTest::newRow("uendret felt: ingenting") << false << "MaskinNavn" << "Fres";
+}
+
+void HovedVinduTest::enterTrykkerBareOK() {
+  QFETCH(bool, rediger);
+  QFETCH(QString, fokus);
+  QFETCH(QString, navn);
+  Kladd k;
+  QVERIFY(QTest::qWaitForWindowActive(k.vindu.get()));
+  QSignalSpy brulIni(k.vindu.get(), &HovedVindu::brulIniKlikket);
+  if (rediger) k.skriv("MaskinNavn", "Ny fres");
+  QWidget* w = k.vindu->widget(fokus.toStdString());
+  w->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(w, Qt::Key_Return);
+  QVERIFY(k.vindu->isVisible());
+  QCOMPARE(brulIni.count(), 0);
+  QCOMPARE(QString::fromStdString(k.fil("Maskin1", "Navn")), navn);
+  QVERIFY(!k.endret());
+  QCOMPARE(k.sporsmal(), 0);
+}
+
+// After a machine pick, OK or Angre the focus is back on the page, never on a
+// bottom-bar button where Enter or Space would press it.
+void HovedVinduTest::fokusTilbakeTilSiden_data() {
+  QTest::addColumn<QString>("handling");
+  QTest::newRow("maskinvalg") << "maskin";
+  QTest::newRow("OK") << "OK";
+  QTest::newRow("Angre") << "Angre";
+}
+
+void HovedVinduTest::fokusTilbakeTilSiden() {
+  QFETCH(QString, handling);
+  Kladd k;
+  QVERIFY(QTest::qWaitForWindowActive(k.vindu.get()));
+  if (handling == "maskin") {
+    auto* boks = k.w<QComboBox>("MaskinBoks");
+    QTest::mouseClick(boks, Qt::LeftButton);  // the box takes the focus as a click gives it
+    QApplication::processEvents();
+    boks->hidePopup();
+    boks->setFocus(Qt::MouseFocusReason);
+    Velg(boks, 1);
+  } else {
+    k.skriv("MaskinNavn", "Ny fres");
+    QTest::mouseClick(k.w<QPushButton>(handling == "OK" ? "OKBtn" : "Angre"), Qt::LeftButton);
+    QCOMPARE(QString::fromStdString(k.fil("Maskin1", "Navn")), handling == "OK" ? QString("Ny fres") : QString("Fres"));
+  }
+  QVERIFY(k.visesUendret());
+  QWidget* side = k.vindu->sider()->currentWidget();
+  QTRY_VERIFY(QApplication::focusWidget() && side->isAncestorOf(QApplication::focusWidget()));
+  if (handling != "maskin") QCOMPARE(QApplication::focusWidget(), k.vindu->widget("MaskinNavn"));
+}
+
+// The wheel changes a combo box only while it has the focus.
+void HovedVinduTest::hjuletEndrerBareKomboMedFokus_data() {
+  QTest::addColumn<QString>("felt");
+  QTest::addColumn<bool>("fokus");
+  QTest::newRow("Baud uten fokus") << "Baud" << false;
+  QTest::newRow("Protokoll uten fokus") << "Protokoll" << false;
+  QTest::newRow("MaskinBoks uten fokus") << "MaskinBoks" << false;
+  QTest::newRow("Baud med fokus") << "Baud" << true;
+}
+
+void HovedVinduTest::hjuletEndrerBareKomboMedFokus() {
+  QFETCH(QString, felt);
+  QFETCH(bool, fokus);
+  Kladd k;
+  QVERIFY(QTest::qWaitForWindowActive(k.vindu.get()));
+  const QByteArray navn = felt.toLatin1();
+  if (felt != "MaskinBoks") k.ed->settAktivSide(k.ed->sideAv(felt.toStdString()));
+  auto* boks = k.w<QComboBox>(navn);
+  QCOMPARE(boks->focusPolicy(), Qt::StrongFocus);  // the wheel gives no focus
+  if (fokus) boks->setFocus(Qt::TabFocusReason);
+  else k.w<QLineEdit>("MaskinNavn")->isVisible() ? k.w<QLineEdit>("MaskinNavn")->setFocus() : k.vindu->setFocus();
+  const int forrige = boks->currentIndex();
+  const QByteArray fil = brul::LesFraFil(brul::IniFil, "Maskin1", "Protokoll", "").c_str();
+  const QPointF midt = QPointF(boks->rect().center());
+  QWheelEvent hjul(midt, boks->mapToGlobal(midt), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                   Qt::NoScrollPhase, false);
+  QApplication::sendEvent(boks, &hjul);
+  QCOMPARE(boks->currentIndex() != forrige, fokus);
+  QCOMPARE(k.endret(), fokus);
+  QCOMPARE(QByteArray(brul::LesFraFil(brul::IniFil, "Maskin1", "Protokoll", "").c_str()), fil);
+}
+
+// Leaving Utvid by clicking OK: one click saves, and the advice shows once,
+// after the save (a box opened under the pressed button took the click).
+void HovedVinduTest::utvidTipsetTarIkkeOKKlikket() {
+  Kladd k;
+  brul::gui::VinduOperator vop(k.vindu.get());  // real message boxes from here on
+  QVERIFY(QTest::qWaitForWindowActive(k.vindu.get()));
+  k.ed->settAktivSide(SideId::Filer);
+  k.skriv("Utvid", "1");
+  int tips = 0;
+  bool lagretForTipset = false;
+  QTimer lukker;
+  QObject::connect(&lukker, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    if (box->windowTitle() == "Tips - Utviding av filer") {
+      ++tips;
+      lagretForTipset = k.fil("Maskin1", "Utvid") == "1";
+    }
+    box->accept();
+  });
+  lukker.start(10);
+  QTest::mouseClick(k.w<QPushButton>("OKBtn"), Qt::LeftButton);
+  QTRY_COMPARE(tips, 1);
+  QVERIFY(lagretForTipset);
+  QCOMPARE(QString::fromStdString(k.fil("Maskin1", "Utvid")), QString("1"));
+  QVERIFY(!k.endret());
+  QTest::qWait(50);
+  QCOMPARE(tips, 1);
+  QCOMPARE(vop.ventende(), size_t(0));
+}
+
+// Moving through the drop-down grids with the keyboard writes nothing: the
+// presetter's Type column and the event column of "LoggeBoks".
+void HovedVinduTest::gridNavigasjonSkriverIkke_data() {
+  QTest::addColumn<int>("side");
+  QTest::addColumn<int>("maskin");
+  QTest::addColumn<QString>("grid");
+  QTest::addColumn<int>("kol");       // the cell of view row 0 clicked first
+  QTest::addColumn<QString>("taster");  // R(ight) L(eft) U(p) D(own) T(ab) B(acktab) P(age down)
+  QTest::addColumn<int>("rad");       // the current row afterwards
+  QTest::newRow("Forinnst.: Sys, høyre, ned tre ganger") << int(SideId::ForInst) << 1 << "ToolGrid" << 0 << "RDDD" << 3;
+  QTest::newRow("Forinnst.: Tab gjennom raden og tilbake") << int(SideId::ForInst) << 1 << "ToolGrid" << 0 << "TTTTTTBBB" << 0;
+  QTest::newRow("Forinnst.: opp og ned i ProgDiv") << int(SideId::ForInst) << 1 << "ToolGrid" << 2 << "DDUDP" << -1;
+  QTest::newRow("LoggeBoks: ned gjennom Hendelse") << int(SideId::LoggeBoks) << 2 << "BoksGrid" << 1 << "DDD" << 3;
+  QTest::newRow("LoggeBoks: Tab og piler") << int(SideId::LoggeBoks) << 2 << "BoksGrid" << 1 << "TBDLRU" << 0;
+}
+
+void HovedVinduTest::gridNavigasjonSkriverIkke() {
+  QFETCH(int, side);
+  QFETCH(int, maskin);
+  QFETCH(QString, grid);
+  QFETCH(int, kol);
+  QFETCH(QString, taster);
+  QFETCH(int, rad);
+  Kladd k("[Program]\r\nMaskiner=2\r\nMaskin=" + std::to_string(maskin) + "\r\n\r\n"
+          "[Maskin1]\r\nNavn=Fres\r\nProtokoll=ForInst\r\nSystem0=Drei\r\nSystem5=Fres\r\nSystem7=fres\r\n\r\n"
+          "[Maskin2]\r\nNavn=Boks\r\nProtokoll=LoggeBoks\r\nBit0,1=1\r\nBit0,0=2\r\nBit1,1=3\r\n");
+  QVERIFY(QTest::qWaitForWindowActive(k.vindu.get()));
+  std::ifstream inn(brul::IniFil, std::ios::binary);
+  const std::string for_((std::istreambuf_iterator<char>(inn)), std::istreambuf_iterator<char>());
+  k.klikkFane(static_cast<SideId>(side));
+  QCOMPARE(int(k.ed->aktivSide()), side);
+  auto* g = k.vindu->widget<brul::gui::GridVisning>(grid.toStdString());
+  QVERIFY(g);
+  const QRect celle = g->visualRect(g->model()->index(0, kol));
+  QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, celle.center());
+  const std::map<QChar, Qt::Key> tast{{'R', Qt::Key_Right}, {'L', Qt::Key_Left}, {'U', Qt::Key_Up},
+                                      {'D', Qt::Key_Down},  {'T', Qt::Key_Tab},  {'B', Qt::Key_Backtab},
+                                      {'P', Qt::Key_PageDown}};
+  for (QChar c : taster) {
+    QWidget* f = QApplication::focusWidget();
+    QVERIFY(f);
+    QTest::keyClick(f, tast.at(c), c == 'B' ? Qt::ShiftModifier : Qt::NoModifier);
+  }
+  if (rad >= 0) QCOMPARE(g->currentRow(), rad);
+  QVERIFY(!k.endret());
+  QVERIFY(!k.w<QPushButton>("OKBtn")->isEnabled());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QTest::mouseClick(k.w<QPushButton>("OKBtn"), Qt::LeftButton);
+  std::ifstream inn2(brul::IniFil, std::ios::binary);
+  const std::string etter((std::istreambuf_iterator<char>(inn2)), std::istreambuf_iterator<char>());
+  QCOMPARE(QString::fromStdString(etter), QString::fromStdString(for_));
+}
+
+// Delete clears a grid cell as typing over it would: the page is changed and
+// OK saves the cleared cell.
+void HovedVinduTest::deleteTommerGridcelle() {
+  Kladd k("[Program]\r\nMaskiner=1\r\nMaskin=1\r\n\r\n"
+          "[Maskin1]\r\nNavn=Fres\r\nProtokoll=ForInst\r\nSystem0=Drei\r\nProgDiv0=100\r\nToolReg0=T12\r\n");
+  QVERIFY(QTest::qWaitForWindowActive(k.vindu.get()));
+  k.klikkFane(SideId::ForInst);
+  auto* g = k.vindu->widget<brul::gui::GridVisning>("ToolGrid");
+  QVERIFY(g);
+  // A text cell (ToolReg) and a drop-down cell (ProgDiv, its box open).
+  for (int kol : {5, 2}) {
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(0, kol)).center());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+    QCOMPARE(QString::fromStdString(k.ed->ToolGrid.cell(1, kol)), QString());
+  }
+  QVERIFY(k.visesEndret());
+  QTest::mouseClick(k.w<QPushButton>("OKBtn"), Qt::LeftButton);
+  QCOMPARE(QString::fromStdString(k.fil("Maskin1", "ToolReg0")), QString("<mangler>"));
+  QCOMPARE(QString::fromStdString(k.fil("Maskin1", "ProgDiv0")), QString("<mangler>"));
+  QCOMPARE(QString::fromStdString(k.fil("Maskin1", "System0")), QString("Drei"));
+}
+
+// A read-only settings file: said once at start-up, shown in the title, OK
+// stays disabled with the reason as its tip, and choosing a machine says
+// nothing (the remembered machine is not stored).
+void HovedVinduTest::skrivebeskyttetFil() {
+  QTemporaryDir dir;
+  const std::string rot = dir.path().toStdString() + "/";
+  std::ofstream(rot + "Brul.ini", std::ios::binary) << ToMaskiner;
+  QFile::setPermissions(QString::fromStdString(rot + "Brul.ini"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+  Kladd k(ToMaskiner);
+  brul::IniFil = rot + "Brul.ini";  // the window below is built over the read-only file
+  k.vindu.reset();
+  k.ed = std::make_unique<Editor>();
+  k.vindu = std::make_unique<HovedVindu>(*k.ed);
+  k.vindu->show();
+  QVERIFY(QTest::qWaitForWindowExposed(k.vindu.get()));
+  QTRY_COMPARE(k.op.meldinger().size(), size_t(1));
+  QVERIFY2(k.op.meldinger()[0].rfind("Skrivebeskyttet: ", 0) == 0, k.op.meldinger()[0].c_str());
+  QVERIFY(k.vindu->windowTitle().endsWith("(skrivebeskyttet)"));
+  auto* ok = k.w<QPushButton>("OKBtn");
+  QVERIFY(!ok->toolTip().isEmpty());
+  k.skriv("MaskinNavn", "Ny fres");
+  QVERIFY(!ok->isEnabled());
+  QVERIFY(k.w<QPushButton>("Angre")->isEnabled());
+  QTest::mouseClick(k.w<QPushButton>("Angre"), Qt::LeftButton);
+  Velg(k.w<QComboBox>("MaskinBoks"), 1);
+  QCOMPARE(k.w<QLineEdit>("MaskinNavn")->text(), QString("DREIEBENK"));
+  QTest::qWait(20);
+  QCOMPARE(k.op.meldinger().size(), size_t(1));  // the choice said nothing
+  QVERIFY(!ok->isEnabled());
+  QCOMPARE(k.fil("Program", "Maskin"), std::string("1"));
 }
 
 QTEST_MAIN(HovedVinduTest)

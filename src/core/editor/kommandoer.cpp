@@ -48,20 +48,20 @@ long HeltallEllerNull(const std::string& t) {
 
 long OversiktAntall(const Editor& e) { return HeltallEllerNull(e.Maskiner.text()); }
 
-void ApneIniFil() { platform::StartTekstEditor(platform::LokalSti(IniFil)); }
+void ApneIniFil() {
+  const std::string fil = platform::LokalSti(IniFil);
+  if (platform::StartTekstEditor(fil)) return;
+  // Nothing could open the file: the operator learns how to choose an editor.
+  operatoren().melding("Brul.INI", "Fant ingen tekstbehandler som kunne åpne\r" + fil +
+                                       "\rVelg en med miljøvariabelen VISUAL (for eksempel VISUAL=gedit)"
+                                       " og start programmet på nytt.",
+                       Ikon::Advarsel);
+}
 
 bool VelgKatalogFor(Edit& felt, const std::string& maskinNavn) {
   const auto valgt = operatoren().velgKatalog("Velg katalog, " + maskinNavn, "");
   if (!valgt || valgt->empty()) return false;
-  // The file is read by Windows programs: the folder goes in as they name
-  // it, through the drive map, or not at all.
-  std::string grunn;
-  const auto lagret = platform::LagretSti(*valgt, grunn);
-  if (!lagret) {
-    operatoren().melding("Velg katalog", "Katalogen kan ikke brukes: " + grunn);
-    return false;
-  }
-  felt.setText(platform::MedSkilletegn(*lagret));
+  felt.setText(platform::MedSkilletegn(*valgt));
   return true;
 }
 

@@ -20,7 +20,9 @@ long HeltallEllerNull(const std::string& tekst);
 long OversiktAntall(const Editor& e);
 
 // Brul_INIClick: opens IniFil in the operator's text editor and returns at
-// once. The outcome is not reported (the editor does not watch the file).
+// once. When no editor can be started (none chosen and no desktop opener),
+// the operator is told how to choose one; what the editor does later is not
+// watched.
 void ApneIniFil();
 
 // KatalogDblClick: the folder browser titled "Velg katalog, " + the machine's

@@ -67,15 +67,7 @@ void Last() {
   t.lastet = true;
   t.fil = IniFil;
   if (IniFil.empty()) return;
-  std::string grunn;
-  const auto lokal = platform::LokalSti(IniFil, grunn);
-  if (!lokal) {
-    // A file on a drive nobody mapped is neither read nor written anywhere.
-    t.lest.status = platform::LeseStatus::Feil;
-    t.lest.feil = grunn;
-    return;
-  }
-  t.lokal = *lokal;
+  t.lokal = platform::LokalSti(IniFil);
   t.lest = LesFilen();
   if (t.lest.status == platform::LeseStatus::Ok) t.dok = IniDocument::fraBytes(t.lest.bytes);
   else if (t.lest.status == platform::LeseStatus::Mangler) t.dok = IniDocument();
