@@ -45,6 +45,9 @@ Endringer Forskjell(std::string_view forBytes, std::string_view etterBytes) {
     if (!b.harSeksjon(s)) e.slettedeSeksjoner.push_back(s);
   for (const std::string& s : b.seksjoner()) {
     const bool fantes = a.harSeksjon(s);
+    // Most of a save leaves most sections as they were: those need no look
+    // at their keys.
+    if (fantes && a.likSeksjon(b, s)) continue;
     for (const std::string& k : b.nokler(s)) {
       auto ny = b.les(s, k);
       auto gammel = fantes ? a.les(s, k) : std::nullopt;

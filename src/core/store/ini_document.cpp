@@ -305,6 +305,18 @@ std::vector<std::string> IniDocument::nokler(std::string_view seksjon) const {
   return ut;
 }
 
+bool IniDocument::likSeksjon(const IniDocument& annen, std::string_view seksjon) const {
+  const Seksjon* x = finn(seksjon);
+  const Seksjon* y = annen.finn(seksjon);
+  if (!x || !y) return x == y;
+  if (koding_ != annen.koding_ || antall(*x) != annen.antall(*y)) return false;
+  const Linje* lx = linjer(*x);
+  const Linje* ly = annen.linjer(*y);
+  for (std::size_t i = 0, n = antall(*x); i < n; ++i)
+    if (raw(lx[i]) != annen.raw(ly[i])) return false;
+  return true;
+}
+
 IniDocument::Utfall IniDocument::sjekkNavn(std::string_view navn, bool nokkel) const {
   if (HarLinjeskift(navn)) return Utfall::Linjeskift;
   const std::string_view t = Trim(navn);

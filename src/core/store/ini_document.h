@@ -43,6 +43,10 @@ class IniDocument {
   // names (first of each name), as stored.
   std::vector<std::string> seksjoner() const;
   std::vector<std::string> nokler(std::string_view seksjon) const;
+  // True when the first section of that name holds the same lines, byte for
+  // byte, here and in `annen` (or is missing from both), in the same
+  // encoding: every read in it then gives the same answer in both.
+  bool likSeksjon(const IniDocument& annen, std::string_view seksjon) const;
 
   Utfall skriv(std::string_view seksjon, std::string_view nokkel, std::string_view verdi);
   Utfall slettNokkel(std::string_view seksjon, std::string_view nokkel);

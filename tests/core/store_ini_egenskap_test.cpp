@@ -1,0 +1,117 @@
+// The parser against a plain reference on random files: whatever the bytes,
+// the document gives them back unchanged, and every look-up answers what a
+// straightforward reading of the rules (split the lines, find the first
+// section of the name, then the first key of the name in it) answers. The
+// parser keeps lines as views into one buffer and builds its indexes late;
+// this is what keeps such shortcuts honest.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/ini_document.h"
+#include "store/kodeside.h"
+#include "store/tekst.h"
+
+namespace brul {
+namespace {
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+// The rules read the slow and obvious way.
+struct Referanse {
+  bool utf8 = false;
+  std::vector<std::string_view> linjer;
+
+  explicit Referanse(std::string_view b) {
+    bool fler = false;
+    if (b.substr(0, 3) == "\xEF\xBB\xBF") {
+      utf8 = true;
+      b.remove_prefix(3);
+    } else {
+      utf8 = GyldigUtf8(b, &fler) && fler;
+    }
+    std::size_t pos = 0;
+    while (pos < b.size()) {
+      std::size_t i = pos;
+      while (i < b.size() && b[i] != '\r' && b[i] != '\n') ++i;
+      linjer.push_back(b.substr(pos, i - pos));
+      if (i + 1 < b.size() && b[i] == '\r' && b[i + 1] == '\n') ++i;
+      pos = i + 1;
+    }
+  }
+  std::string Tekst(std::string_view raw) const { return utf8 ? std::string(raw) : Win1252TilUtf8(raw); }
+  static std::optional<std::string_view> Hode(std::string_view l) {
+    const std::string_view t = Trim(l);
+    if (t.empty() || t.front() != '[') return std::nullopt;
+    const std::size_t s = t.rfind(']');
+    if (s == std::string_view::npos || s == 0) return std::nullopt;
+    return Trim(t.substr(1, s - 1));
+  }
+  // Index of the first header of that name, the line count when none.
+  std::size_t Seksjon(std::string_view navn) const {
+    for (std::size_t i = 0; i < linjer.size(); ++i)
+      if (auto h = Hode(linjer[i]); h && TilStore(Tekst(*h)) == TilStore(Trim(navn))) return i;
+    return linjer.size();
+  }
+  std::optional<std::string> Les(std::string_view seksjon, std::string_view nokkel) const {
+    for (std::size_t i = Seksjon(seksjon) + 1; i < linjer.size() && !Hode(linjer[i]); ++i) {
+      const std::string_view t = Trim(linjer[i]);
+      const std::size_t lik = t.find('=');
+      if (t.empty() || t.front() == ';' || lik == std::string_view::npos) continue;
+      if (TilStore(Tekst(Trim(t.substr(0, lik)))) != TilStore(Trim(nokkel))) continue;
+      std::string_view v = Trim(t.substr(lik + 1));
+      if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        v = v.substr(1, v.size() - 2);
+      std::string ut = Tekst(v);
+      std::size_t pos = 0, n = 0;
+      while (pos < ut.size() && n < IniDocument::kMaksLengde) {
+        NesteTegn(ut, pos);
+        ++n;
+      }
+      ut.resize(pos);
+      return ut;
+    }
+    return std::nullopt;
+  }
+};
+
+TEST(IniEgenskap, TilfeldigeFilerGirSammeByteOgSvarSomReferansen) {
+  // Pieces that make the rules matter (headers, blanks, quotes, comments,
+  // every line ending, a byte-order mark, Windows-1252 and UTF-8 letters in
+  // both cases, undefined and zero bytes), and names to look up.
+  const std::vector<std::string> biter = {
+      "[",  "]",   "=",    ";",    " ",      "\t",     "\r",       "\n",   "\r\n", "\"",     "'",
+      "a",  "A",   "Navn", "NAVN", "navn",   "S",      "s",        "x=y",  "[S]",  "[ s ]",  "\xE6",
+      "\xC6", "\xC3\xA6", "\xC3\x86", "\x81", "\xFF", std::string(1, '\0'), "\xEF\xBB\xBF", "v", "[\xC6]",
+      "[\xC3\xA6]", std::string(40, 'k')};
+  const std::vector<std::string> navn = {"S",    "s",      "a",      "A",  "Navn", " navn ", "\xC3\xA6",
+                                         "\xC3\x86", "x", "k", "[S]", "v",  "",     std::string(40, 'K')};
+  std::mt19937 slump(20261208);
+  for (int runde = 0; runde < 2000; ++runde) {
+    std::string fil;
+    const int antall = static_cast<int>(slump() % 80);
+    for (int i = 0; i < antall; ++i) {
+      if (slump() % 10 == 0) fil.push_back(static_cast<char>(slump() % 256));
+      else fil += biter[slump() % biter.size()];
+    }
+    SCOPED_TRACE("runde " + std::to_string(runde));
+    const IniDocument d = IniDocument::fraBytes(fil);
+    ASSERT_EQ(d.tilBytes(), fil);
+    const Referanse r(fil);
+    for (const std::string& s : navn) {
+      ASSERT_EQ(d.harSeksjon(s), r.Seksjon(s) < r.linjer.size()) << s;
+      for (const std::string& k : navn) ASSERT_EQ(d.les(s, k), r.Les(s, k)) << s << " / " << k;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace brul
