@@ -14,6 +14,15 @@ std::string GenererBrulIni(int maskiner = 255, int noklerPerMaskin = 150);
 // The name of key `i` (0-based) of a machine section in the generated file.
 std::string GenerertNokkel(int i);
 
+// One bare read of the file and its split into lines (views into the bytes,
+// at CR, LF or CRLF): what any load of the file costs at the least. Returns
+// the number of lines.
+std::size_t LesOgDelLinjer(const std::filesystem::path& fil);
+
+// The processor time this process has used, in seconds. The machine the
+// benchmarks run on is shared; processor time is what a ratio can trust.
+double CpuSekunder();
+
 class GenerertInstallasjon {
  public:
   explicit GenerertInstallasjon(int maskiner = 255, int noklerPerMaskin = 150);
