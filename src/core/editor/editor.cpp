@@ -519,7 +519,18 @@ void Editor::LesOppsett(bool LesProgram, bool AlleSider) {
     const bool alle = AlleSider || ValgtMaskin() != visteMaskin_;
     for (SideId s : maskinSider)
       if (alle || aktiv_ == s) lesSide(s);
-    if (alle) visteMaskin_ = ValgtMaskin();
+    if (alle) {
+      visteMaskin_ = ValgtMaskin();
+      vistPort_ = PortSeksjon();
+    } else if (!LikTekst(PortSeksjon(), vistPort_)) {
+      // Reloading one page brought back the stored port after another was
+      // picked: the port keys on the other pages follow it, and so does the
+      // "Com" page's port box.
+      const int i = FinnIndeks(Com.text(), ComPort.items());
+      ComPort.setItemIndex(i);
+      if (i < 0) ComPort.setText(Com.text());
+      lesPortRader();
+    }
     nullstillKommandobokser();
     slutt();
   }
@@ -541,6 +552,7 @@ void Editor::lesMaskinSider() {
     Teller t(laster_);
     for (SideId s : maskinSider) lesSide(s);
     visteMaskin_ = ValgtMaskin();
+    vistPort_ = PortSeksjon();
     nullstillKommandobokser();
     slutt();
   }
@@ -553,13 +565,19 @@ void Editor::lesMaskinSider() {
 // pages show, so that a machine moves to a new port with its settings.
 void Editor::lesPortNokler() {
   Handling b(enBatch_);
-  if (!LesNokler(PortSeksjon()).empty()) {
+  {
     Teller t(laster_);
-    for (SideId s : {SideId::Maskin, SideId::Com, SideId::Mazak})
-      for (const Nokkel& n : Nokler(s))
-        if (n.seksjon == SeksjonsType::Port) lesRad(n);
+    if (!LesNokler(PortSeksjon()).empty()) lesPortRader();
+    else vistPort_ = PortSeksjon();
   }
   b.commit();
+}
+
+void Editor::lesPortRader() {
+  for (SideId s : {SideId::Maskin, SideId::Com, SideId::Mazak})
+    for (const Nokkel& n : Nokler(s))
+      if (n.seksjon == SeksjonsType::Port) lesRad(n);
+  vistPort_ = PortSeksjon();
 }
 
 // The final steps of a load and of a save.

@@ -372,6 +372,7 @@ class Editor {
   void lesMaskinSider();
   void skrivHenteprogrammer();
   void lesPortNokler();
+  void lesPortRader();
   void nullstillKommandobokser();
   void lagreSide(SideId id);
   void lagreMaskinSide();
@@ -394,6 +395,7 @@ class Editor {
   bool normaliserer_ = false;  // MaskinerExit rewrites Maskiner while loading
   bool enBatch_ = true;        // one batch per load and per save
   int visteMaskin_ = 0;        // the machine the machine pages were loaded for (1-based)
+  std::string vistPort_;       // the port section the port keys on the pages stand for
 
   friend struct EditorTilgang;
 };
