@@ -15,10 +15,14 @@
 #include "gui/kontrollvindu.h"
 #include "gui/portform.h"
 #include "gui/vinduoperator.h"
+#include "store/lager.h"
 
 namespace brul::gui {
 
 int Kjor(int argc, char** argv) {
+  // Start-up is one action: finding the settings file and the window's first
+  // load read it once.
+  std::optional<lager::EnLesing> oppstart(std::in_place);
   // The settings file is found before the application object exists.
   FinnIniFil(IniFraArgumenter(argc, argv));
 
@@ -46,6 +50,7 @@ int Kjor(int argc, char** argv) {
   // the question dialog, the COM-port overview.
   Editor editor;
   HovedVindu vindu(editor);
+  oppstart.reset();  // every later action reads the file anew
   new HjelpKommandoer(vindu);  // help menu, F1, folder browser, print; the window owns it
   new KontrollKommandoer(vindu);  // Kontroller, Vis endringer, Historikk; the window owns it
   op.settEier(&vindu);
