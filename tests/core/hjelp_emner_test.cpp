@@ -110,6 +110,29 @@ TEST(Hjelp, TopicsAreUtf8HtmlThatLinksOnlyToTopicsThatExist) {
   }
 }
 
+// A topic that only repeats its label does not help: every value's topic
+// says in a sentence or two what the value does and gives a typical value.
+TEST(Hjelp, ValueTopicsSayWhatTheValueDoesAndATypicalValue) {
+  const fs::path kilde = Kilde();
+  const std::set<int> kommandoer{2, 3, 4, 5, 10, 50};  // bottom-bar buttons and page groups
+  for (const auto& r : HjelpTabell()) {
+    if (r.nr % 100 == 0 || kommandoer.count(r.nr)) continue;
+    std::ifstream inn(kilde / (std::to_string(r.nr) + ".html"), std::ios::binary);
+    const std::string tekst(std::istreambuf_iterator<char>(inn), {});
+    EXPECT_NE(tekst.find("<tr><th>Typisk</th><td>"), std::string::npos) << r.navn;
+    const size_t a = tekst.find("<p>"), b = tekst.find("</p>", a);
+    ASSERT_NE(a, std::string::npos) << r.navn;
+    int ord = 0;
+    bool iOrd = false;
+    for (size_t i = a + 3; i < b; ++i) {
+      const bool blank = tekst[i] == ' ';
+      ord += !blank && !iOrd;
+      iOrd = !blank;
+    }
+    EXPECT_GE(ord, 10) << r.navn << ": " << tekst.substr(a, b - a);
+  }
+}
+
 TEST(Hjelp, WhatIsThisFallsBackToThePage) {
   const struct {
     const char* navn;
