@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <system_error>
 
@@ -135,6 +136,32 @@ void Anvend(IniDocument& d, const Endringer& e) {
   }
 }
 
+// A kept version is written once and never replaced: a new name, filled
+// under a temporary one and then renamed, so a version is listed only whole.
+// Not flushed to the disk as the settings file is: the save itself is
+// already safe, and three flushes per save would triple its cost.
+bool Skriv(const std::string& fil, const std::string& bytes, std::string& grunn) {
+  const fs::path mal = Sti(fil), tmp = Sti(fil + ".tmp");
+  {
+    std::ofstream ut(tmp, std::ios::binary | std::ios::trunc);
+    ut.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!ut.flush()) {
+      grunn = "filen kan ikke skrives";
+      std::error_code ec;
+      fs::remove(tmp, ec);
+      return false;
+    }
+  }
+  std::error_code ec;
+  fs::rename(tmp, mal, ec);
+  if (ec) {
+    grunn = ec.message();
+    fs::remove(tmp, ec);
+    return false;
+  }
+  return true;
+}
+
 Versjon LesVersjon(const std::string& mappe, int nr) {
   Versjon v;
   v.nr = nr;
@@ -175,8 +202,7 @@ void Bevar(const std::string& lokalIni, const std::string& forBytes, const std::
   std::vector<int> numre = ok ? Numre(mappe) : std::vector<int>{};
   const int nr = numre.empty() ? 1 : numre.back() + 1;
   // The description first: a version without it would still be listed.
-  ok = ok && platform::ErstattFil(Fil(mappe, nr, ".txt"), info, grunn) &&
-       platform::ErstattFil(Fil(mappe, nr, ".ini"), forBytes, grunn);
+  ok = ok && Skriv(Fil(mappe, nr, ".txt"), info, grunn) && Skriv(Fil(mappe, nr, ".ini"), forBytes, grunn);
   if (!ok) {
     VisMelding("Historikk", "Forrige versjon av " + IniFil + " ble ikke tatt vare på i " + mappe + ": " + grunn + ".");
     return;
