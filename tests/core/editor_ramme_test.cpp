@@ -517,6 +517,21 @@ TEST(EditorRamme, IngentingFlyttesTapesEllerSkrivesHalvt) {
        {{"Com3", "Bit", "7"}, {"Com3", "StoppBit", "2"}, {"Com3", "TimeOut", "9"}, {"Com3", "Baud", "9600"},
         {"Com3", "Paritet", "O"}, {"Com7", "Paritet", mangler}, {"Maskin1", "Port", "Com3"}},
        false},
+      // A new port typed letter by letter passes Com1 on the way to Com12:
+      // the machine moves with its own settings, not with those of Com1.
+      {"NyPortFaarMaskinensOppsett",
+       "[Program]\r\n\r\n[Maskin1]\r\nPort=Com7\r\n\r\n[Com7]\r\nBaud=2400\r\nTimeOut=5\r\n\r\n"
+       "[Com1]\r\nBaud=9600\r\nTimeOut=9\r\n",
+       [](Editor& e) {
+         e.Com.operatorText("Com1");
+         EXPECT_EQ(e.Baud.text(), "9600");
+         e.Com.operatorText("Com12");
+         EXPECT_EQ(e.Baud.text(), "2400");
+         EXPECT_EQ(e.TimeOut.text(), "5");
+         ASSERT_TRUE(e.OKBtnClick());
+       },
+       {{"Com12", "Baud", "2400"}, {"Maskin1", "Port", "Com12"}, {"Com1", "Baud", "9600"}, {"Com1", "TimeOut", "9"}},
+       false},
       // A refused variable name refuses the whole page: not even its slot
       // or the valid row beside it is written.
       {"AvvistSideSkrivesIkke", ToMaskiner(),

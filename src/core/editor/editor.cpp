@@ -567,10 +567,57 @@ void Editor::lesPortNokler() {
   Handling b(enBatch_);
   {
     Teller t(laster_);
-    if (!LesNokler(PortSeksjon()).empty()) lesPortRader();
-    else vistPort_ = PortSeksjon();
+    if (!portBilde_) portBilde_ = taPortBilde();
+    if (!LesNokler(PortSeksjon()).empty()) {
+      lesPortRader();
+    } else {
+      // A port typed letter by letter passes other ports on its way ("Com1"
+      // before "Com12"): a new port gets what the pages showed before the
+      // first pick, not the settings of a port passed on the way.
+      for (const auto& sett : *portBilde_) sett();
+      vistPort_ = PortSeksjon();
+    }
   }
   b.commit();
+}
+
+// What the port keys' controls show, as steps that put it back; combo boxes
+// last, as the radio groups' handlers set their partner boxes.
+std::vector<std::function<void()>> Editor::taPortBilde() {
+  std::vector<std::function<void()>> forst, sist;
+  for (SideId s : {SideId::Maskin, SideId::Com, SideId::Mazak})
+    for (const Nokkel& n : Nokler(s)) {
+      if (n.seksjon != SeksjonsType::Port) continue;
+      Control* c = find(n.kontroll);
+      switch (c ? c->kind() : ControlKind::Label) {
+        case ControlKind::Edit: {
+          auto* f = static_cast<Edit*>(c);
+          forst.push_back([f, t = f->text()] { f->setText(t); });
+          break;
+        }
+        case ControlKind::Check: {
+          auto* f = static_cast<Check*>(c);
+          forst.push_back([f, v = f->checked()] { f->setChecked(v); });
+          break;
+        }
+        case ControlKind::RadioGroup: {
+          auto* g = static_cast<RadioGroup*>(c);
+          forst.push_back([g, i = g->itemIndex()] { g->setItemIndex(i); });
+          break;
+        }
+        case ControlKind::Combo: {
+          auto* b = static_cast<Combo*>(c);
+          sist.push_back([b, t = b->text(), i = b->itemIndex()] {
+            b->setItemIndex(i);
+            if (i < 0) b->setText(t);
+          });
+          break;
+        }
+        default: break;
+      }
+    }
+  forst.insert(forst.end(), sist.begin(), sist.end());
+  return forst;
 }
 
 void Editor::lesPortRader() {
@@ -582,6 +629,7 @@ void Editor::lesPortRader() {
 
 // The final steps of a load and of a save.
 void Editor::slutt() {
+  portBilde_.reset();
   OKBtn.setEnabled(false);
   Angre.setEnabled(false);
   NyttForvalg = false;

@@ -6,6 +6,7 @@
 // line and the tests drive the same object without a display.
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -373,6 +374,7 @@ class Editor {
   void skrivHenteprogrammer();
   void lesPortNokler();
   void lesPortRader();
+  std::vector<std::function<void()>> taPortBilde();
   void nullstillKommandobokser();
   void lagreSide(SideId id);
   void lagreMaskinSide();
@@ -396,6 +398,9 @@ class Editor {
   bool enBatch_ = true;        // one batch per load and per save
   int visteMaskin_ = 0;        // the machine the machine pages were loaded for (1-based)
   std::string vistPort_;       // the port section the port keys on the pages stand for
+  // What the port keys' controls showed before the first port picked since
+  // the last load or save.
+  std::optional<std::vector<std::function<void()>>> portBilde_;
 
   friend struct EditorTilgang;
 };
