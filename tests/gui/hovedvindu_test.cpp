@@ -158,6 +158,7 @@ class HovedVinduTest : public QObject {
   void gridNavigasjonSkriverIkke();
   void deleteTommerGridcelle();
   void skrivebeskyttetFil();
+  void brulIniUtenEditorSierHvordan();
   void cleanup();
 };
 
@@ -776,6 +777,27 @@ void HovedVinduTest::skrivebeskyttetFil() {
   QCOMPARE(k.op.meldinger().size(), size_t(1));  // the choice said nothing
   QVERIFY(!ok->isEnabled());
   QCOMPARE(k.fil("Program", "Maskin"), std::string("1"));
+}
+
+// No editor chosen and no desktop opener on the PATH: Brul.INI says how to
+// choose one instead of doing nothing.
+void HovedVinduTest::brulIniUtenEditorSierHvordan() {
+  Kladd k;
+  QVERIFY(QTest::qWaitForWindowExposed(k.vindu.get()));
+  QTemporaryDir tom;
+  const QByteArray sti = qgetenv("PATH"), visual = qgetenv("VISUAL"), editor = qgetenv("EDITOR");
+  const bool harVisual = qEnvironmentVariableIsSet("VISUAL"), harEditor = qEnvironmentVariableIsSet("EDITOR");
+  qputenv("PATH", tom.path().toLocal8Bit());
+  qunsetenv("VISUAL");
+  qunsetenv("EDITOR");
+  QTest::mouseClick(k.w<QPushButton>("Brul_INI"), Qt::LeftButton);
+  qputenv("PATH", sti);
+  if (harVisual) qputenv("VISUAL", visual);
+  if (harEditor) qputenv("EDITOR", editor);
+  QTRY_COMPARE(k.op.meldinger().size(), size_t(1));
+  const std::string m = k.op.meldinger()[0];
+  QVERIFY2(m.rfind("Brul.INI: Fant ingen tekstbehandler", 0) == 0, m.c_str());
+  QVERIFY2(m.find(brul::IniFil) != std::string::npos && m.find("VISUAL") != std::string::npos, m.c_str());
 }
 
 QTEST_MAIN(HovedVinduTest)

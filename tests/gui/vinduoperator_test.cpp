@@ -21,6 +21,7 @@ struct Sett {
   QString tittel, tekst;
   QMessageBox::Icon ikon = QMessageBox::NoIcon;
   QStringList knapper;
+  QString standard;  // the default button, which Enter presses
 };
 
 // Inspects the modal box once it is open, then presses the button with the
@@ -32,12 +33,14 @@ void SvarPa(Sett& sett, const QString& knapp) {
     sett.tittel = box->windowTitle();
     sett.tekst = box->text();
     sett.ikon = box->icon();
+    if (box->defaultButton()) sett.standard = box->defaultButton()->text();
     QAbstractButton* trykk = nullptr;
     for (QAbstractButton* b : box->buttons()) {
       sett.knapper << b->text();
       if (b->text() == knapp) trykk = b;
     }
-    if (trykk) trykk->click();
+    if (knapp == "Enter") QTest::keyClick(box, Qt::Key_Return);
+    else if (trykk) trykk->click();
     else box->reject();
   });
 }
@@ -58,20 +61,28 @@ class VinduOperatorTest : public QObject {
 void VinduOperatorTest::sporsmal_data() {
   QTest::addColumn<QString>("knapp");
   QTest::addColumn<bool>("svar");
-  QTest::newRow("Ja") << "&Ja" << true;
-  QTest::newRow("Nei") << "&Nei" << false;
-  QTest::newRow("lukket uten svar er Nei") << "" << false;
+  QTest::addColumn<bool>("slette");  // a question whose Ja deletes: Nei is the default
+  QTest::newRow("Ja") << "&Ja" << true << false;
+  QTest::newRow("Nei") << "&Nei" << false << false;
+  QTest::newRow("lukket uten svar er Nei") << "" << false << false;
+  QTest::newRow("Enter er Ja") << "Enter" << true << false;
+  QTest::newRow("slette: Ja") << "&Ja" << true << true;
+  QTest::newRow("slette: Enter er Nei") << "Enter" << false << true;
 }
 
 void VinduOperatorTest::sporsmal() {
   QFETCH(QString, knapp);
   QFETCH(bool, svar);
+  QFETCH(bool, slette);
   VinduOperator op;
   Sett sett;
   SvarPa(sett, knapp);
-  QCOMPARE(op.sporsmal("Maskin2: Oppsettet er endret", "Lagre endringer ?"), svar);
-  QCOMPARE(sett.tittel, QString("Maskin2: Oppsettet er endret"));
-  QCOMPARE(sett.tekst, QString("Lagre endringer ?"));
+  const std::string tittel = slette ? "Bytte styringstype" : "Maskin2: Oppsettet er endret";
+  const std::string tekst = slette ? "Slette seksjon [Maskin5] og [Com4] først ?" : "Lagre endringer ?";
+  QCOMPARE(slette ? op.sporsmalSlette(tittel, tekst) : op.sporsmal(tittel, tekst), svar);
+  QCOMPARE(sett.tittel, QString::fromStdString(tittel));
+  QCOMPARE(sett.tekst, QString::fromStdString(tekst));
+  QCOMPARE(sett.standard, QString(slette ? "&Nei" : "&Ja"));
   QCOMPARE(sett.ikon, QMessageBox::Question);
   QCOMPARE(sett.knapper.size(), 2);
   QVERIFY(sett.knapper.contains("&Ja") && sett.knapper.contains("&Nei"));
