@@ -71,7 +71,7 @@ TEST(Kontroll, EttFunnPerSlagsFeil) {
        "Katalog", "stasjon Q: er ikke kartlagt"},
       {"SammeKatalog", Ren("", "", "").replace(ren.find("Maskiner=1"), 10, "Maskiner=2") +
                            "\r\n[Maskin2]\r\nKatalog=c:\\brul\\m1\r\nPort=Com1\r\n",
-       Alvor::Advarsel, "Maskin2", "Katalog", "Maskin1 og Maskin2 har samme katalog"},
+       Alvor::Advarsel, "Maskin2", "Katalog", "Maskin2 har samme katalog C:\\BRUL\\M1 som Maskin1"},
       {"Henteprogrammer", Ren("Styring=Haas\r\nExt=.NC\r\n"), Alvor::Advarsel, "Maskin1", "",
        "Henteprogrammene 5000.NC, 5002.NC som forvalget for Haas skriver, mangler", SideId::Maskin,
        "OpprettHenteprogram"},

@@ -434,16 +434,15 @@ void Kontroll::maskiner() {
                ", så redigeringen viser den ikke og programmene bruker den ikke. Øk Maskiner eller slett seksjonen.");
   }
   for (int n = 1; n <= antall_; ++n) maskin(n);
-  // Two machines in one folder take each other's files.
-  std::map<std::string, std::vector<int>> mapper;
-  for (const auto& [n, k] : katalogOk_) mapper[TilStore(platform::MedSkilletegn(k))].push_back(n);
-  for (const auto& [k, ns] : mapper) {
-    if (ns.size() < 2) continue;
-    std::string navn;
-    for (int n : ns) navn += (navn.empty() ? "" : " og ") + MaskinSeksjon(n);
-    for (int n : ns)
-      legg(Alvor::Advarsel, MaskinSeksjon(n), n, Plass{SideId::Maskin, "Katalog"}, "Katalog",
-           navn + " har samme katalog " + k + " og henter og lagrer hverandres filer. Gi hver maskin sin katalog.");
+  // Two machines in one folder take each other's files: each after the
+  // first is told which machine has the folder already.
+  std::map<std::string, int> forste;
+  for (const auto& [n, k] : katalogOk_) {
+    const auto [it, ny] = forste.emplace(TilStore(platform::MedSkilletegn(k)), n);
+    if (ny) continue;
+    legg(Alvor::Advarsel, MaskinSeksjon(n), n, Plass{SideId::Maskin, "Katalog"}, "Katalog",
+         MaskinSeksjon(n) + " har samme katalog " + k + " som " + MaskinSeksjon(it->second) +
+             ", og de henter og lagrer hverandres filer. Gi hver maskin sin katalog.");
   }
 }
 
@@ -507,9 +506,9 @@ void Kontroll::henteprogrammer() {
     e.Styring.operatorPick(st);
     if (alt >= 0 && e.Alternativ.itemIndex() != alt) e.Alternativ.operatorPick(alt);
     e.OpprettHenteprogram.setChecked(true);
-    const std::size_t for_ = torr.endringer().filer.size();
+    const std::size_t for_ = torr.filer().size();
     e.OKBtnClick();
-    const auto filer = torr.endringer().filer;
+    const auto filer = torr.filer();
     std::string mangler;
     int antall = 0;
     for (std::size_t i = for_; i < filer.size(); ++i) {

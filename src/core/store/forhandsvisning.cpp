@@ -105,6 +105,8 @@ Endringer Torrkjoring::endringer() const {
   return e;
 }
 
+std::vector<Endringer::Fil> Torrkjoring::filer() const { return okt ? okt->tekstfiler : std::vector<Endringer::Fil>{}; }
+
 bool ITorrkjoring() { return okt != nullptr; }
 
 namespace lager {

@@ -58,6 +58,8 @@ class Torrkjoring {
   Torrkjoring& operator=(const Torrkjoring&) = delete;
   // Everything the saves so far would have done.
   Endringer endringer() const;
+  // Only the fetch-program files so far (cheap: no comparison of the file).
+  std::vector<Endringer::Fil> filer() const;
 
  private:
   bool eier_ = false;
