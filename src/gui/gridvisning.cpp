@@ -213,6 +213,13 @@ void GridVisning::flytt(QKeyEvent* e) {
   QTableWidget::keyPressEvent(e);
 }
 
+// Tab opens the next cell's editor after moving there, but moving to a
+// drop-down cell has opened its box already: that is no failure.
+bool GridVisning::edit(const QModelIndex& i, EditTrigger t, QEvent* e) {
+  if (QTableWidget::edit(i, t, e)) return true;
+  return state() == EditingState && i == currentIndex() && indexWidget(i) && indexWidget(i) == apenKombo();
+}
+
 void GridVisning::keyPressEvent(QKeyEvent* e) {
   // Delete clears the current cell as typing over it would.
   if (e->key() == Qt::Key_Delete && e->modifiers() == Qt::NoModifier && state() != EditingState) {

@@ -77,6 +77,8 @@ class GridVisning : public QTableWidget {
  protected:
   void scrollContentsBy(int dx, int dy) override;
   void keyPressEvent(QKeyEvent* e) override;
+  using QTableWidget::edit;
+  bool edit(const QModelIndex& i, EditTrigger t, QEvent* e) override;
 
  private:
   brul::Grid& modell_;
