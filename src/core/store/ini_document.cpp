@@ -1,6 +1,7 @@
 #include "store/ini_document.h"
 
 #include <cstring>
+#include <functional>
 
 #include "store/kodeside.h"
 #include "store/tekst.h"
@@ -90,7 +91,9 @@ IniDocument IniDocument::fraBytes(std::string_view bytes) {
     bool fler = false;
     d.koding_ = GyldigUtf8(bytes, &fler) && fler ? Koding::Utf8 : Koding::Win1252;
   }
-  d.buf_.reserve(bytes.size() + 1);
+  // Room for the lines a save writes, so the first of them does not move
+  // the whole file to a bigger buffer.
+  d.buf_.reserve(bytes.size() + 1 + bytes.size() / 64 + 256);
   d.buf_.assign(bytes);
   d.buf_.push_back('\0');  // after the last line: it has no ending of its own
   const std::size_t n = bytes.size();
@@ -185,7 +188,8 @@ std::vector<IniDocument::Linje>& IniDocument::egne(Seksjon& s) {
 
 IniDocument::Linje IniDocument::leggTil(std::string_view raw, std::string_view slutt) {
   // A view into buf_ itself would not survive the growth of buf_.
-  if (!raw.empty() && raw.data() >= buf_.data() && raw.data() < buf_.data() + buf_.size())
+  const std::less<const char*> for_;
+  if (!raw.empty() && !for_(raw.data(), buf_.data()) && for_(raw.data(), buf_.data() + buf_.size()))
     return leggTil(std::string(raw), slutt);
   Linje l{buf_.size(), raw.size()};
   buf_ += raw;
