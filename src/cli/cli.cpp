@@ -51,10 +51,12 @@ const Kommando kKommandoer[] = {
      KommandoIndex},
     {"show", "MACHINE", "viser sidene og feltene slik redigeringen viser maskinen", 1, 1, KommandoShow},
     {"set", "MACHINE CONTROL=VALUE... [--vis]",
-     "endrer felt som operatøren (GRID[RAD,KOL]=TEKST for tabeller), side for side, og trykker OK", 2, -1,
+     "endrer felt som operatøren (GRID[RAD,KOL]=TEKST for tabeller), side for side, og trykker OK; "
+     "--vis viser hva OK ville gjort, uten å endre noe", 2, -1,
      KommandoSetVis},
     {"preset", "MACHINE STYRING ALTERNATIV [--opprett-henteprogram] [--behold-port] [--vis]",
-     "velger styring og alternativ som operatøren og lagrer forvalget med OK", 3, 6, KommandoPresetVis},
+     "velger styring og alternativ som operatøren og lagrer forvalget med OK; --vis viser hva OK ville gjort, "
+     "uten å endre noe", 3, 6, KommandoPresetVis},
     {"check", "", "kontrollerer innstillingsfilen og installasjonen; ett funn per linje (alvor, hvor, side, "
      "nøkkel, tekst)", 0, 0, KommandoCheck},
     {"history", "[N]", "lister lagringene i historikken, eller hva lagring N endret", 0, 1, KommandoHistory},
