@@ -309,7 +309,7 @@ void HovedVindu::showEvent(QShowEvent* e) {
     QTimer::singleShot(0, this, [this] {
       operatoren().melding("Skrivebeskyttet", "Innstillingsfilen " + platform::LokalSti(IniFil) +
                                                   " kan ikke lagres: " + ed_.Skrivebeskyttet +
-                                                  ".\rDu kan se på oppsettet, men ikke endre det.",
+                                                  ".\rDu kan se på oppsettet, men endringer kan ikke lagres.",
                            Ikon::Advarsel);
     });
 }
