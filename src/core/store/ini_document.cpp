@@ -1,6 +1,10 @@
 #include "store/ini_document.h"
 
+#include <bit>
 #include <cstring>
+#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+#include <emmintrin.h>
+#endif
 #include <functional>
 
 #include "store/kodeside.h"
@@ -58,8 +62,30 @@ std::string KuttTil(std::string s, std::size_t maks) {
   return s;
 }
 
-// Where the next line ends (a CR or an LF), from `fra`. The last CR found is
-// remembered across calls: a file with LF endings is searched for a CR once.
+// Where the next line ends (a CR or an LF), from `fra`; `n` when no line
+// break follows.
+#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+// Sixteen bytes compared at a time: one pass, and no call per line.
+struct Linjeskift {
+  const char* data;
+  std::size_t n;
+
+  std::size_t finn(std::size_t fra) const {
+    const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+    std::size_t i = fra;
+    for (; i + 16 <= n; i += 16) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+      const int treff = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)));
+      if (treff != 0) return i + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(treff)));
+    }
+    for (; i < n; ++i)
+      if (data[i] == '\r' || data[i] == '\n') return i;
+    return n;
+  }
+};
+#else
+// The last CR found is remembered across calls: a file with LF endings is
+// searched for a CR once.
 struct Linjeskift {
   const char* data;
   std::size_t n;
@@ -77,6 +103,7 @@ struct Linjeskift {
     return p ? static_cast<std::size_t>(static_cast<const char*>(p) - data) : grense;
   }
 };
+#endif
 
 }  // namespace
 
