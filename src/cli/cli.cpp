@@ -168,8 +168,10 @@ int Bruksfeil(const std::string& tekst, const Kommando* kommando = nullptr) {
 // there: the local file the name leads to and the Brul.conf that named it.
 void SkrivHvorDetBleLett(std::ostream& feil, bool medIni) {
   feil << "brulini: finner ikke innstillingsfilen \"" << IniFil << "\"";
-  const std::string lokal = platform::LokalSti(IniFil);
-  if (lokal != IniFil) feil << " (" << lokal << ")";
+  std::string grunn;
+  const auto lokal = platform::LokalSti(IniFil, grunn);
+  if (!lokal) feil << ": " << grunn;
+  else if (*lokal != IniFil) feil << " (" << *lokal << ")";
   feil << '\n';
   if (medIni) return;  // the name was given with --ini
 #ifndef _WIN32

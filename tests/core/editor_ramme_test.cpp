@@ -290,7 +290,8 @@ TEST(EditorRamme, KatalogerOpprettesMedSisteSkraastrek) {
   EditorFilKladd::Skriv(k.rot() / "Blokk", "fil");
   e.Katalog.setText("C:\\Blokk\\Ny\\");
   ASSERT_TRUE(e.OKBtnClick());
-  EXPECT_EQ(k.op.meldinger(), std::vector<std::string>{"Opprette katalog: Feil med oppretting av katalog"});
+  EXPECT_EQ(k.op.meldinger(), std::vector<std::string>{"Opprette katalog: Feil med oppretting av katalog\n"
+                                                       "C:\\Blokk\\Ny\\\nen del av stien er ikke en mappe"});
   EXPECT_TRUE(e.OpprettKataloger.checked());
   EXPECT_EQ(k.fil("Maskin1", "Katalog"), "C:\\Blokk\\Ny\\");
 }

@@ -220,8 +220,13 @@ TEST_P(HenteprogramFeil, OneMessagePerFileAndTheSaveCompletes) {
   m.velg(3, 0);
   m.e->OpprettHenteprogram.setChecked(true);
   ASSERT_TRUE(m.lagre());
-  std::vector<std::string> forventet(static_cast<size_t>(r.meldinger),
-                                     "Opprette henteprogram: Oppretting av fil feilet");
+  // Each message names its file and the reason on lines of their own.
+  std::vector<std::string> forventet;
+  for (const std::string n : {"5000.NC", "5002.NC", "5003.NC", "9020.NC"})
+    if (r.utenMappe || std::find(r.sperret.begin(), r.sperret.end(), n) != r.sperret.end())
+      forventet.push_back("Opprette henteprogram: Oppretting av fil feilet\nC:\\BRUL\\MASKIN\\M1\\" + n + "\n" +
+                          (r.utenMappe ? "mappen finnes ikke" : "det finnes en mappe med dette navnet"));
+  EXPECT_EQ(forventet.size(), static_cast<size_t>(r.meldinger));
   EXPECT_EQ(m.op.meldinger(), forventet);
   SjekkVerdier(m, {{'M', "Protokoll", "BTR"}, {'M', "DirFilType", "Fanuc"},
                    {'V', "LOMMER", "20"}, {'M', "DirProgramNr", ":5006"}});

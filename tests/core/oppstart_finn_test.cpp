@@ -121,6 +121,15 @@ TEST(FinnIniFil, FolgerNokkelenOgReserveneIRiktigRekkefolge) {
        std::map<std::string, std::string>{}, {{'C', "c"}},
        {{"c/Brul/Brul.ini", kMedExe}}, std::string("C:\\Brul\\Brul.ini"), "C:\\Brul\\Brul.ini",
        "E:\\DNC\\PROG\\", "E:\\DNC\\PROG\\"},
+      // Folders of this system go into the file as the Windows programs know
+      // them, through the drive map: the program's folder, and the folders
+      // Brul.conf names.
+      {"programmets mappe under en stasjon blir en Windows-sti", "prog/BrulINI.exe",
+       std::map<std::string, std::string>{}, {{'P', "prog"}}, {}, std::nullopt, "C:\\Brul\\Brul.ini", "P:\\", "P:\\"},
+      {"mapper fra nøkkelen under en stasjon blir Windows-stier", "prog/BrulINI.exe",
+       std::map<std::string, std::string>{{"ExeKatalog", "{K}d/Dnc/"}, {"DataKatalog", "{K}d/Data"}},
+       {{'D', "d"}}, {{"d/Dnc/x", ""}}, std::nullopt, "C:\\Brul\\Brul.ini", "D:\\DNC\\",
+       "D:\\Data\\"},
   };
 
   for (const auto& t : tilfeller) {
@@ -131,7 +140,10 @@ TEST(FinnIniFil, FolgerNokkelenOgReserveneIRiktigRekkefolge) {
     platform::Stasjonskart kart;
     for (const auto& [bokstav, mappe] : t.stasjoner) kart[bokstav] = kladd.sti(mappe);
     std::optional<platform::MinneNokkel> nokkel;
-    if (t.nokkel) nokkel.emplace(*t.nokkel, kart);
+    std::optional<std::map<std::string, std::string>> verdier = t.nokkel;
+    if (verdier)
+      for (auto& [navn, verdi] : *verdier) verdi = Fyll(verdi, kladd);
+    if (verdier) nokkel.emplace(*verdier, kart);
 
     OppstartKilder kilder;
     kilder.programFil = kladd.sti(t.programFil);

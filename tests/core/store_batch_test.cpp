@@ -8,12 +8,16 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "store/batch.h"
+#include "store/ini_document.h"
 #include "store/settings.h"
 #include "store_felles.h"
 
@@ -273,6 +277,67 @@ TEST(Batch, TillatelserBeholdes) {
   EXPECT_TRUE(std::filesystem::is_symlink(lenke));
   EXPECT_EQ(k.les(), "[S]\r\na=1\r\nb=2\r\n");
 }
+
+#ifndef _WIN32
+// Another program rewrites the file in place (as the profile functions do)
+// once during each of our saves, at a random point of it: none of its updates
+// and none of ours may be lost, whether its write falls before our check,
+// between the check and the rename, or after the rename through the old
+// file. Fixed seeds; BRUL_FLETTINGER sets the number of saves (1000 gives
+// the figure quoted in the notes).
+TEST(Batch, AnnetProgramSkriverIFilenMensViLagrer) {
+  StoreKladd k;
+  k.skriv("[Egen]\r\n\r\n[Fremmed]\r\n");
+  int antall = 50;
+  if (const char* e = std::getenv("BRUL_FLETTINGER")) antall = std::max(1, std::atoi(e));
+  int inn[2], ut[2];
+  ASSERT_EQ(::pipe(inn), 0);
+  ASSERT_EQ(::pipe(ut), 0);
+  posix_spawn_file_actions_t handlinger;
+  posix_spawn_file_actions_init(&handlinger);
+  posix_spawn_file_actions_adddup2(&handlinger, inn[0], 0);
+  posix_spawn_file_actions_adddup2(&handlinger, ut[1], 1);
+  posix_spawn_file_actions_addclose(&handlinger, inn[1]);
+  posix_spawn_file_actions_addclose(&handlinger, ut[0]);
+  std::vector<std::string> args = {BRUL_TOOL_store_innskriver, k.ini().string(), "20261208", "3000"};
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  ASSERT_EQ(posix_spawn(&pid, argv[0], &handlinger, nullptr, argv.data(), environ), 0);
+  posix_spawn_file_actions_destroy(&handlinger);
+  ::close(inn[0]);
+  ::close(ut[1]);
+  FILE* tilSkriver = ::fdopen(inn[1], "w");
+  FILE* fraSkriver = ::fdopen(ut[0], "r");
+  int skrevet = 0;
+  char svar[64];
+  for (int i = 1; i <= antall; ++i) {
+    std::fputs("skriv\n", tilSkriver);
+    std::fflush(tilSkriver);
+    SkrivStreng("Egen", "E" + std::to_string(i), std::to_string(i));
+    if (!std::fgets(svar, sizeof svar, fraSkriver)) break;
+    skrevet = std::atoi(svar);
+  }
+  std::fclose(tilSkriver);
+  std::fclose(fraSkriver);
+  int status = 0;
+  ASSERT_EQ(waitpid(pid, &status, 0), pid);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  const IniDocument d = IniDocument::fraBytes(k.les());
+  int tapt = 0, egneTapt = 0;
+  for (int i = 1; i <= skrevet; ++i) tapt += !d.les("Fremmed", "K" + std::to_string(i));
+  for (int i = 1; i <= antall; ++i) egneTapt += !d.les("Egen", "E" + std::to_string(i));
+  std::printf("%d lagringer, %d skrivinger i filen fra et annet program: %d av dem tapt, %d egne tapt\n", antall,
+              skrevet, tapt, egneTapt);
+  EXPECT_EQ(skrevet, antall);
+  EXPECT_EQ(tapt, 0);
+  EXPECT_EQ(egneTapt, 0);
+  EXPECT_TRUE(k.logg.meldinger().empty());
+  for (const std::string& f : FilerI(k.rot() / "Brul"))
+    EXPECT_NE(f.rfind(".Brul.ini.", 0), 0u) << "temporary file left: " << f;
+}
+#endif
 
 }  // namespace
 }  // namespace brul

@@ -2,7 +2,11 @@
 // stamp, atomic replacement, folder creation and copying without overwriting.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
+#endif
 
 #include <optional>
 #include <string>
@@ -86,6 +90,44 @@ TEST(Fil, ErstattFilErstatterHeleFilen) {
   EXPECT_EQ(antall, 3u);  // fil, ny, mappe
 }
 
+#ifndef _WIN32
+// A save stopped midway leaves its temporary file; the next save of the same
+// file removes those of its own naming that no running save holds.
+TEST(Fil, ErstattFilFjernerForlatteMidlertidigeFiler) {
+  StoreKladd k;
+  const auto mappe = k.rot() / "Brul";
+  const std::string ini = (mappe / "Brul.ini").string();
+  StoreKladd::Skriv(ini, "[S]\r\n");
+  struct Rad {
+    const char* navn;
+    bool fjernes;
+  } rader[] = {
+      {".Brul.ini.a1B2c3", true},
+      {".Brul.ini.XXXXXX", true},
+      {".Brul.ini.holdt1", false},  // a running save holds it (below)
+      {".Brul.ini.abc12", false},   // not mkstemp's six characters
+      {".Brul.ini.abc1234", false},
+      {".Brul.ini.ab-123", false},
+      {".Andre.ini.abc123", false},  // another file's
+      {"Brul.ini.abc123", false},
+  };
+  for (const auto& r : rader) StoreKladd::Skriv(mappe / r.navn, "rest");
+  std::filesystem::create_directory(mappe / ".Brul.ini.mappe1");  // not a file
+  const int holdt = ::open((mappe / ".Brul.ini.holdt1").c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(holdt, 0);
+  ASSERT_EQ(::flock(holdt, LOCK_EX), 0);
+  std::string feil;
+  ASSERT_TRUE(ErstattFil(ini, "ny", feil)) << feil;
+  EXPECT_EQ(StoreKladd::Les(ini), "ny");
+  for (const auto& r : rader) EXPECT_EQ(std::filesystem::exists(mappe / r.navn), !r.fjernes) << r.navn;
+  EXPECT_TRUE(std::filesystem::is_directory(mappe / ".Brul.ini.mappe1"));
+  // Once its save is gone, the next save takes it away too.
+  ::close(holdt);
+  ASSERT_TRUE(ErstattFil(ini, "ny igjen", feil)) << feil;
+  EXPECT_FALSE(std::filesystem::exists(mappe / ".Brul.ini.holdt1"));
+}
+#endif
+
 TEST(Fil, SkrivebeskyttetFilErstattesIkke) {
   namespace fs = std::filesystem;
   StoreKladd k;
@@ -116,7 +158,11 @@ TEST(Fil, SkrivebeskyttetFilErstattesIkke) {
       fs::permissions(sti, r.filModus);
     }
     fs::permissions(mappe, r.mappeModus);
+#ifdef _WIN32
+    const bool rootKanAlt = true;  // a folder's read-only attribute does not stop writing in it
+#else
     const bool rootKanAlt = ::geteuid() == 0;
+#endif
     const auto grunn = SkrivebeskyttetGrunn(sti);
     if (r.mappeModus != fs::perms::all && !rootKanAlt) {
       EXPECT_EQ(grunn, "du har ikke skrivetilgang til mappen filen ligger i");

@@ -45,6 +45,17 @@ std::string KommandolinjeFil(const std::string& fil) {
   return std::string(ut.begin(), ut.end());
 }
 
+// A folder of this system (the program's own, or one Brul.conf names) in the
+// form the file's readers know, through the drive map, so that a folder
+// written into the file (the data folder of the file index, a machine folder
+// by default) is one the Windows programs can open. A folder under no mapped
+// folder has no such form and stays as it is.
+std::string LagretForm(const std::string& mappe) {
+  if (mappe.empty() || mappe[0] != '/') return mappe;
+  std::string grunn;
+  return platform::LagretSti(mappe, grunn).value_or(mappe);
+}
+
 }  // namespace
 
 std::optional<std::string> IniFraArgumenter(int argc, const char* const* argv) {
@@ -108,6 +119,8 @@ void FinnIniFil(const OppstartKilder& kilder) {
   IniFil = ini;
 
   if (exe.empty()) exe = programKatalog;
+  exe = LagretForm(exe);
+  data = LagretForm(data);
   // The settings file has the last word on the program folder; like every
   // value read from it, the result is upper-cased.
   exe = LesStreng("Program", "ExeKatalog", exe);
@@ -127,6 +140,12 @@ void FinnIniFil(const std::optional<std::string>& iniFil) {
 }
 
 bool SjekkIniFil(Operator& op, int maksSporsmal) {
+  std::string grunn;
+  if (!IniFil.empty() && !platform::LokalSti(IniFil, grunn)) {
+    // Nothing to fetch it into: the file has no place on this system.
+    op.melding("Mangler konfigurasjonsfilen \"" + IniFil + "\"", "Filen kan ikke åpnes: " + grunn + ".");
+    return false;
+  }
   int spurt = 0;
   while (!FilFinnes(IniFil)) {
     if (maksSporsmal > 0 && spurt >= maksSporsmal) break;
@@ -137,7 +156,6 @@ bool SjekkIniFil(Operator& op, int maksSporsmal) {
     // A failed copy (no diskette, no file on it, a folder that cannot take
     // it) says nothing of its own: the question simply comes again. The copy
     // never replaces a file that appeared meanwhile.
-    std::string grunn;
     platform::KopierFil(platform::LokalSti("A:\\Brul.ini"), platform::LokalSti(IniFil), grunn);
   }
   return FilFinnes(IniFil);

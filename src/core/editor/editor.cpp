@@ -648,9 +648,13 @@ void Editor::lagKataloger() {
   std::string k = Katalog.text();
   bool ok = !k.empty();
   if (ok && k.back() != '\\') k += '\\';
-  ok = ok && LagKatalog(k) && LagKatalog(k + "Backup\\");
+  // The folder and the reason on lines of their own: a drive with no
+  // mapping, a file in the way, no access.
+  std::string grunn;
+  ok = ok && LagKatalog(k, grunn) && LagKatalog(k + "Backup\\", grunn);
   if (ok) OpprettKataloger.setChecked(false);
-  else operatoren().melding("Opprette katalog", "Feil med oppretting av katalog");
+  else if (k.empty()) operatoren().melding("Opprette katalog", "Feil med oppretting av katalog");
+  else operatoren().melding("Opprette katalog", "Feil med oppretting av katalog\n" + k + "\n" + grunn);
 }
 
 void Editor::lagreSide(SideId id) {
@@ -752,8 +756,12 @@ bool Editor::OKBtnClick() {
 void Editor::skrivHenteprogrammer() {
   std::vector<std::pair<std::string, std::string>> filer;
   filer.swap(VentendeHenteprogram);
-  for (const auto& [fil, innhold] : filer)
-    if (!SkrivTekstfil(fil, innhold)) VisMelding("Opprette henteprogram", "Oppretting av fil feilet");
+  for (const auto& [fil, innhold] : filer) {
+    // Which file, and why, each on a line of its own.
+    std::string grunn;
+    if (!SkrivTekstfil(fil, innhold, grunn))
+      VisMelding("Opprette henteprogram", "Oppretting av fil feilet\n" + fil + "\n" + grunn);
+  }
 }
 
 // ---- Protocol-dependent pages -------------------------------------------------

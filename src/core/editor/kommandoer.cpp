@@ -61,7 +61,15 @@ void ApneIniFil() {
 bool VelgKatalogFor(Edit& felt, const std::string& maskinNavn) {
   const auto valgt = operatoren().velgKatalog("Velg katalog, " + maskinNavn, "");
   if (!valgt || valgt->empty()) return false;
-  felt.setText(platform::MedSkilletegn(*valgt));
+  // The file is read by Windows programs: the folder goes in as they name
+  // it, through the drive map, or not at all.
+  std::string grunn;
+  const auto lagret = platform::LagretSti(*valgt, grunn);
+  if (!lagret) {
+    operatoren().melding("Velg katalog", "Katalogen kan ikke brukes: " + grunn);
+    return false;
+  }
+  felt.setText(platform::MedSkilletegn(*lagret));
   return true;
 }
 

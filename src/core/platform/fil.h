@@ -34,10 +34,39 @@ struct FilLesing {
 FilLesing LesHeleFil(const std::string& sti);
 FilStempel Stempel(const std::string& sti);
 
+// The settings file held open from the check a save makes before it
+// replaces the file until the replacement is done. Another program that
+// rewrites the file in place (as the profile functions do) may write into
+// the old file after that check, even after the rename through a handle it
+// opened before; the held file shows that change, so the save can carry it
+// over instead of losing it with the replaced file.
+class HoldtFil {
+ public:
+  HoldtFil() = default;
+  ~HoldtFil();
+  HoldtFil(const HoldtFil&) = delete;
+  HoldtFil& operator=(const HoldtFil&) = delete;
+
+  // Reads the whole file like LesHeleFil and keeps it open. While another
+  // program has the file open for writing, the read waits (a short while)
+  // for it to finish, so that no half-rewritten content is taken.
+  FilLesing les(const std::string& sti);
+  // After the file was replaced: the content the old file has now, once no
+  // other program has it open for writing. nullopt when nothing is held or
+  // this system cannot tell (then the content at the check stands).
+  std::optional<std::string> etterErstatning();
+
+ private:
+  void lukk();
+  std::intptr_t h_ = -1;  // the file descriptor or handle
+};
+
 // Replaces the file with `bytes` in one step: a temporary file in the same
 // folder is written and flushed to disk, then renamed over the target, so a
 // reader sees either the old or the new content, never part of it. An existing
-// file keeps its permissions. The folder must exist.
+// file keeps its permissions; one its owner made read-only is not replaced.
+// The folder must exist. Temporary files of this naming that a save left
+// behind when it was stopped, and that no running save holds, are removed.
 bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& feil);
 
 // Why a save could not replace the file, nullopt when it can: its owner made

@@ -1,12 +1,17 @@
 #include "platform/fil.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 
 namespace brul::platform {
 namespace {
@@ -79,7 +84,143 @@ bool KanSkrive(const std::string& sti, int& e) {
   return false;
 }
 
+// Waits while another program has the file open for writing, then holds a
+// read lease on it: until the lease is let go, a program that opens the file
+// for writing waits in its open, so what is read meanwhile is whole. False
+// when no lease can be had (a file of another owner, a file system without
+// leases, a writer that does not finish within a few seconds); the file is
+// then read as it is, as before.
+bool TaLeieavtale(int fd) {
+#ifdef F_SETLEASE
+  // A broken lease is announced by a signal, SIGIO unless told otherwise,
+  // and SIGIO ends the program; SIGURG is ignored unless someone handles it.
+  if (::fcntl(fd, F_SETSIG, SIGURG) != 0) return false;
+  for (int forsok = 0; forsok < 3000; ++forsok) {
+    if (::fcntl(fd, F_SETLEASE, F_RDLCK) == 0) return true;
+    if (errno != EAGAIN) return false;
+    const struct timespec litt {0, 1000000};  // 1 ms
+    ::nanosleep(&litt, nullptr);
+  }
+#else
+  (void)fd;
+#endif
+  return false;
+}
+
+void SlippLeieavtale(int fd) {
+#ifdef F_SETLEASE
+  ::fcntl(fd, F_SETLEASE, F_UNLCK);
+#else
+  (void)fd;
+#endif
+}
+
+// Reads all of an open file from its start.
+bool LesFraStart(int fd, std::string& ut) {
+  ut.clear();
+  char buf[65536];
+  for (off_t pos = 0;;) {
+    const ssize_t n = ::pread(fd, buf, sizeof buf, pos);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (n == 0) return true;
+    ut.append(buf, static_cast<std::size_t>(n));
+    pos += n;
+  }
+}
+
+// A temporary file of ErstattFil for the file `navn`: "." + navn + "." and
+// six characters from mkstemp.
+bool ErMidlertidig(const char* oppforing, const std::string& navn) {
+  const std::size_t lengde = std::strlen(oppforing);
+  if (lengde != navn.size() + 8 || oppforing[0] != '.' || oppforing[navn.size() + 1] != '.') return false;
+  if (std::strncmp(oppforing + 1, navn.data(), navn.size()) != 0) return false;
+  for (std::size_t i = navn.size() + 2; i < lengde; ++i) {
+    const char c = oppforing[i];
+    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
+  }
+  return true;
+}
+
+// Removes the temporary files of `navn` in `mappe` that a save stopped
+// midway left behind. A running save holds a lock on its own from the moment
+// it is made, so a file that can be locked has no owner any more; it is
+// removed while locked, and a save that finds its new file gone makes another.
+void RyddMidlertidige(const std::string& mappe, const std::string& navn) {
+  DIR* d = ::opendir(mappe.c_str());
+  if (!d) return;
+  while (const struct dirent* e = ::readdir(d)) {
+    if (!ErMidlertidig(e->d_name, navn)) continue;
+    const std::string sti = mappe + "/" + e->d_name;
+    const int fd = ::open(sti.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) continue;
+    struct stat apen {}, navngitt {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &apen) == 0 && S_ISREG(apen.st_mode) &&
+        ::lstat(sti.c_str(), &navngitt) == 0 && apen.st_ino == navngitt.st_ino && apen.st_dev == navngitt.st_dev)
+      ::unlink(sti.c_str());
+    ::close(fd);
+  }
+  ::closedir(d);
+}
+
 }  // namespace
+
+HoldtFil::~HoldtFil() { lukk(); }
+
+void HoldtFil::lukk() {
+  if (h_ >= 0) ::close(static_cast<int>(h_));
+  h_ = -1;
+}
+
+FilLesing HoldtFil::les(const std::string& sti) {
+  lukk();
+  FilLesing r;
+  const int fd = ::open(sti.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    const int e = errno;
+    r.status = e == ENOENT || e == ENOTDIR ? LeseStatus::Mangler : LeseStatus::Feil;
+    if (r.status == LeseStatus::Feil) r.feil = Grunn(e);
+    return r;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    r.status = LeseStatus::Feil;
+    r.feil = S_ISDIR(st.st_mode) ? Grunn(EISDIR) : Grunn(errno);
+    ::close(fd);
+    return r;
+  }
+  const bool leie = TaLeieavtale(fd);
+  const bool ok = LesFraStart(fd, r.bytes) && ::fstat(fd, &st) == 0;
+  const int e = errno;
+  if (leie) SlippLeieavtale(fd);
+  if (!ok) {
+    r.status = LeseStatus::Feil;
+    r.feil = Grunn(e);
+    r.bytes.clear();
+    ::close(fd);
+    return r;
+  }
+  r.stempel = FraStat(st);
+  r.status = LeseStatus::Ok;
+  h_ = fd;
+  return r;
+}
+
+std::optional<std::string> HoldtFil::etterErstatning() {
+  if (h_ < 0) return std::nullopt;
+  const int fd = static_cast<int>(h_);
+  // Once no program has the old file open for writing, no one can write it
+  // any more: it has no name, so no one can open it again.
+  const bool leie = TaLeieavtale(fd);
+  std::string ut;
+  const bool ok = LesFraStart(fd, ut);
+  if (leie) SlippLeieavtale(fd);
+  lukk();
+  if (!ok) return std::nullopt;
+  return ut;
+}
 
 std::optional<std::string> SkrivebeskyttetGrunn(const std::string& sti) {
   if (sti.empty()) return std::nullopt;
@@ -164,11 +305,26 @@ bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& fei
   }
   const std::string mappe = Mappe(mal);
   const std::size_t p = mal.rfind('/');
-  std::string mal2 = mappe + "/." + (p == std::string::npos ? mal : mal.substr(p + 1)) + ".XXXXXX";
-  const int fd = ::mkstemp(mal2.data());
-  if (fd < 0) {
-    feil = Grunn(errno);
-    return false;
+  const std::string navn = p == std::string::npos ? mal : mal.substr(p + 1);
+  std::string mal2;
+  int fd = -1;
+  for (int forsok = 0; fd < 0; ++forsok) {
+    mal2 = mappe + "/." + navn + ".XXXXXX";
+    fd = ::mkstemp(mal2.data());
+    if (fd < 0) {
+      feil = Grunn(errno);
+      return false;
+    }
+    // Locked for as long as this save runs, so that another save's clean-up
+    // leaves it alone; one removed before the lock was taken is made again.
+    struct stat ny {};
+    if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &ny) == 0 && ny.st_nlink > 0) break;
+    ::close(fd);
+    fd = -1;
+    if (forsok == 10) {
+      feil = Grunn(EBUSY);
+      return false;
+    }
   }
   const std::string& tmp = mal2;
   auto avbryt = [&](int e) {
@@ -191,24 +347,17 @@ bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& fei
   if (::fchmod(fd, modus) != 0) return avbryt(errno);
   if (!SkrivAlt(fd, bytes)) return avbryt(errno);
   if (::fsync(fd) != 0) return avbryt(errno);
-  if (::close(fd) != 0) {
-    const int e = errno;
-    ::unlink(tmp.c_str());
-    feil = Grunn(e);
-    return false;
-  }
-  if (::rename(tmp.c_str(), mal.c_str()) != 0) {
-    const int e = errno;
-    ::unlink(tmp.c_str());
-    feil = Grunn(e);
-    return false;
-  }
+  // Renamed while still open and locked: closing first would let another
+  // save's clean-up take the file for one left behind.
+  if (::rename(tmp.c_str(), mal.c_str()) != 0) return avbryt(errno);
+  ::close(fd);  // the content is on disk already (fsync above)
   // Make the rename itself durable.
   const int dfd = ::open(mappe.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dfd >= 0) {
     ::fsync(dfd);
     ::close(dfd);
   }
+  RyddMidlertidige(mappe, navn);
   return true;
 }
 

@@ -62,7 +62,22 @@ bool SkrivAlt(HANDLE h, std::string_view bytes) {
   return true;
 }
 
+// A replacement refused because another program has the file open: the
+// profile functions hold it only for the moment of one read or write.
+bool IBruk(DWORD e) {
+  return e == ERROR_SHARING_VIOLATION || e == ERROR_LOCK_VIOLATION || e == ERROR_UNABLE_TO_REMOVE_REPLACED ||
+         e == ERROR_UNABLE_TO_MOVE_REPLACEMENT || e == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;
+}
+
 }  // namespace
+
+// Windows refuses to replace a file another program has open for writing
+// (the replacement is retried instead), so nothing is written into the old
+// file after the replacement: the check before it stands.
+HoldtFil::~HoldtFil() { lukk(); }
+void HoldtFil::lukk() { h_ = -1; }
+FilLesing HoldtFil::les(const std::string& sti) { return LesHeleFil(sti); }
+std::optional<std::string> HoldtFil::etterErstatning() { return std::nullopt; }
 
 std::optional<std::string> SkrivebeskyttetGrunn(const std::string& sti) {
   if (sti.empty()) return std::nullopt;
@@ -170,8 +185,18 @@ bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& fei
   }
   CloseHandle(h);
   BOOL ok = FALSE;
-  if (finnes) ok = ReplaceFileW(mal.c_str(), tmp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
-  if (!ok) ok = MoveFileExW(tmp, mal.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  // Another program reading or writing the file holds it for a moment:
+  // tried again for up to two seconds before the save is given up.
+  for (int forsok = 0; !ok && forsok < 40; ++forsok) {
+    if (forsok > 0) Sleep(50);
+    DWORD erstattFeil = 0;
+    if (finnes) {
+      ok = ReplaceFileW(mal.c_str(), tmp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+      if (!ok) erstattFeil = GetLastError();
+    }
+    if (!ok) ok = MoveFileExW(tmp, mal.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok && !IBruk(erstattFeil) && !IBruk(GetLastError())) break;
+  }
   if (!ok) {
     feil = Grunn(GetLastError());
     DeleteFileW(tmp);

@@ -33,10 +33,12 @@ struct Tilstand {
 
 Tilstand t;
 
-bool Lagre(std::string& grunn);
+bool Lagre(std::string& grunn, int runde = 0);
 
-platform::FilLesing LesFilen() {
+platform::FilLesing LesFilen(platform::HoldtFil* holdt = nullptr) {
   ++t.lesinger;
+  // The check before a save keeps the file open across the rename (Lagre).
+  if (holdt && !ITorrkjoring()) return holdt->les(t.lokal);
   return lager::LesInnstillinger(t.lokal);
 }
 
@@ -67,7 +69,15 @@ void Last() {
   t.lastet = true;
   t.fil = IniFil;
   if (IniFil.empty()) return;
-  t.lokal = platform::LokalSti(IniFil);
+  std::string grunn;
+  const auto lokal = platform::LokalSti(IniFil, grunn);
+  if (!lokal) {
+    // A file on a drive nobody mapped is neither read nor written anywhere.
+    t.lest.status = platform::LeseStatus::Feil;
+    t.lest.feil = grunn;
+    return;
+  }
+  t.lokal = *lokal;
   t.lest = LesFilen();
   if (t.lest.status == platform::LeseStatus::Ok) t.dok = IniDocument::fraBytes(t.lest.bytes);
   else if (t.lest.status == platform::LeseStatus::Mangler) t.dok = IniDocument();
@@ -86,6 +96,24 @@ IniDocument::Utfall Gjor(Operasjon op, IniDocument& d) {
   return IniDocument::Utfall::Uendret;
 }
 
+// What another program changed from `fra` to `til`, key by key, as
+// operations that can be replayed on a third content.
+std::vector<Operasjon> Forskjeller(const IniDocument& fra, const IniDocument& til) {
+  std::vector<Operasjon> ut;
+  for (const std::string& s : fra.seksjoner())
+    if (!til.harSeksjon(s)) ut.push_back({Operasjon::Type::SlettSeksjon, s, {}, {}});
+  for (const std::string& s : til.seksjoner()) {
+    for (const std::string& k : til.nokler(s)) {
+      const auto v = til.les(s, k);
+      if (v && fra.les(s, k) != v) ut.push_back({Operasjon::Type::Skriv, s, k, *v});
+    }
+    if (!fra.harSeksjon(s)) continue;
+    for (const std::string& k : fra.nokler(s))
+      if (!til.les(s, k)) ut.push_back({Operasjon::Type::SlettNokkel, s, k, {}});
+  }
+  return ut;
+}
+
 IniDocument::Utfall Utfor(Operasjon op) {
   Last();
   if (!t.dok) {
@@ -100,7 +128,7 @@ IniDocument::Utfall Utfor(Operasjon op) {
   return u;
 }
 
-bool Lagre(std::string& grunn) {
+bool Lagre(std::string& grunn, int runde) {
   if (!t.lastet || t.ops.empty()) {
     t.avvist = false;
     return true;
@@ -115,7 +143,8 @@ bool Lagre(std::string& grunn) {
     Forkast();
     return false;
   }
-  platform::FilLesing na = LesFilen();
+  platform::HoldtFil holdt;
+  platform::FilLesing na = LesFilen(&holdt);
   if (na.status == platform::LeseStatus::Feil) {
     grunn = "filen kan ikke leses (" + na.feil + ")";
     Forkast();
@@ -138,9 +167,7 @@ bool Lagre(std::string& grunn) {
     t.dok = std::move(frisk);
     t.lest = std::move(na);
   }
-  // A writer that slips in between this check and the rename below is not
-  // seen; without a lock shared with the transfer programs that window (the
-  // time it takes to write the file) cannot be closed, only kept short.
+  std::vector<Operasjon> gjort = std::move(t.ops);
   t.ops.clear();
   t.avvist = false;
   std::string bytes = t.dok->tilBytes();
@@ -150,11 +177,35 @@ bool Lagre(std::string& grunn) {
     Forkast();
     return false;
   }
+  const std::string grunnlag = std::move(t.lest.bytes);  // the file as the check found it
   t.lest.status = platform::LeseStatus::Ok;
   t.lest.stempel = platform::Stempel(t.lokal);
   t.lest.bytes = std::move(bytes);
   // The document already holds what was written; it is not parsed again.
-  return true;
+
+  // A program that rewrites the file in place may have written into the old
+  // file after the check, or after the rename through a handle it opened
+  // before: that change went with the replaced file. It is carried over in
+  // one more commit, with our operations replayed on it as on any change
+  // made before the check; should the new file have changed meanwhile too,
+  // both changes are replayed on it key by key.
+  const std::optional<std::string> sen = holdt.etterErstatning();
+  if (!sen || *sen == grunnlag || runde >= 8) return true;
+  IniDocument frisk = IniDocument::fraBytes(*sen);
+  std::vector<Operasjon> ops = Forskjeller(IniDocument::fraBytes(grunnlag), frisk);
+  for (const Operasjon& op : gjort) {
+    const auto u = Gjor(op, frisk);
+    if (u != IniDocument::Utfall::Endret && u != IniDocument::Utfall::Uendret) {
+      grunn = "verdien for [" + op.seksjon + "] " + op.nokkel +
+              " kan ikke lagres i filens tegnsett, som et annet program har endret";
+      Forkast();
+      return false;
+    }
+  }
+  ops.insert(ops.end(), gjort.begin(), gjort.end());
+  t.dok = std::move(frisk);
+  t.ops = std::move(ops);
+  return Lagre(grunn, runde + 1);
 }
 
 }  // namespace

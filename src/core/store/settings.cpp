@@ -191,10 +191,21 @@ void SjekkNomReg(const std::string& caption, const std::string& toolReg, const s
 }
 
 bool LagKatalog(const std::string& sti) {
+  std::string grunn;
+  return LagKatalog(sti, grunn);
+}
+
+bool LagKatalog(const std::string& sti, std::string& grunn) {
   bool ok = true;
   std::string mappe = sti;
   while (!mappe.empty() && mappe.back() != '\\') mappe.pop_back();
   if (!mappe.empty()) mappe.pop_back();
+  if (mappe.empty()) {
+    grunn = "stien " + sti + " har ingen katalog";
+    return false;
+  }
+  // A folder on a drive nobody mapped is created nowhere.
+  if (!platform::LokalSti(mappe, grunn)) return false;
   if (mappe.size() > 3) {
     // The parent is what "mappe\.." names: everything up to the last
     // backslash, a drive root keeping its backslash.
@@ -202,22 +213,30 @@ bool LagKatalog(const std::string& sti) {
     if (p != std::string::npos) {
       std::string forelder = mappe.substr(0, p);
       if (forelder.size() <= 2) forelder += '\\';
-      if (!lager::FinnesMappe(platform::LokalSti(forelder))) ok = LagKatalog(mappe);
+      if (!lager::FinnesMappe(platform::LokalSti(forelder))) ok = LagKatalog(mappe, grunn);
     }
   }
   if (!lager::FinnesMappe(platform::LokalSti(mappe))) {
-    std::string grunn;
-    return !mappe.empty() && lager::LagMappe(mappe, grunn);
+    return lager::LagMappe(mappe, grunn);
   }
   return ok;
 }
 
 bool SkrivTekstfil(const std::string& sti, const std::string& tekst) {
+  std::string grunn;
+  return SkrivTekstfil(sti, tekst, grunn);
+}
+
+bool SkrivTekstfil(const std::string& sti, const std::string& tekst, std::string& grunn) {
   // Fetch-program files are read byte by byte by the machines: 8-bit text.
   std::string bytes;
-  if (!Utf8TilWin1252(tekst, bytes)) return false;
+  if (!Utf8TilWin1252(tekst, bytes)) {
+    grunn = "teksten har tegn som en 8-biters tekstfil ikke kan holde";
+    return false;
+  }
   bytes += "\r\n";
-  std::string grunn;
+  // A file on a drive nobody mapped is written nowhere.
+  if (!platform::LokalSti(sti, grunn)) return false;
   return lager::ErstattTekstfil(sti, bytes, grunn);
 }
 

@@ -39,5 +39,9 @@ std::string ProgramExt();
 void SjekkNomReg(const std::string& caption, const std::string& toolReg, const std::string& nomReg);
 bool LagKatalog(const std::string& sti);
 bool SkrivTekstfil(const std::string& sti, const std::string& tekst);
+// The same; on failure `grunn` says why, for the operator (a drive with no
+// mapping, a missing folder, no access).
+bool LagKatalog(const std::string& sti, std::string& grunn);
+bool SkrivTekstfil(const std::string& sti, const std::string& tekst, std::string& grunn);
 
 }  // namespace brul
