@@ -11,6 +11,8 @@
 #include "app/oppstart.h"
 #include "app/skriptoperator.h"
 #include "app/tilstand.h"
+#include "editor/controls.h"
+#include "editor/kommandoer.h"
 #include "oppstart_felles.h"
 #include "platform/sti.h"
 #include "store/settings.h"
@@ -253,6 +255,50 @@ TEST(MedSkilletegn, LeggerTilEttSkilletegnDerDetMangler) {
   for (const auto& t : tilfeller) {
     SCOPED_TRACE(t.inn);
     EXPECT_EQ(platform::MedSkilletegn(t.inn), t.ut);
+  }
+}
+
+// The folder browser's answer goes into the field in Windows form; a folder
+// under no mapped folder leaves the field as it was and says which can be used.
+TEST(LagretSti, MappevelgerenLagrerWindowsStier) {
+  BevarTilstand bevar;
+  Kladd kladd;
+  kladd.mappe("c/CNC/Dreiebenk");
+  kladd.mappe("cnc/Fres");
+  kladd.mappe("utenfor");
+  platform::SettStasjoner({{'C', kladd.sti("c")}, {"\\\\Srv\\Cnc", kladd.sti("cnc")}});
+  struct Tilfelle {
+    std::string valgt;
+    std::string felt;  // the field afterwards; it held "C:\\M1\\" before
+    bool godtatt;
+  } tilfeller[] = {
+      {kladd.sti("c/CNC/Dreiebenk"), "C:\\CNC\\Dreiebenk\\", true},
+      {kladd.sti("c"), "C:\\", true},
+      {kladd.sti("cnc/Fres/"), "\\\\SRV\\CNC\\Fres\\", true},
+      {kladd.sti("cnc"), "\\\\SRV\\CNC\\", true},
+      {"D:\\", "D:\\", true},  // already a stored path
+      {kladd.sti("utenfor"), "C:\\M1\\", false},
+  };
+  for (const auto& t : tilfeller) {
+    SCOPED_TRACE(t.valgt);
+    SkriptOperator op;
+    MedOperator medOp(op);
+    op.svar("Velg katalog, Dreiebenk", t.valgt);
+    Edit felt("Katalog");
+    felt.setText("C:\\M1\\");
+    EXPECT_EQ(VelgKatalogFor(felt, "Dreiebenk"), t.godtatt);
+    EXPECT_EQ(felt.text(), t.felt);
+    if (t.godtatt) {
+      EXPECT_TRUE(op.meldinger().empty());
+    } else {
+      ASSERT_EQ(op.meldinger().size(), 1u);
+      EXPECT_EQ(op.meldinger()[0].rfind("Velg katalog: Katalogen kan ikke brukes: mappen " + t.valgt +
+                                            " ligger ikke i en mappe som er satt opp i [Stasjoner] i Brul.conf",
+                                        0),
+                0u)
+          << op.meldinger()[0];
+      EXPECT_NE(op.meldinger()[0].find("\n" + kladd.sti("cnc") + " (\\\\SRV\\CNC)"), std::string::npos);
+    }
   }
 }
 
