@@ -69,6 +69,33 @@ bool IBruk(DWORD e) {
          e == ERROR_UNABLE_TO_MOVE_REPLACEMENT || e == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;
 }
 
+// Removes the temporary files ("bru" + four hex digits + ".tmp", as
+// GetTempFileName names them) that a save stopped midway left in `mappe`. A
+// running save holds its file for seconds at most and only until the
+// replacement, so one untouched for ten minutes has no save any more; one
+// still open cannot be deleted and stays.
+void RyddMidlertidige(const std::wstring& mappe) {
+  std::wstring monster = mappe;
+  if (!monster.empty() && monster.back() != L'\\' && monster.back() != L'/') monster += L'\\';
+  const std::wstring forMappe = monster;
+  monster += L"bru????.tmp";
+  WIN32_FIND_DATAW funn;
+  HANDLE sok = FindFirstFileW(monster.c_str(), &funn);
+  if (sok == INVALID_HANDLE_VALUE) return;
+  FILETIME naa;
+  GetSystemTimeAsFileTime(&naa);
+  auto tall = [](const FILETIME& t) {
+    return (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+  };
+  constexpr std::uint64_t tiMinutter = 10ULL * 60 * 10000000;  // in 100 ns
+  do {
+    if (funn.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    const std::uint64_t endret = tall(funn.ftLastWriteTime);
+    if (endret + tiMinutter < tall(naa)) DeleteFileW((forMappe + funn.cFileName).c_str());
+  } while (FindNextFileW(sok, &funn));
+  FindClose(sok);
+}
+
 }  // namespace
 
 // Windows refuses to replace a file another program has open for writing
@@ -202,6 +229,7 @@ bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& fei
     DeleteFileW(tmp);
     return false;
   }
+  RyddMidlertidige(mappe);
   return true;
 }
 
