@@ -94,7 +94,10 @@ fs::path HjelpKatalog(const std::vector<fs::path>& kandidater) {
 
 fs::path HjelpKatalog() {
   std::vector<fs::path> kandidater;
-  if (!ExeKatalog.empty()) kandidater.push_back(fs::path(platform::LokalSti(ExeKatalog)) / "Hjelp");
+  // A program folder on a drive with no mapping has no local path (an empty
+  // one), and "Hjelp" alone would be looked for in the current folder.
+  if (const std::string exe = platform::LokalSti(ExeKatalog); !exe.empty())
+    kandidater.push_back(fs::path(exe) / "Hjelp");
   if (const std::string exe = platform::ProgramFil(); !exe.empty()) {
     const fs::path mappe = fs::path(exe).parent_path();
     kandidater.push_back(mappe / "Hjelp");
