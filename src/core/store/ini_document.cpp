@@ -301,13 +301,50 @@ IniDocument::Seksjon* IniDocument::finn(std::string_view seksjon) {
   return const_cast<Seksjon*>(static_cast<const IniDocument*>(this)->finn(seksjon));
 }
 
+std::optional<std::size_t> IniDocument::sokNokkel(const Seksjon& s, std::string_view foldet) const {
+  const bool asciiSok = Ascii(foldet);
+  const Linje* l = linjer(s);
+  for (std::size_t i = 0, n = antall(s); i < n; ++i) {
+    const std::string_view t = Trim(raw(l[i]));
+    if (t.empty() || t.front() == ';') continue;
+    // Most lines differ from the name in their first letter.
+    const auto c = static_cast<unsigned char>(t.front());
+    if (asciiSok && !foldet.empty() && c < 0x80 &&
+        (c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : static_cast<char>(c)) != foldet.front())
+      continue;
+    const std::size_t lik = t.find('=');
+    if (lik == std::string_view::npos) continue;
+    const std::string_view navn = Trim(t.substr(0, lik));
+    if (Ascii(navn)) {
+      if (navn.size() != foldet.size()) continue;
+      bool lik2 = true;
+      for (std::size_t j = 0; j < navn.size() && lik2; ++j) {
+        const char b = navn[j];
+        lik2 = (b >= 'a' && b <= 'z' ? static_cast<char>(b - 0x20) : b) == foldet[j];
+      }
+      if (lik2) return i;
+    } else if (foldNavn(navn) == foldet) {
+      return i;
+    }
+  }
+  return std::nullopt;
+}
+
 std::optional<std::string> IniDocument::les(std::string_view seksjon, std::string_view nokkel) const {
   const Seksjon* s = finn(seksjon);
   if (!s) return std::nullopt;
-  indekser(*s);
-  const auto it = s->nokler.find(TilStore(Trim(nokkel)));
-  if (it == s->nokler.end()) return std::nullopt;
-  return KuttTil(tekst(Verdi(raw(linjer(*s)[it->second]))), kMaksLengde);
+  const std::string foldet = TilStore(Trim(nokkel));
+  std::optional<std::size_t> linje;
+  if (!s->indeksert && s->gjennomlest < 2) {
+    ++s->gjennomlest;
+    linje = sokNokkel(*s, foldet);
+  } else {
+    indekser(*s);
+    const auto it = s->nokler.find(foldet);
+    if (it != s->nokler.end()) linje = it->second;
+  }
+  if (!linje) return std::nullopt;
+  return KuttTil(tekst(Verdi(raw(linjer(*s)[*linje]))), kMaksLengde);
 }
 
 bool IniDocument::harSeksjon(std::string_view seksjon) const { return finn(seksjon) != nullptr; }

@@ -77,6 +77,10 @@ class IniDocument {
     // Upper-cased key -> first line "key=value"; bare -> first line "key".
     mutable std::unordered_map<std::string, std::size_t> nokler, bare;
     mutable bool indeksert = false;
+    // Look-ups answered by going through the lines, before the index pays:
+    // a file's every section read for one key (the machine names) builds no
+    // index at all.
+    mutable unsigned gjennomlest = 0;
   };
 
   std::string_view raw(const Linje& l) const { return std::string_view(buf_).substr(l.start, l.lengde); }
@@ -91,6 +95,8 @@ class IniDocument {
   std::string tekst(std::string_view raw) const;  // file bytes -> UTF-8
   bool koder(std::string_view utf8, std::string& raw);  // UTF-8 -> file bytes
   void indekser(const Seksjon& s) const;
+  // The first key line of that upper-cased name, without the index.
+  std::optional<std::size_t> sokNokkel(const Seksjon& s, std::string_view foldet) const;
   void indekserSeksjoner() const;
   const Seksjon* finn(std::string_view seksjon) const;
   Seksjon* finn(std::string_view seksjon);
