@@ -121,6 +121,9 @@ TEST(FinnIniFil, FolgerNokkelenOgReserveneIRiktigRekkefolge) {
        std::map<std::string, std::string>{}, {{'C', "c"}},
        {{"c/Brul/Brul.ini", kMedExe}}, std::string("C:\\Brul\\Brul.ini"), "C:\\Brul\\Brul.ini",
        "E:\\DNC\\PROG\\", "E:\\DNC\\PROG\\"},
+      {"--ini med nettverkssti tas som den er, ikke som en fil her", "prog/BrulINI.exe",
+       std::map<std::string, std::string>{}, {}, {}, std::string("\\\\srv\\cnc\\Brul.ini"),
+       "\\\\srv\\cnc\\Brul.ini", "{PU}", "{PU}"},
       // Folders of this system go into the file as the Windows programs know
       // them, through the drive map: the program's folder, and the folders
       // Brul.conf names.

@@ -32,10 +32,11 @@ bool HarStasjon(const std::string& sti) {
 
 // A file named on the command line is the operator's own: relative to the
 // folder the command runs in, made absolute so that the program-folder rule
-// for bare names does not move it. A stored-form path with a drive is taken
-// as it is; the drive map finds it.
+// for bare names does not move it. A stored-form path with a drive or a
+// network path (\\SRV\CNC\Brul.ini) is taken as it is; the drive map finds
+// it, or says that it cannot.
 std::string KommandolinjeFil(const std::string& fil) {
-  if (fil.empty() || HarStasjon(fil)) return fil;
+  if (fil.empty() || HarStasjon(fil) || fil[0] == '\\') return fil;
   // Through u8string so a name with æøå survives on Windows too, where a
   // narrow path means the ANSI code page.
   std::error_code ec;
