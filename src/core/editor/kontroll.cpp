@@ -479,7 +479,8 @@ void Kontroll::porter() {
     std::string navn;
     for (std::size_t i = 0; i < ns.size(); ++i) {
       const std::string s = MaskinSeksjon(ns[i]);
-      navn += (i == 0 ? "" : i + 1 == ns.size() ? " og " : ", ") + s + " (" + dok_.les(s, "Navn").value_or(s) + ")";
+      const std::string n = dok_.les(s, "Navn").value_or("");
+      navn += (i == 0 ? "" : i + 1 == ns.size() ? " og " : ", ") + s + (n.empty() ? "" : " (" + n + ")");
     }
     legg(Alvor::Info, p, ns[0], Plass{SideId::Com, "ComPort"}, "Port",
          p + " brukes av " + navn + ": de samme linjeinnstillingene (baud, handshake, paritet) gjelder for alle.");
