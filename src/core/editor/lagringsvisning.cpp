@@ -136,6 +136,12 @@ class Opptak final : public Operator {
     v_.svar.push_back({Svar::Type::Sporsmal, caption, text, {}, ja});
     return ja;
   }
+  // A question whose Ja deletes keeps Nei as its default answer here too.
+  bool sporsmalSlette(const std::string& caption, const std::string& text) override {
+    const bool ja = ekte_.sporsmalSlette(caption, text);
+    v_.svar.push_back({Svar::Type::Sporsmal, caption, text, {}, ja});
+    return ja;
+  }
   bool stillSporsmal(const std::string& caption, const std::string& question, std::string& answer) override {
     const bool ok = ekte_.stillSporsmal(caption, question, answer);
     v_.svar.push_back({Svar::Type::Dialog, caption, question, answer, ok});
@@ -166,6 +172,14 @@ bool SvarFraVisning::sporsmal(const std::string& caption, const std::string& tex
   if (const Svar* s = neste(Svar::Type::Sporsmal, caption, text)) return s->ja;
   ++opptatt_;
   const bool ja = ekte_.sporsmal(caption, text, ikon);
+  --opptatt_;
+  return ja;
+}
+
+bool SvarFraVisning::sporsmalSlette(const std::string& caption, const std::string& text) {
+  if (const Svar* s = neste(Svar::Type::Sporsmal, caption, text)) return s->ja;
+  ++opptatt_;
+  const bool ja = ekte_.sporsmalSlette(caption, text);
   --opptatt_;
   return ja;
 }

@@ -38,6 +38,7 @@ class SvarFraVisning final : public Operator {
   using Operator::sporsmal;
   void melding(const std::string& caption, const std::string& text, Ikon ikon) override;
   bool sporsmal(const std::string& caption, const std::string& text, Ikon ikon) override;
+  bool sporsmalSlette(const std::string& caption, const std::string& text) override;
   bool stillSporsmal(const std::string& caption, const std::string& question, std::string& answer) override;
   std::optional<std::string> velgKatalog(const std::string& title, const std::string& start) override;
   // True while the real operator is being asked or told something.
