@@ -7,12 +7,11 @@
 // stored C:\Brul\… paths resolve), drive A is the folder a, and the user's
 // Brul.conf names C:\Brul\Brul.ini. The machine-wide Brul.conf is pointed at
 // an empty folder, so nothing outside the scratch folder takes part.
-#include <sys/types.h>
-#include <sys/wait.h>
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
+//
+// On Windows the stored paths are real: the demo lies in C:\Brul itself, drive
+// A is the scratch folder's a (DefineDosDevice), and the user's registry key
+// Software\Brul holds what Brul.conf's [Brul] section says. These tests share
+// that one C:\Brul and that key, so ctest runs them one at a time there.
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -22,7 +21,7 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "core/plattform_felles.h"
 
 namespace brul::test {
 
@@ -42,12 +41,22 @@ class DemoInstallasjon {
     std::filesystem::create_directories(rot_ / "a");
     std::filesystem::create_directories(rot_ / "xdg-maskin");
     std::filesystem::create_directories(rot_ / "xdg-bruker");
-    std::filesystem::copy(BRUL_DEMO_DIR, rot_ / "c" / "Brul",
-                          std::filesystem::copy_options::recursive);
+#ifdef _WIN32
+    std::error_code ec;
+    std::filesystem::remove_all(brul(), ec);  // left behind by a test that crashed
+    DefineDosDeviceW(0, L"A:", (rot_ / "a").wstring().c_str());
+#endif
+    std::filesystem::copy(BRUL_DEMO_DIR, brul(), std::filesystem::copy_options::recursive);
     SkrivKonf("[Brul]\r\nINI-Fil=C:\\Brul\\Brul.ini\r\n");
   }
   ~DemoInstallasjon() {
     std::error_code ec;
+#ifdef _WIN32
+    DefineDosDeviceW(DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, L"A:",
+                     (rot_ / "a").wstring().c_str());
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brul");
+    std::filesystem::remove_all(brul(), ec);
+#endif
     std::filesystem::remove_all(rot_, ec);
   }
   DemoInstallasjon(const DemoInstallasjon&) = delete;
@@ -55,15 +64,42 @@ class DemoInstallasjon {
 
   const std::filesystem::path& rot() const { return rot_; }
   // The copy of the demo installation (C:\Brul).
+#ifdef _WIN32
+  std::filesystem::path brul() const { return "C:\\Brul"; }
+#else
   std::filesystem::path brul() const { return rot_ / "c" / "Brul"; }
+#endif
   std::filesystem::path ini() const { return brul() / "Brul.ini"; }
 
   // Replaces the user's Brul.conf; the [Stasjoner] section for C and A is
   // always added at its end.
   void SkrivKonf(const std::string& brul) const {
+#ifdef _WIN32
+    // Windows: the [Brul] section's values go into the user's registry key.
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brul");
+    HKEY nokkel = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Brul", 0, nullptr, 0, KEY_WRITE, nullptr, &nokkel,
+                        nullptr) != ERROR_SUCCESS)
+      throw std::runtime_error("Software\\Brul");
+    std::size_t pos = 0;
+    while (pos < brul.size()) {
+      std::size_t slutt = brul.find_first_of("\r\n", pos);
+      if (slutt == std::string::npos) slutt = brul.size();
+      const std::string linje = brul.substr(pos, slutt - pos);
+      pos = slutt + 1;
+      const auto lik = linje.find('=');
+      if (linje.empty() || linje[0] == ';' || linje[0] == '[' || lik == std::string::npos) continue;
+      const std::wstring navn = TilBred(linje.substr(0, lik));
+      const std::wstring verdi = TilBred(linje.substr(lik + 1));
+      RegSetValueExW(nokkel, navn.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(verdi.c_str()),
+                     static_cast<DWORD>((verdi.size() + 1) * sizeof(wchar_t)));
+    }
+    RegCloseKey(nokkel);
+#else
     Skriv(rot_ / "xdg-bruker" / "Brul.conf",
           brul + "\r\n[Stasjoner]\r\nC=" + (rot_ / "c").string() + "\r\nA=" + (rot_ / "a").string() +
               "\r\n");
+#endif
   }
 
   static void Skriv(const std::filesystem::path& fil, const std::string& bytes) {
@@ -82,42 +118,14 @@ class DemoInstallasjon {
     const std::string utFil = (rot_ / "stdout.txt").string();
     const std::string feilFil = (rot_ / "stderr.txt").string();
 
-    std::vector<std::string> miljo;
-    for (char** e = environ; *e; ++e) {
-      std::string v = *e;
-      if (v.rfind("XDG_CONFIG_HOME=", 0) == 0 || v.rfind("XDG_CONFIG_DIRS=", 0) == 0) continue;
-      miljo.push_back(v);
-    }
-    miljo.push_back("XDG_CONFIG_HOME=" + (rot_ / "xdg-bruker").string());
-    miljo.push_back("XDG_CONFIG_DIRS=" + (rot_ / "xdg-maskin").string());
-
+    // Only this test's Brul.conf files take part (unused on Windows).
+    MedMiljo hjem("XDG_CONFIG_HOME", (rot_ / "xdg-bruker").string());
+    MedMiljo dirs("XDG_CONFIG_DIRS", (rot_ / "xdg-maskin").string());
     std::vector<std::string> argv = {BRULINI_EXE};
     argv.insert(argv.end(), args.begin(), args.end());
-    std::vector<char*> a;
-    for (auto& s : argv) a.push_back(s.data());
-    a.push_back(nullptr);
-    std::vector<char*> m;
-    for (auto& s : miljo) m.push_back(s.data());
-    m.push_back(nullptr);
-    const std::string katalog = mappe.string();
-
-    pid_t pid = fork();
-    if (pid < 0) throw std::runtime_error("fork");
-    if (pid == 0) {
-      int ut = open(utFil.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-      int feil = open(feilFil.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-      int inn = open("/dev/null", O_RDONLY);
-      if (ut < 0 || feil < 0 || inn < 0 || dup2(ut, 1) < 0 || dup2(feil, 2) < 0 || dup2(inn, 0) < 0 ||
-          chdir(katalog.c_str()) != 0)
-        _exit(126);
-      execve(a[0], a.data(), m.data());
-      _exit(127);
-    }
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    const int kode = KjorProgram(argv, mappe.string(), utFil, feilFil);
     Utfall u;
-    u.kode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    u.kode = kode;
     u.ut = Les(utFil);
     u.feil = Les(feilFil);
     return u;

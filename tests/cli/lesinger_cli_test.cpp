@@ -20,21 +20,7 @@ namespace brul::test {
 namespace {
 
 // Sets an environment variable for as long as the object lives.
-class Miljo {
- public:
-  Miljo(const char* navn, const std::string& verdi) : navn_(navn) {
-    if (const char* v = std::getenv(navn)) gammel_ = v;
-    ::setenv(navn, verdi.c_str(), 1);
-  }
-  ~Miljo() {
-    if (gammel_) ::setenv(navn_, gammel_->c_str(), 1);
-    else ::unsetenv(navn_);
-  }
-
- private:
-  const char* navn_;
-  std::optional<std::string> gammel_;
-};
+using Miljo = MedMiljo;
 
 // The command line in this process; what it prints is kept, not shown.
 struct Kjoring {

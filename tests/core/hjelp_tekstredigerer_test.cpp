@@ -13,29 +13,13 @@
 
 #include "editor/editor.h"
 #include "editor/kommandoer.h"
+#include "plattform_felles.h"
 #include "port_felles.h"
 
 namespace brul {
 namespace {
 
-// Sets an environment variable for a scope.
-class MedMiljo {
- public:
-  MedMiljo(const char* navn, const std::string& verdi) : navn_(navn) {
-    if (const char* v = std::getenv(navn)) forrige_ = v;
-    setenv(navn, verdi.c_str(), 1);
-  }
-  ~MedMiljo() {
-    if (forrige_)
-      setenv(navn_, forrige_->c_str(), 1);
-    else
-      unsetenv(navn_);
-  }
-
- private:
-  const char* navn_;
-  std::optional<std::string> forrige_;
-};
+using test::MedMiljo;
 
 std::string Vent(const std::filesystem::path& fil) {
   for (int i = 0; i < 200; ++i) {
@@ -48,6 +32,9 @@ std::string Vent(const std::filesystem::path& fil) {
 }
 
 TEST(Brul_INIClick, TheWholePathReachesTheTextEditor) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows always opens Notepad, which this test cannot replace with its recording script";
+#endif
   for (const char* mappe : {"enkel", "mappe med blanke", "æøå og 'fnutter'"}) {
     test::IniKladd ini("[Program]\r\nMaskiner=1\r\n");
     ini.kladd.fil(std::string(mappe) + "/Brul.ini", "[Program]\r\nMaskiner=1\r\n");

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "oppstart_felles.h"
+#include "plattform_felles.h"
 #include "platform/prosess.h"
 #include "platform/register.h"
 
@@ -21,33 +22,16 @@ using test::oppstart::Kladd;
 TEST(ProgramFil, ErDenneTestensProgramfil) {
   const std::string fil = platform::ProgramFil();
   ASSERT_FALSE(fil.empty());
+#ifdef _WIN32
+  EXPECT_EQ(fil.substr(1, 2), ":\\") << fil;
+  EXPECT_EQ(fil.substr(fil.rfind('\\') + 1), "core_tests.exe");
+#else
   EXPECT_EQ(fil.front(), '/');
   EXPECT_EQ(fil.substr(fil.rfind('/') + 1), "core_tests");
+#endif
 }
 
-// Sets (or, with nullopt, removes) an environment variable for one scope.
-class MedMiljo {
- public:
-  MedMiljo(const char* navn, std::optional<std::string> verdi) : navn_(navn) {
-    if (const char* v = std::getenv(navn)) forrige_ = v;
-    if (verdi)
-      setenv(navn, verdi->c_str(), 1);
-    else
-      unsetenv(navn);
-  }
-  ~MedMiljo() {
-    if (forrige_)
-      setenv(navn_, forrige_->c_str(), 1);
-    else
-      unsetenv(navn_);
-  }
-  MedMiljo(const MedMiljo&) = delete;
-  MedMiljo& operator=(const MedMiljo&) = delete;
-
- private:
-  const char* navn_;
-  std::optional<std::string> forrige_;
-};
+using test::MedMiljo;
 
 std::string VentPaa(const Kladd& kladd, const std::string& fil) {
   for (int i = 0; i < 200; ++i) {
@@ -59,6 +43,9 @@ std::string VentPaa(const Kladd& kladd, const std::string& fil) {
 }
 
 TEST(StartTekstEditor, VisualForEditorOgFilnavnetHelt) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows always opens Notepad: VISUAL and EDITOR choose nothing there";
+#endif
   struct Tilfelle {
     const char* navn;
     std::optional<std::string> visual;  // {S}: the recording script
@@ -98,6 +85,9 @@ TEST(StartTekstEditor, VisualForEditorOgFilnavnetHelt) {
 
 // Where the two Brul.conf files are looked for. {K} is the scratch folder.
 TEST(BrulConf, MiljoetVelgerFilene) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows keeps the key in the registry: no Brul.conf is looked for";
+#endif
   struct Tilfelle {
     const char* navn;
     std::optional<std::string> dirs;  // XDG_CONFIG_DIRS

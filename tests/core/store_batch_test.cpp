@@ -3,12 +3,14 @@
 // written says so.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -19,35 +21,31 @@
 #include "store/batch.h"
 #include "store/ini_document.h"
 #include "store/settings.h"
+#include "platform/fil.h"
+#include "plattform_felles.h"
 #include "store_felles.h"
-
-extern char** environ;
 
 namespace brul {
 namespace {
 
 using test::StoreKladd;
 
-ino_t Inode(const std::filesystem::path& p) {
+std::uint64_t Inode(const std::filesystem::path& p) {
+#ifdef _WIN32
+  return platform::Stempel(p.string()).inode;  // the file index: Windows has no inode numbers
+#else
   struct stat st {};
   ::stat(p.c_str(), &st);
   return st.st_ino;
+#endif
 }
 
 // Starts the tool as a separate program and waits for it.
 int KjorSkriver(const std::string& fil, const std::string& s, const std::string& k, const std::string& v) {
-  std::vector<std::string> args = {BRUL_TOOL_store_skriver, fil, s, k, v};
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
-  int status = 0;
-  if (waitpid(pid, &status, 0) != pid) return -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return test::KjorProgram({BRUL_TOOL_store_skriver, fil, s, k, v});
 }
 
-std::vector<std::string> FilerI(const std::filesystem::path& mappe) {
+[[maybe_unused]] std::vector<std::string> FilerI(const std::filesystem::path& mappe) {
   std::vector<std::string> ut;
   for (const auto& e : std::filesystem::directory_iterator(mappe)) ut.push_back(e.path().filename().string());
   std::sort(ut.begin(), ut.end());
@@ -102,7 +100,7 @@ TEST(Batch, NestetBatchLagrerBareYtterst) {
 TEST(Batch, IngenEndringIngenSkriving) {
   StoreKladd k;
   k.skriv("[S]\r\na=1\r\n");
-  const ino_t for_ = Inode(k.ini());
+  const auto for_ = Inode(k.ini());
   {
     Batch b;
     SkrivStreng("S", "a", "1");  // same value
@@ -224,6 +222,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.navn); });
 
 TEST(Batch, FullDiskLaterFilenVaereHel) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no per-process file size limit to make a write fail as a full disk does";
+#else
   StoreKladd k;
   const std::string for_ = "[S]\r\nk=" + std::string(200, 'a') + "\r\n";
   k.skriv(for_);
@@ -258,6 +259,7 @@ TEST(Batch, FullDiskLaterFilenVaereHel) {
             (std::vector<std::string>{"Slette verdi i C:\\Brul\\Brul.ini: Feil med sletting av [S] - k",
                                       "Slette seksjon i C:\\Brul\\Brul.ini: Feil med sletting av [S]",
                                       "Slette verdi i C:\\Brul\\Brul.ini: Feil med sletting av [S] - k"}));
+#endif
 }
 
 TEST(Batch, TillatelserBeholdes) {

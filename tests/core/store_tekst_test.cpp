@@ -2,6 +2,7 @@
 // syntax, and the lossless code page conversion.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "store/kodeside.h"
@@ -52,9 +53,10 @@ TEST(TolkHeltall, StandardSyntaks) {
       {"", false, 0},        {" ", false, 0},      {"-", false, 0},      {"$", false, 0},
       {"0x", false, 0},      {"12 ", false, 0},    {"1e3", false, 0},    {"$g", false, 0},
       {"1 2", false, 0},     {"--1", false, 0},    {"+-1", false, 0},    {"0b1", false, 0},
-      {"9223372036854775807", true, 9223372036854775807L},
-      {"-9223372036854775808", true, (-9223372036854775807L - 1)},
-      {"9223372036854775808", false, 0},
+      // The limits of long: 64 bits here, 32 bits on Windows.
+      {std::to_string(std::numeric_limits<long>::max()), true, std::numeric_limits<long>::max()},
+      {std::to_string(std::numeric_limits<long>::min()), true, std::numeric_limits<long>::min()},
+      {std::to_string(static_cast<unsigned long>(std::numeric_limits<long>::max()) + 1), false, 0},
       {"$10000000000000000", false, 0},
   };
   for (const auto& r : rader) {

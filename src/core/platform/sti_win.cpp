@@ -3,9 +3,22 @@
 namespace brul::platform {
 
 // Windows opens the stored paths as they are, and a folder it picks is
-// already in the stored form.
-std::optional<std::string> LokalSti(const std::string& sti, std::string&) { return sti; }
-std::string LokalSti(const std::string& sti) { return sti; }
+// already in the stored form. Only a drive letter given a folder with
+// SettStasjoner (the tests' scratch drives; start-up sets none on Windows)
+// opens in that folder.
+std::optional<std::string> LokalSti(const std::string& sti, std::string&) {
+  const auto& kart = Stasjoner();
+  if (kart.empty() || sti.size() < 2 || sti[1] != ':') return sti;
+  const auto it = kart.find(Stasjon(sti[0]));
+  if (it == kart.end()) return sti;
+  std::string rest = sti.substr(2);
+  if (!rest.empty() && rest[0] != '\\' && rest[0] != '/') rest.insert(0, 1, '\\');
+  return it->second + rest;
+}
+std::string LokalSti(const std::string& sti) {
+  std::string grunn;
+  return *LokalSti(sti, grunn);
+}
 
 std::optional<std::string> LagretSti(const std::string& lokal, std::string& grunn) {
   if (lokal.empty()) {
