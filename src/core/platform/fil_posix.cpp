@@ -88,14 +88,14 @@ bool KanSkrive(const std::string& sti, int& e) {
 // read lease on it: until the lease is let go, a program that opens the file
 // for writing waits in its open, so what is read meanwhile is whole. False
 // when no lease can be had (a file of another owner, a file system without
-// leases, a writer that does not finish within a few seconds); the file is
-// then read as it is, as before.
+// leases, a writer that keeps the file open for more than a second); the
+// file is then read as it is, as before.
 bool TaLeieavtale(int fd) {
 #ifdef F_SETLEASE
   // A broken lease is announced by a signal, SIGIO unless told otherwise,
   // and SIGIO ends the program; SIGURG is ignored unless someone handles it.
   if (::fcntl(fd, F_SETSIG, SIGURG) != 0) return false;
-  for (int forsok = 0; forsok < 3000; ++forsok) {
+  for (int forsok = 0; forsok < 1000; ++forsok) {
     if (::fcntl(fd, F_SETLEASE, F_RDLCK) == 0) return true;
     if (errno != EAGAIN) return false;
     const struct timespec litt {0, 1000000};  // 1 ms
