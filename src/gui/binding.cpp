@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QAbstractItemView>
+#include <QScrollBar>
 
 #include "editor/controls.h"
 #include "gui/askform.h"  // completes the operator's dialog pointer
@@ -109,6 +111,12 @@ void KobleCombo(Combo& m, QComboBox* w, QWidget* folger) {
     if (!like) {
       p->clear();
       for (const auto& it : items) p->addItem(Q(it));
+      // The open list shows every entry whole, even where the box itself
+      // keeps a fixed width (a long machine name in the selector).
+      QAbstractItemView* liste = p->view();
+      liste->setTextElideMode(Qt::ElideNone);
+      liste->setMinimumWidth(liste->sizeHintForColumn(0) + liste->verticalScrollBar()->sizeHint().width() +
+                             2 * liste->frameWidth() + 4);
     }
     QLineEdit* le = p->isEditable() ? p->lineEdit() : nullptr;
     const bool fokus = le && le->hasFocus();

@@ -2,6 +2,7 @@
 // widgets reach the model and come back in the coupled widgets, loads show
 // without counting as edits, a refused page change keeps the page, tabs
 // follow the protocol, and the close box asks like Avslutt.
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -178,6 +179,9 @@ void HovedVinduTest::vinduOgLasting() {
   QCOMPARE(boks->count(), 2);
   QCOMPARE(boks->itemText(1), QString("DREIEBENK"));
   QCOMPARE(boks->currentIndex(), 0);
+  // Its open list shows every name whole.
+  for (int i = 0; i < boks->count(); ++i)
+    QVERIFY(boks->view()->minimumWidth() > boks->view()->fontMetrics().horizontalAdvance(boks->itemText(i)));
   QCOMPARE(k.w<QLineEdit>("MaskinNavn")->text(), QString("FRES"));
   QCOMPARE(k.w<QComboBox>("Com")->currentText(), QString("Com2"));
   QCOMPARE(k.w<QComboBox>("Baud")->currentText(), QString("2400"));
