@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -59,7 +60,9 @@ class HjulKunMedFokus : public QObject {
 void HjulBareMedFokus(QWidget* rot) {
   auto* filter = new HjulKunMedFokus(rot);
   for (QWidget* w : rot->findChildren<QWidget*>()) {
-    if (!qobject_cast<QComboBox*>(w) && !qobject_cast<QAbstractSpinBox*>(w) && !qobject_cast<QAbstractSlider*>(w))
+    // Scroll bars are sliders too, but the wheel is what moves them.
+    if (!qobject_cast<QComboBox*>(w) && !qobject_cast<QAbstractSpinBox*>(w) &&
+        (!qobject_cast<QAbstractSlider*>(w) || qobject_cast<QScrollBar*>(w)))
       continue;
     if (w->focusPolicy() == Qt::WheelFocus) w->setFocusPolicy(Qt::StrongFocus);  // the wheel gives no focus either
     w->installEventFilter(filter);

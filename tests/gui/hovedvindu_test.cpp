@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QMessageBox>
@@ -709,6 +710,17 @@ void HovedVinduTest::gridNavigasjonSkriverIkke() {
   QCOMPARE(int(k.ed->aktivSide()), side);
   auto* g = k.vindu->widget<brul::gui::GridVisning>(grid.toStdString());
   QVERIFY(g);
+  // The wheel over the grid scrolls it.
+  {
+    QScrollBar* rulle = g->verticalScrollBar();
+    QVERIFY(rulle->maximum() > 0);
+    const QPointF midt(g->viewport()->rect().center());
+    QWheelEvent hjul(midt, g->viewport()->mapToGlobal(midt), QPoint(), QPoint(0, -120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(g->viewport(), &hjul);
+    QVERIFY(rulle->value() > 0);
+    rulle->setValue(0);
+  }
   const QRect celle = g->visualRect(g->model()->index(0, kol));
   QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, celle.center());
   const std::map<QChar, Qt::Key> tast{{'R', Qt::Key_Right}, {'L', Qt::Key_Left}, {'U', Qt::Key_Up},
