@@ -7,7 +7,7 @@
 // both ways for random section/key pairs; random writes are made both ways on
 // copies of the same file, and the profile function reads both copies back.
 //
-//   profil_diff [--fro N] [--filer N] [--mappe DIR] [--vis N]
+//   profil_diff [--fro N] [--filer N] [--mappe DIR] [--vis N] [--behold ja]
 //
 // Every disagreement is put in a class. Classes the project keeps on purpose
 // (tests/win/README section of the main README) are counted; any other fails
@@ -170,6 +170,7 @@ struct Opptelling {
   std::map<std::string, long> ukjente;  // class -> count
   int vist = 0;
   int maksVist = 5;
+  bool behold = false;  // keep the files of unknown disagreements
 };
 
 // The name with the letter case of its Windows-1252 letters above ASCII
@@ -197,10 +198,72 @@ bool BareStorrelseOverAscii(const std::string& fil, const std::string& s, const 
   return false;
 }
 
+std::string Stor(std::string navn) {
+  for (char& c : navn) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) c = static_cast<char>(b - 0x20);
+  }
+  return navn;
+}
+
+std::string Trim(const std::string& t) {
+  const auto a = t.find_first_not_of(" \t");
+  if (a == std::string::npos) return {};
+  return t.substr(a, t.find_last_not_of(" \t") - a + 1);
+}
+
+// Whether, in the first section of that name, a line holding only the key's
+// name (no "=") comes before the first line that sets the key. wine takes
+// such a line as the key without a value and reads the default; the rule
+// kept here (ini-rules.md) is that a line without "=" is no key, so the
+// later line counts.
+bool NavnLinjeForNokkelen(const std::string& bytes, const std::string& s, const std::string& k) {
+  std::vector<std::string> linjer;
+  std::string l;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    if (c == '\r' || c == '\n') {
+      linjer.push_back(l);
+      l.clear();
+      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    } else {
+      l.push_back(c);
+    }
+  }
+  linjer.push_back(l);
+  bool inne = false, funnet = false;
+  for (const auto& linje : linjer) {
+    const std::string t = Trim(linje);
+    const auto slutt = t.rfind(']');
+    if (!t.empty() && t[0] == '[' && slutt != std::string::npos) {
+      if (funnet) return false;  // only the first section of the name
+      inne = Stor(Trim(t.substr(1, slutt - 1))) == Stor(s);
+      funnet = inne;
+      continue;
+    }
+    if (!inne || t.empty() || t[0] == ';') continue;
+    const auto lik = t.find('=');
+    if (lik == std::string::npos) {
+      if (Stor(t) == Stor(k)) return true;
+    } else if (Stor(Trim(t.substr(0, lik))) == Stor(k)) {
+      return false;
+    }
+  }
+  return false;
+}
+
+constexpr const char* kNavnLinje = "wine tar en linje med bare nøkkelens navn (uten «=») foran nøkkelen som nøkkelen uten verdi; vi (ini-rules: ingen nøkkel) leser nøkkelen etter";
+
 constexpr const char* kStorrelse = "wine skiller store og små bokstaver over ASCII i navn (Æ/æ), Windows og vi gjør ikke";
 
 void Avvik(Opptelling& o, const std::string& klasse, bool kjent, const std::string& fil, const std::string& hva) {
   (kjent ? o.kjente : o.ukjente)[klasse]++;
+  if (!kjent && o.behold) {
+    static int nr = 0;
+    const std::string kopi = fil + ".avvik" + std::to_string(++nr);
+    SkrivFil(kopi, LesFil(fil));
+    std::printf("beholdt %s: %s\n", kopi.c_str(), hva.c_str());
+  }
   if (!kjent && o.vist < o.maksVist) {
     ++o.vist;
     std::printf("--- avvik (%s): %s\n    fil %s:\n%s\n", klasse.c_str(), hva.c_str(), fil.c_str(),
@@ -230,6 +293,8 @@ void EnFil(Opptelling& o, unsigned fro, const std::string& mappe) {
       kjent = "fil lest som UTF-8 (gyldig UTF-8 med flerbytetegn)";
     else if (BareStorrelseOverAscii(fil, s, k, vaar))
       kjent = std::string("lesing: ") + kStorrelse;
+    else if (NavnLinjeForNokkelen(original, s, k))
+      kjent = std::string("lesing: ") + kNavnLinje;
     Avvik(o, kjent.empty() ? "lesing" : kjent, !kjent.empty(), fil,
           "[" + s + "] " + k + ": profil " + Vis(profil) + ", vår " + Vis(vaar));
   }
@@ -260,9 +325,12 @@ void EnFil(Opptelling& o, unsigned fro, const std::string& mappe) {
       const bool storrelse = BareStorrelseOverAscii(b, ss, kk, fraProfil) ||
                              BareStorrelseOverAscii(a, ss, kk, fraVaar) ||
                              BareStorrelseOverAscii(b, s, k, ProfilLes(a, s, k));
-      Avvik(o, storrelse ? std::string("skriving: ") + kStorrelse
-                         : sammeNokkel ? "skriving: nøkkelen" : "skriving: en annen nøkkel",
-            storrelse, b,
+      const bool navnLinje = !storrelse && (NavnLinjeForNokkelen(original, ss, kk) ||
+                                            NavnLinjeForNokkelen(original, s, k));
+      Avvik(o, storrelse   ? std::string("skriving: ") + kStorrelse
+               : navnLinje ? std::string("skriving: ") + kNavnLinje
+               : sammeNokkel ? "skriving: nøkkelen" : "skriving: en annen nøkkel",
+            storrelse || navnLinje, b,
             "skrev [" + s + "] " + k + "=" + Vis(v) + "; leser [" + ss + "] " + kk + ": etter profil " +
                 Vis(fraProfil) + ", etter vår " + Vis(fraVaar));
     }
@@ -287,6 +355,7 @@ int main(int argc, char** argv) {
     else if (a == "--filer") filer = std::strtol(argv[i + 1], nullptr, 10);
     else if (a == "--mappe") mappe = argv[i + 1];
     else if (a == "--vis") o.maksVist = std::atoi(argv[i + 1]);
+    else if (a == "--behold") o.behold = std::string(argv[i + 1]) == "ja";
   }
   if (mappe.empty()) {
     char tmp[MAX_PATH + 1];
@@ -296,7 +365,7 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(std::filesystem::u8path(mappe));
   for (long i = 0; i < filer; ++i) EnFil(o, fro + static_cast<unsigned>(i), mappe);
   std::error_code ec;
-  std::filesystem::remove_all(std::filesystem::u8path(mappe), ec);
+  if (!o.behold) std::filesystem::remove_all(std::filesystem::u8path(mappe), ec);
 
   long kjente = 0, ukjente = 0;
   for (const auto& [k, n] : o.kjente) kjente += n;
