@@ -334,5 +334,24 @@ TEST(Historikk, BeholderDeSisteHundre) {
   EXPECT_EQ(SkrapDisk::Les(liste.back().fil), "[S]\r\nk=2\r\n");
 }
 
+TEST(Historikk, MaskinvalgFortrengerIkkeEnLagring) {
+  EditorFilKladd k;
+  SkriptOperator op;
+  MedOperator med(op);
+  const std::string v1 = "[program]\r\nmaskin=1\r\nMaskiner=255\r\n\r\n[Maskin1]\r\nNavn=A\r\n";
+  k.skriv(v1);
+  SkrivStreng("Maskin1", "Navn", "B");
+  // More picks of a machine than the history holds, each remembered at once.
+  for (int i = 2; i < 152; ++i) SkrivStreng("Program", "Maskin", std::to_string(i));
+  const auto liste = historikk::Liste();
+  ASSERT_EQ(liste.size(), 1u) << "a pick of a machine keeps no version";
+  EXPECT_EQ(SkrapDisk::Les(liste[0].fil), v1);
+  // The picks are this program's own, not another program's change: nothing
+  // is asked, and the save is undone byte for byte.
+  ASSERT_TRUE(historikk::Gjenopprett(1));
+  EXPECT_EQ(k.les(), v1);
+  EXPECT_EQ(op.logg().size(), 0u);
+}
+
 }  // namespace
 }  // namespace brul::test

@@ -172,7 +172,7 @@ bool Lagre(std::string& grunn, int runde) {
   t.avvist = false;
   std::string bytes = t.dok->tilBytes();
   if (t.lest.status == platform::LeseStatus::Ok && bytes == t.lest.bytes) return true;
-  if (!lager::ErstattInnstillinger(t.lokal, t.lest, bytes, grunn)) {
+  if (!lager::ErstattInnstillinger(t.lokal, t.lest, bytes, grunn, &*t.dok)) {
     // What is on disk is the truth from now on.
     Forkast();
     return false;

@@ -38,8 +38,10 @@ std::string Forelder(const std::string& lokal) {
 }  // namespace
 
 Endringer Forskjell(std::string_view forBytes, std::string_view etterBytes) {
-  const IniDocument a = IniDocument::fraBytes(forBytes);
-  const IniDocument b = IniDocument::fraBytes(etterBytes);
+  return Forskjell(IniDocument::fraBytes(forBytes), IniDocument::fraBytes(etterBytes));
+}
+
+Endringer Forskjell(const IniDocument& a, const IniDocument& b) {
   Endringer e;
   for (const std::string& s : a.seksjoner())
     if (!b.harSeksjon(s)) e.slettedeSeksjoner.push_back(s);
@@ -122,7 +124,7 @@ platform::FilLesing LesInnstillinger(const std::string& lokal) {
 }
 
 bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& forrige, const std::string& bytes,
-                          std::string& grunn) {
+                          std::string& grunn, const IniDocument* dok) {
   if (okt) {
     Virtuell& v = okt->filer.try_emplace(lokal, Virtuell{forrige, forrige}).first->second;
     v.na.status = platform::LeseStatus::Ok;
@@ -132,7 +134,7 @@ bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& f
   if (!platform::ErstattFil(lokal, bytes, grunn)) return false;
   // Kept after the new content is in place: a save that fails leaves no
   // version behind that was never replaced.
-  if (forrige.status == platform::LeseStatus::Ok) historikk::Bevar(lokal, forrige.bytes, bytes);
+  if (forrige.status == platform::LeseStatus::Ok) historikk::Bevar(lokal, forrige.bytes, bytes, dok);
   return true;
 }
 

@@ -14,6 +14,8 @@
 
 namespace brul {
 
+class IniDocument;
+
 // One key that a save writes, changes or deletes.
 struct NokkelEndring {
   std::string seksjon, nokkel;
@@ -37,6 +39,8 @@ struct Endringer {
 // added, changed or removed (as the profile functions read them: first
 // section and first key of a name), and sections that are gone.
 Endringer Forskjell(std::string_view forBytes, std::string_view etterBytes);
+// The same for contents already read (a save has the new one at hand).
+Endringer Forskjell(const IniDocument& a, const IniDocument& b);
 
 // The description for the operator, one line each, Norwegian:
 //   [Maskin1]
@@ -72,9 +76,10 @@ bool ITorrkjoring();
 namespace lager {
 platform::FilLesing LesInnstillinger(const std::string& lokal);
 // Replaces the settings file; `forrige` is the content it replaces (kept in
-// the history once the new one is written).
+// the history once the new one is written). `dok`, when given, is `bytes`
+// already read, so the history need not read it again.
 bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& forrige,
-                          const std::string& bytes, std::string& grunn);
+                          const std::string& bytes, std::string& grunn, const IniDocument* dok = nullptr);
 bool LagMappe(const std::string& lokal, std::string& grunn);
 bool FinnesMappe(const std::string& lokal);
 bool ErstattTekstfil(const std::string& sti, const std::string& bytes, std::string& grunn);

@@ -5,6 +5,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <system_error>
 
@@ -104,8 +105,7 @@ std::string Tid() {
 
 // The machines a save touched, by name: "Maskin3 (DREIEBENK)"; otherwise the
 // sections it touched.
-std::string Maskiner(const Endringer& e, const std::string& etterBytes) {
-  const IniDocument etter = IniDocument::fraBytes(etterBytes);
+std::string Maskiner(const Endringer& e, const IniDocument& etter) {
   std::vector<std::string> seksjoner;
   auto legg = [&](const std::string& s) {
     if (std::none_of(seksjoner.begin(), seksjoner.end(), [&](const std::string& x) { return LikTekst(x, s); }))
@@ -126,6 +126,15 @@ std::string Maskiner(const Endringer& e, const std::string& etterBytes) {
     mal += (mal.empty() ? "" : ", ") + tekst;
   }
   return maskiner.empty() ? andre : maskiner;
+}
+
+bool ErMaskinvalg(const NokkelEndring& n) { return LikTekst(n.seksjon, "Program") && LikTekst(n.nokkel, "Maskin"); }
+
+// Picking a machine remembers it in the file at once. Kept as versions, the
+// picks of an operator clicking through the machines would push every real
+// save out of the history.
+bool BareMaskinvalg(const Endringer& e) {
+  return e.slettedeSeksjoner.empty() && !e.nokler.empty() && std::all_of(e.nokler.begin(), e.nokler.end(), ErMaskinvalg);
 }
 
 void Anvend(IniDocument& d, const Endringer& e) {
@@ -188,11 +197,15 @@ Versjon LesVersjon(const std::string& mappe, int nr) {
 
 std::string Mappe(const std::string& lokalIni) { return lokalIni + ".historikk"; }
 
-void Bevar(const std::string& lokalIni, const std::string& forBytes, const std::string& etterBytes) {
+void Bevar(const std::string& lokalIni, const std::string& forBytes, const std::string& etterBytes,
+           const IniDocument* etterDok) {
+  std::optional<IniDocument> lest;
+  if (!etterDok) etterDok = &lest.emplace(IniDocument::fraBytes(etterBytes));
+  const Endringer e = Forskjell(IniDocument::fraBytes(forBytes), *etterDok);
+  if (BareMaskinvalg(e)) return;
   const std::string mappe = Mappe(lokalIni);
   std::string grunn;
-  const Endringer e = Forskjell(forBytes, etterBytes);
-  std::string info = "tid\t" + Tid() + "\nmaskin\t" + Vern(Maskiner(e, etterBytes)) + "\n";
+  std::string info = "tid\t" + Tid() + "\nmaskin\t" + Vern(Maskiner(e, *etterDok)) + "\n";
   if (!gjeldendeMerknad.empty()) info += "merknad\t" + Vern(gjeldendeMerknad) + "\n";
   for (const std::string& s : e.slettedeSeksjoner) info += "slettet\t" + Vern(s) + "\n";
   for (const NokkelEndring& n : e.nokler)
@@ -255,6 +268,9 @@ bool Gjenopprett(int nr) {
     // another program: it is kept on top of the restored version.
     Endringer andre;
     if (na.status == platform::LeseStatus::Ok) andre = Forskjell(forventet.tilBytes(), na.bytes);
+    // Machine picks keep no version, so the history cannot tell them from
+    // another program's: the remembered machine goes back with the version.
+    std::erase_if(andre.nokler, ErMaskinvalg);
     IniDocument mal = IniDocument::fraBytes(kopi.bytes);
     Anvend(mal, andre);
     if (!andre.tom()) {
