@@ -347,9 +347,13 @@ bool Editor::MaskinBoksClick() {
   if (Endret()) {
     if (operatoren().sporsmal(ValgtSeksjon() + ": Oppsettet er endret", "Lagre endringer ?", Ikon::Ingen)) {
       if (!OKBtnClick()) return false;
-      // A save is not followed by a load, unless it left another machine
-      // selected than the one the pages show.
+      // A save is followed by a load of the machine pages, so that they show
+      // what the file now holds: a field whose default follows another
+      // (BackupKatalog follows Katalog) was loaded before that field changed.
+      // The page "Program" keeps the count as typed: a count of 0 still
+      // refuses the page change.
       if (ValgtMaskin() != visteMaskin_) LesOppsett(true, true);
+      else lesMaskinSider();
       return true;
     }
   }
@@ -362,7 +366,10 @@ bool Editor::PageControl1Changing() {
   return TallFraTekst(Maskiner.text()) > 0;
 }
 
-void Editor::AngreClick() { LesOppsett(false, false); }
+// Every machine page is loaded again, not only the one shown: a linked field
+// (Baud, the port's line settings, MaxLengde) carries an edit onto other
+// pages, and a preset saved later writes those pages too.
+void Editor::AngreClick() { LesOppsett(false, true); }
 
 bool Editor::AvsluttClick() {
   if (!MaskinBoksClick()) return false;
