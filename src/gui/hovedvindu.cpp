@@ -181,7 +181,14 @@ QWidget* HovedVindu::byggBunnlinje() {
   maskinL->setBuddy(maskinBoks);
   kart_["MaskinBoks"] = maskinBoks;
   KobleCombo(ed_.MaskinBoks, maskinBoks, nullptr);
-  connect(maskinBoks, &QComboBox::activated, this, [this] { fokusTilSiden(); });
+  // A pick from the list hands the focus back to the page; stepping through
+  // the machines with the arrow keys on the closed box keeps it there (the
+  // load disables the box for a moment, which would pass the focus on).
+  maskinBoks->installEventFilter(this);
+  connect(maskinBoks, &QComboBox::activated, this, [this, maskinBoks] {
+    if (!tastValg_) fokusTilSiden();
+    else if (maskinBoks->isEnabled()) maskinBoks->setFocus(Qt::OtherFocusReason);
+  });
   lay->addWidget(maskinL);
   lay->addWidget(maskinBoks);
   lay->addStretch(1);
@@ -362,6 +369,8 @@ void HovedVindu::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 bool HovedVindu::eventFilter(QObject* o, QEvent* e) {
+  if (o == widget("MaskinBoks") && (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease))
+    tastValg_ = e->type() == QEvent::KeyPress;
   if (o == bunn_ && e->type() == QEvent::MouseButtonDblClick) {
     if (!bunn_->childAt(static_cast<QMouseEvent*>(e)->position().toPoint())) emit dobbeltklikket();
     return true;

@@ -81,6 +81,7 @@ class HovedVindu : public QDialog {
   int synk_ = 0;        // >0 while the window itself moves the tab
   bool lukkGodkjent_ = false;
   bool vist_ = false;  // shown once: the read-only notice has been given
+  bool tastValg_ = false;  // a key on the machine selector is being handled
 };
 
 }  // namespace brul::gui

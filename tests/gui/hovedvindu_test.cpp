@@ -588,6 +588,7 @@ void HovedVinduTest::enterTrykkerBareOK() {
 void HovedVinduTest::fokusTilbakeTilSiden_data() {
   QTest::addColumn<QString>("handling");
   QTest::newRow("maskinvalg") << "maskin";
+  QTest::newRow("piltast i maskinvelgeren blir der") << "pil";
   QTest::newRow("OK") << "OK";
   QTest::newRow("Angre") << "Angre";
 }
@@ -603,6 +604,14 @@ void HovedVinduTest::fokusTilbakeTilSiden() {
     boks->hidePopup();
     boks->setFocus(Qt::MouseFocusReason);
     Velg(boks, 1);
+  } else if (handling == "pil") {
+    auto* boks = k.w<QComboBox>("MaskinBoks");
+    boks->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(boks, Qt::Key_Down);
+    QCOMPARE(boks->currentIndex(), 1);
+    QCOMPARE(k.w<QLineEdit>("MaskinNavn")->text(), QString("DREIEBENK"));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(boks));  // the next arrow goes on from here
+    return;
   } else {
     k.skriv("MaskinNavn", "Ny fres");
     QTest::mouseClick(k.w<QPushButton>(handling == "OK" ? "OKBtn" : "Angre"), Qt::LeftButton);
