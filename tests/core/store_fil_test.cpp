@@ -139,6 +139,7 @@ TEST(Fil, SkrivebeskyttetFilErstattesIkke) {
     fs::perms filModus;         // fs::perms::unknown: no file
     fs::perms mappeModus;       // of the folder the file lies in
     std::optional<std::string> grunn;
+    bool annenBruker = false;   // a user without write access (root plays nobody)
   } rader[] = {
       {"vanlig", skriv, fs::perms::all, std::nullopt},
       {"444", les, fs::perms::all, "filen er skrivebeskyttet"},
@@ -147,6 +148,12 @@ TEST(Fil, SkrivebeskyttetFilErstattesIkke) {
       // The owner's write bit on the folder alone: this user (root, too)
       // may still write, so only the file's own bits can refuse.
       {"mappe_555_fil_skrivbar", skriv, fs::perms::owner_read | fs::perms::owner_exec, std::nullopt},
+#ifndef _WIN32
+      // Write bits for others only: a rename in the shared folder would still
+      // replace the file, and hand it to this user.
+      {"eier_uten_skriverett", fs::perms::owner_read | fs::perms::group_write, fs::perms::all,
+       "du har ikke skrivetilgang til filen", true},
+#endif
   };
   for (const auto& r : rader) {
     SCOPED_TRACE(r.navn);
@@ -162,6 +169,11 @@ TEST(Fil, SkrivebeskyttetFilErstattesIkke) {
     const bool rootKanAlt = true;  // a folder's read-only attribute does not stop writing in it
 #else
     const bool rootKanAlt = ::geteuid() == 0;
+    const bool somNobody = rootKanAlt && r.annenBruker;
+    if (somNobody) {
+      ASSERT_EQ(::chown(sti.c_str(), 65534, 65534), 0);
+      ASSERT_EQ(::seteuid(65534), 0);
+    }
 #endif
     const auto grunn = SkrivebeskyttetGrunn(sti);
     if (r.mappeModus != fs::perms::all && !rootKanAlt) {
@@ -176,6 +188,11 @@ TEST(Fil, SkrivebeskyttetFilErstattesIkke) {
       EXPECT_EQ(StoreKladd::Les(sti), "[S]\r\n") << "left as it was";
       EXPECT_EQ(fs::status(sti).permissions(), r.filModus);
     }
+#ifndef _WIN32
+    if (somNobody) {
+      ASSERT_EQ(::seteuid(0), 0);
+    }
+#endif
     fs::permissions(mappe, fs::perms::all);
   }
   // A link is judged by the file it names.

@@ -303,6 +303,12 @@ bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& fei
     feil = "filen er skrivebeskyttet";
     return false;
   }
+  // Nor may it replace a file this user cannot write (another user's file in
+  // a shared folder): the file would change owner and rights.
+  if (int e = 0; finnes && !KanSkrive(mal, e) && e != EROFS) {
+    feil = "du har ikke skrivetilgang til filen";
+    return false;
+  }
   const std::string mappe = Mappe(mal);
   const std::size_t p = mal.rfind('/');
   const std::string navn = p == std::string::npos ? mal : mal.substr(p + 1);
