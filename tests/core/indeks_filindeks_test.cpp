@@ -38,6 +38,7 @@ TEST(SkrivFilindeks, FolderEntries) {
     long antall;
     const char* seksjon;
     const char* filType;  // "" for absent
+    const char* data = "C:\\BRUL\\DATA\\";
   } tilfeller[] = {
       {"a data folder keeps its pattern, in capitals", "[C:\\BRUL\\DATA]\r\nFilType=*.txt\r\n", 0,
        "C:\\BRUL\\DATA", "*.TXT"},
@@ -61,9 +62,11 @@ TEST(SkrivFilindeks, FolderEntries) {
       {"and its backup folder lies inside it", "[Maskin1]\r\nKatalog=C:\\CNC\\M1\r\n", 1, "C:\\CNC\\M1\\BACKUP",
        "*.*"},
       {"a machine without a folder is skipped", "[Maskin1]\r\nExt=.X\r\n", 1, "\\BACKUP", ""},
+      {"a program folder under no mapped drive (a local path) names no section", "", 0, "/OPT/BRULINI/BIN", "",
+       "/OPT/BRULINI/BIN/"},
   };
   for (const auto& t : tilfeller) {
-    IniKladd ini(t.ini);
+    IniKladd ini(t.ini, t.data);
     SkrivFilindeks(t.antall);
     EXPECT_EQ(LesStreng(t.seksjon, "FilType", ""), t.filType) << t.navn;
     EXPECT_TRUE(ini.op.logg().empty()) << t.navn;

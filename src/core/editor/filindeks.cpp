@@ -32,7 +32,9 @@ void SkrivFilType(const std::string& katalog, const std::string& filType) {
 void SkrivFilindeks(long antall) {
   antall = std::clamp(antall, 0L, 255L);
   Batch batch;
-  const std::string data = FolderSeksjon(DataKatalog);
+  // A program folder under no mapped drive stays a local path (/opt/brulini/),
+  // which no Windows program reading the index can use: it names no section.
+  const std::string data = DataKatalog.rfind('/', 0) == 0 ? std::string() : FolderSeksjon(DataKatalog);
   if (!data.empty()) SkrivStreng(data, "FilType", LesStreng(data, "FilType", "*.Exe"));
   for (long k = 1; k <= antall; ++k) {
     const std::string s = "Maskin" + std::to_string(k);
