@@ -193,7 +193,8 @@ bool HistorikkVindu::gjenopprett() {
 
 // ---- The commands --------------------------------------------------------------
 
-KontrollKommandoer::KontrollKommandoer(HovedVindu& hoved) : QObject(&hoved), hoved_(hoved) {
+KontrollKommandoer::KontrollKommandoer(HovedVindu& hoved)
+    : QObject(&hoved), hoved_(hoved), ed_(hoved.editor()) {
   godta = [](EndringsVindu& v) { return v.exec() == QDialog::Accepted; };
   Editor& e = hoved.editor();
   QPushButton* brulIni = hoved.knapp(e.Brul_INI.name());
@@ -223,7 +224,7 @@ KontrollKommandoer::KontrollKommandoer(HovedVindu& hoved) : QObject(&hoved), hov
 }
 
 KontrollKommandoer::~KontrollKommandoer() {
-  hoved_.editor().forLagring = nullptr;
+  ed_.forLagring = nullptr;
   med_.reset();
 }
 

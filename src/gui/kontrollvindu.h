@@ -94,6 +94,9 @@ class KontrollKommandoer : public QObject {
   bool forLagring();
   void avsluttSvar();
   HovedVindu& hoved_;
+  // Kept apart from hoved_: the window destroys this object from its QWidget
+  // base, after its own part is gone, and the editor outlives it.
+  Editor& ed_;
   KontrollVindu* kontroll_ = nullptr;
   HistorikkVindu* historikk_ = nullptr;
   bool iGang_ = false;  // a preview or its save is running: no second preview
