@@ -52,6 +52,9 @@ struct FinnTilfelle {
 const std::string kMedExe = "[Program]\r\nExeKatalog=e:\\dnc\\prog\r\n";
 
 TEST(FinnIniFil, FolgerNokkelenOgReserveneIRiktigRekkefolge) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the rows are local paths of other systems (slashes, drive map); Windows keeps stored paths as they are";
+#endif
   const std::vector<FinnTilfelle> tilfeller = {
       {"ingen nøkkel og ingen fil gir standardfilen", "prog/BrulINI.exe", std::nullopt, {}, {},
        std::nullopt, "C:\\Brul\\Brul.ini", "{PU}", "{PU}"},
@@ -162,6 +165,9 @@ TEST(FinnIniFil, FolgerNokkelenOgReserveneIRiktigRekkefolge) {
 }
 
 TEST(FinnIniFil, ProgrammetsMappeOgNavn) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the rows are local paths of other systems (slashes, drive map); Windows keeps stored paths as they are";
+#endif
   struct Tilfelle {
     const char* fil;
     const char* katalog;

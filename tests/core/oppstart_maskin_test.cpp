@@ -27,6 +27,9 @@ TEST(MaskinSeksjon, NummeretSomAttebitsTall) {
 }
 
 TEST(MaskinKatalog, KatalogSaaEgenMappeSaaDatamappen) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the rows are local paths of other systems (slashes, drive map); Windows keeps stored paths as they are";
+#endif
   BevarTilstand bevar;
   Kladd kladd;
   kladd.fil("c/Brul/Brul.ini",

@@ -261,6 +261,9 @@ TEST(MedSkilletegn, LeggerTilEttSkilletegnDerDetMangler) {
 // The folder browser's answer goes into the field in Windows form; a folder
 // under no mapped folder leaves the field as it was and says which can be used.
 TEST(LagretSti, MappevelgerenLagrerWindowsStier) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no drive map: a folder picked there is already in stored form";
+#endif
   BevarTilstand bevar;
   Kladd kladd;
   kladd.mappe("c/CNC/Dreiebenk");

@@ -263,6 +263,9 @@ TEST(Batch, FullDiskLaterFilenVaereHel) {
 }
 
 TEST(Batch, TillatelserBeholdes) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows keeps no permission bits beyond read-only, and a symbolic link needs a privilege a test cannot count on";
+#endif
   StoreKladd k;
   k.skriv("[S]\r\n");
   std::filesystem::permissions(k.ini(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |

@@ -186,7 +186,12 @@ TEST(Fil, SkrivebeskyttetFilErstattesIkke) {
       EXPECT_FALSE(ErstattFil(sti, "ny", feil));
       EXPECT_EQ(feil, *r.grunn);
       EXPECT_EQ(StoreKladd::Les(sti), "[S]\r\n") << "left as it was";
+#ifdef _WIN32
+      // Windows keeps one read-only attribute, not permission bits.
+      EXPECT_EQ(fs::status(sti).permissions() & fs::perms::owner_write, fs::perms::none);
+#else
       EXPECT_EQ(fs::status(sti).permissions(), r.filModus);
+#endif
     }
 #ifndef _WIN32
     if (somNobody) {
@@ -195,9 +200,12 @@ TEST(Fil, SkrivebeskyttetFilErstattesIkke) {
 #endif
     fs::permissions(mappe, fs::perms::all);
   }
-  // A link is judged by the file it names.
+  // A link is judged by the file it names (a symbolic link needs a
+  // privilege on Windows that a test cannot count on).
+#ifndef _WIN32
   fs::create_symlink(rot / "444" / "Brul.ini", rot / "Lenke.ini");
   EXPECT_EQ(SkrivebeskyttetGrunn((rot / "Lenke.ini").string()), "filen er skrivebeskyttet");
+#endif
   EXPECT_EQ(SkrivebeskyttetGrunn(""), std::nullopt);
   for (const char* n : {"444", "bare_eier_les"}) fs::permissions(rot / n / "Brul.ini", skriv);
 }

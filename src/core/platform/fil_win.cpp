@@ -137,7 +137,9 @@ FilLesing LesHeleFil(const std::string& sti) {
       r.status = LeseStatus::Mangler;
     } else {
       r.status = LeseStatus::Feil;
-      r.feil = Grunn(e);
+      // A folder cannot be opened as a file: Windows says only "access denied".
+      const DWORD a = GetFileAttributesW(w.c_str());
+      r.feil = Grunn(a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) ? ERROR_DIRECTORY : e);
     }
     return r;
   }
@@ -180,6 +182,24 @@ FilStempel Stempel(const std::string& sti) {
   return s;
 }
 
+// Why a folder cannot take a new entry when the system only says the path
+// is wrong (ERROR_DIRECTORY from GetTempFileName, ERROR_PATH_NOT_FOUND): the
+// nearest part of the path that exists tells a missing folder from a file
+// standing where a folder should be.
+std::string MappeGrunn(std::wstring mappe, DWORD e) {
+  while (!mappe.empty()) {
+    const DWORD a = GetFileAttributesW(mappe.c_str());
+    if (a != INVALID_FILE_ATTRIBUTES)
+      return (a & FILE_ATTRIBUTE_DIRECTORY) ? Grunn(e == ERROR_DIRECTORY ? ERROR_PATH_NOT_FOUND : e)
+                                            : "en del av stien er ikke en mappe";
+    while (!mappe.empty() && (mappe.back() == L'\\' || mappe.back() == L'/')) mappe.pop_back();
+    const auto skille = mappe.find_last_of(L"\\/");
+    if (skille == std::wstring::npos) break;
+    mappe.resize(skille);
+  }
+  return Grunn(ERROR_PATH_NOT_FOUND);
+}
+
 bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& feil) {
   const std::wstring mal = Bred(sti);
   const DWORD attr = GetFileAttributesW(mal.c_str());
@@ -195,7 +215,8 @@ bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& fei
   wchar_t tmp[MAX_PATH + 1] = {};
   const std::wstring mappe = Mappe(mal);
   if (!GetTempFileNameW(mappe.c_str(), L"bru", 0, tmp)) {
-    feil = Grunn(GetLastError());
+    const DWORD e = GetLastError();
+    feil = e == ERROR_DIRECTORY || e == ERROR_PATH_NOT_FOUND ? MappeGrunn(mappe, e) : Grunn(e);
     return false;
   }
   HANDLE h = CreateFileW(tmp, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -245,7 +266,8 @@ bool FinnesFil(const std::string& sti) {
 
 bool LagMappe(const std::string& sti, std::string& feil) {
   if (CreateDirectoryW(Bred(sti).c_str(), nullptr)) return true;
-  feil = Grunn(GetLastError());
+  const DWORD e = GetLastError();
+  feil = e == ERROR_PATH_NOT_FOUND ? MappeGrunn(Mappe(Bred(sti)), e) : Grunn(e);
   return false;
 }
 
