@@ -68,7 +68,7 @@ TEST(Kontroll, EttFunnPerSlagsFeil) {
       {"KatalogMangler", Ren().replace(ren.find("C:\\Brul\\M1\\"), 11, "C:\\Brul\\M9\\"), Alvor::Feil, "Maskin1",
        "Katalog", "finnes ikke", SideId::Maskin, "Katalog"},
       {"UkjentStasjon", Ren().replace(ren.find("C:\\Brul\\M1\\"), 11, "Q:\\Brul\\M1\\"), Alvor::Feil, "Maskin1",
-       "Katalog", "stasjon Q: er ikke kartlagt"},
+       "Katalog", "stasjon Q: er ikke satt opp i [Stasjoner] i Brul.conf"},
       {"SammeKatalog", Ren("", "", "").replace(ren.find("Maskiner=1"), 10, "Maskiner=2") +
                            "\r\n[Maskin2]\r\nKatalog=c:\\brul\\m1\r\nPort=Com1\r\n",
        Alvor::Advarsel, "Maskin2", "Katalog", "Maskin2 har samme katalog C:\\BRUL\\M1 som Maskin1"},

@@ -403,14 +403,14 @@ void Kontroll::maskin(int n) {
   std::string katalog = TilStore(dok_.les(s, "Katalog").value_or(""));
   if (katalog.empty()) katalog = MaskinKatalog(n);
   const Plass kplass{SideId::Maskin, "Katalog"};
-#ifndef _WIN32
-  if (katalog.size() >= 2 && katalog[1] == ':' && !platform::Stasjoner().count(static_cast<char>(katalog[0] & ~0x20))) {
+  // A drive or network share the map does not know opens nothing: say which
+  // entry is missing, in the words every other refusal uses.
+  std::string grunn;
+  if (!platform::LokalSti(katalog, grunn)) {
     legg(Alvor::Feil, s, n, kplass, "Katalog",
-         "Katalogen " + katalog + " kan ikke finnes: stasjon " + katalog.substr(0, 2) +
-             " er ikke kartlagt. Legg den inn under [Stasjoner] i Brul.conf.");
+         "Katalogen " + katalog + " kan ikke finnes: " + grunn + ". Legg den inn i Brul.conf eller rett stien.");
     return;
   }
-#endif
   if (!platform::FinnesMappe(platform::LokalSti(katalog))) {
     legg(Alvor::Feil, s, n, kplass, "Katalog",
          "Katalogen " + katalog + " finnes ikke, så programmene kan verken hente eller lagre filer for maskinen. " +
