@@ -712,6 +712,7 @@ void Editor::oppdaterMaskiner() {
 }
 
 bool Editor::OKBtnClick() {
+  if (forLagring && !forLagring()) return false;
   Handling b(enBatch_);
   VentendeHenteprogram.clear();
   if (NyttForvalg) SettForvalg(*this);

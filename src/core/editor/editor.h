@@ -360,6 +360,9 @@ class Editor {
   bool StandardBool(const Standard& s) const;
   // The view: Avslutt (or the close box) allowed the window to close.
   std::function<void()> onLukk;
+  // The view: asked before OK saves anything; false leaves every edit and the
+  // armed preset pending, as a save that could not be written does.
+  std::function<bool()> forLagring;
   // The text a control shows (edit, combo) by registry name; empty for others.
   std::string tekstAv(const std::string& kontroll) const;
   // For measuring only: false makes every read and write of a load or a save
