@@ -82,6 +82,18 @@ bool EidNokkel(const std::string& n) {
   return false;
 }
 
+// Controls that show a key of the port section.
+bool PortKontroll(const std::string& kontroll) {
+  static const std::set<std::string> navn = [] {
+    std::set<std::string> s = {"Com", "ComPort", "HandShake", "HandShakeR", "Baud", "BaudRate", "MazPrint"};
+    for (int i = 0; i < AntallSider; ++i)
+      for (const Nokkel& k : Nokler(static_cast<SideId>(i)))
+        if (k.seksjon == SeksjonsType::Port) s.insert(k.kontroll);
+    return s;
+  }();
+  return navn.count(kontroll) > 0;
+}
+
 // The variable names a section lists in its Variabel slots.
 std::set<std::string> Variabler(const Blokk* b, bool utf8) {
   std::set<std::string> ut;
@@ -639,8 +651,10 @@ class Okt {
           break;
         default: continue;
       }
-      // An emptied port or presetter is stored as no key: a load shows the default.
-      const bool standard = a.empty() && (n == "Com" || n == "ComPort" || n == "Forinstiller");
+      // An emptied port or presetter is stored as no key: a load shows the
+      // default (the port Com<n+2> and that port's line settings).
+      const bool standard = (a.empty() && (n == "Com" || n == "ComPort" || n == "Forinstiller")) ||
+                            (Trim(e.Com.text()).empty() && PortKontroll(n));
       if (a != b && !standard) {
         melde(n + " viser " + Vis(a) + ", men ny lesing viser " + Vis(b));
         return;
