@@ -1,6 +1,9 @@
 #include "gui/kontrollvindu.h"
 
+#include <algorithm>
+
 #include <QBoxLayout>
+#include <QLayout>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -212,6 +215,18 @@ KontrollKommandoer::KontrollKommandoer(HovedVindu& hoved)
   lagKnapp("KontrollerBtn", QStringLiteral("Kontroller"), &KontrollKommandoer::kontroller);
   QPushButton* vis = lagKnapp("VisEndringerBtn", QStringLiteral("Vis endringer"), &KontrollKommandoer::visEndringer);
   lagKnapp("HistorikkBtn", QStringLiteral("Historikk"), &KontrollKommandoer::historikk);
+  // The window fixed its size (and centred itself) before these buttons
+  // were there: widen it around the same centre, so it does not grow past the
+  // screen's edge.
+  if (lay) lay->activate();
+  if (QLayout* hovedLay = hoved.layout()) {
+    hovedLay->invalidate();
+    const int bredde = hovedLay->totalMinimumSize().width();
+    if (const int mer = bredde - hoved.width(); mer > 0) {
+      hoved.setFixedWidth(bredde);
+      hoved.move(std::max(0, hoved.x() - mer / 2), hoved.y());
+    }
+  }
 
   // "Vis endringer" is there while OK is: while something is pending.
   auto forrige = e.OKBtn.onView;
