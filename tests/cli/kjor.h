@@ -44,7 +44,9 @@ class DemoInstallasjon {
 #ifdef _WIN32
     std::error_code ec;
     std::filesystem::remove_all(brul(), ec);  // left behind by a test that crashed
-    DefineDosDeviceW(0, L"A:", (rot_ / "a").wstring().c_str());
+    // Drive A is the folder a unless the system already has a drive A.
+    if (GetDriveTypeW(L"A:\\") == DRIVE_NO_ROOT_DIR)
+      egenA_ = DefineDosDeviceW(0, L"A:", (rot_ / "a").wstring().c_str());
 #endif
     std::filesystem::copy(BRUL_DEMO_DIR, brul(), std::filesystem::copy_options::recursive);
     SkrivKonf("[Brul]\r\nINI-Fil=C:\\Brul\\Brul.ini\r\n");
@@ -52,8 +54,9 @@ class DemoInstallasjon {
   ~DemoInstallasjon() {
     std::error_code ec;
 #ifdef _WIN32
-    DefineDosDeviceW(DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, L"A:",
-                     (rot_ / "a").wstring().c_str());
+    std::filesystem::remove(diskett() / "Brul.ini", ec);
+    if (egenA_)
+      DefineDosDeviceW(DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, L"A:", (rot_ / "a").wstring().c_str());
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brul");
     std::filesystem::remove_all(brul(), ec);
 #endif
@@ -70,6 +73,15 @@ class DemoInstallasjon {
   std::filesystem::path brul() const { return rot_ / "c" / "Brul"; }
 #endif
   std::filesystem::path ini() const { return brul() / "Brul.ini"; }
+  // The installation diskette, drive A: the folder a here, and on Windows the
+  // drive itself (a wine prefix gets it from script/test-windows).
+#ifdef _WIN32
+  std::filesystem::path diskett() const {
+    return egenA_ ? rot_ / "a" : std::filesystem::path("A:\\");
+  }
+#else
+  std::filesystem::path diskett() const { return rot_ / "a"; }
+#endif
 
   // Replaces the user's Brul.conf; the [Stasjoner] section for C and A is
   // always added at its end.
@@ -133,6 +145,9 @@ class DemoInstallasjon {
 
  private:
   std::filesystem::path rot_;
+#ifdef _WIN32
+  bool egenA_ = false;  // drive A defined by this object
+#endif
 };
 
 }  // namespace brul::test
