@@ -151,7 +151,7 @@ class Okt {
       : rng_(fro), fro_(fro), antall_(antall), ekko_(ekko), disk_("okt") {}
   // A fixed action list on the start file of `fro` instead of random actions
   // (the regression rows). Lines: "skriv NAVN=tekst", "velg NAVN=element",
-  // "kryss NAVN", "side Caption", "svar Caption=Ja" (holds for the rest; the
+  // "kryss NAVN", "celle GRID(rad,kolonne)=tekst", "side Caption", "svar Caption=Ja" (holds for the rest; the
   // caption "Lagre" stands for "Lagre endringer ?"), "maskin N", "OK",
   // "Angre", "Avslutt".
   Okt(uint64_t fro, std::vector<std::string> skript)
@@ -302,6 +302,10 @@ class Okt {
       const int i = FinnIndeks(verdi, b->items());
       if (i < 0) melde("skriptet velger \"" + verdi + "\", som " + navn + " ikke har");
       else b->operatorPick(i);
+    } else if (verb == "celle") {  // "celle AnnetGrid(1,2)=tekst"
+      const size_t p = navn.find('(');
+      auto* g = dynamic_cast<Grid*>(e.find(navn.substr(0, p)));
+      if (g) g->operatorEdit(std::stoi(navn.substr(p + 1)), std::stoi(navn.substr(navn.find(',') + 1)), verdi);
     } else if (verb == "velg" && c && c->kind() == ControlKind::RadioGroup) {
       static_cast<RadioGroup*>(c)->setItemIndex(FinnIndeks(verdi, static_cast<RadioGroup*>(c)->items()));
     } else {
@@ -476,7 +480,10 @@ class Okt {
     }
     if (etter != f.bytes) sjekkSeksjoner(f, etter, slettet, terminal);
     sjekkFiler(f, avvist);
-    if (!lukket_ && !e.Endret()) {
+    // A step that changed nothing (a closed control, a refused page change)
+    // leaves the pages as the last check found them.
+    const bool somFor = etter == f.bytes && !f.endret && f.aktiv == e.aktivSide() && f.vist == e.ValgtMaskin();
+    if (!lukket_ && !e.Endret() && !somFor) {
       sjekkSider();
       vist_ = e.ValgtMaskin();
     }
@@ -740,6 +747,8 @@ const std::vector<Regresjon> kRegresjoner = {
      0, {"velg Baud=1200", "Angre", "skriv Styring=Ingen slik", "OK"}},
     {"Angre after a port change: \"Com\" kept the other port's settings and a preset saved them there",
      0, {"velg Com=Com4", "Angre", "skriv Styring=Ingen slik", "OK", "side Com"}},
+    {"a quoted variable name was stored in its slot, which reads back without the quotes: another key",
+     0, {"side Annet", "celle AnnetGrid(1,1)=\"sitert\"", "celle AnnetGrid(1,2)=5", "OK"}},
     {"a refused preset save still made the machine folder and its fetch programs",
      0, {"velg Styring=Haas", "kryss OpprettHenteprogram", "skriv Katalog=C:\\Brul\\Haas\\",
          "skriv MaskinNavn=\xCE\xA9", "OK"}},

@@ -7,7 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include "app/operator.h"
+#include "app/tilstand.h"
 #include "editor/editor.h"
+#include "store/batch.h"
 #include "store/settings.h"
 #include "store/tekst.h"
 
@@ -302,6 +305,15 @@ void LagreAnnetGrid(Editor& e, const Nokkel&) {
     const std::string navn = g.cell(r, 1);
     LagreStreng(m, "Variabel" + std::to_string(r), "", navn);
     if (navn.empty()) continue;
+    // The slot holds the name as a value, and a read drops one pair of
+    // quotes around a value: a quoted name would come back as another key.
+    const size_t a = navn.find_first_not_of(" \t"), b = navn.find_last_not_of(" \t");
+    if (b > a && (navn[a] == '"' || navn[a] == '\'') && navn[b] == navn[a]) {
+      VisMelding("Lagre", "[" + m + "] Variabel" + std::to_string(r) + " ble ikke lagret i " + IniFil +
+                              ": variabelnavnet " + navn + " står i anførselstegn, som fjernes når fila leses.");
+      Batch().avvis();
+      continue;
+    }
     // A name the file could not read back as a key is refused by the store
     // even when its value would remove the variable, so that the slot naming
     // it is not written either.

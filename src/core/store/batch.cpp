@@ -277,6 +277,8 @@ Batch::~Batch() {
 
 bool Batch::avvist() const { return t.avvist; }
 
+void Batch::avvis() { t.avvist = true; }
+
 void Batch::forkast() { Forkast(); }
 
 bool Batch::commit() {

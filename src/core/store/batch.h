@@ -20,6 +20,9 @@ class Batch {
   // name the file could not read back, a character its encoding lacks) since
   // the action began or last committed.
   bool avvist() const;
+  // Marks the running action refused: for a value a caller found it cannot
+  // store so that it reads back, and has reported.
+  void avvis();
   // Drops every change of the running action, those of enclosing batches
   // included, without writing anything: an action that cannot be done whole
   // is not done at all. The next read sees the file as it is on disk.
