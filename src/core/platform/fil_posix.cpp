@@ -7,6 +7,9 @@
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include <cerrno>
 #include <climits>
@@ -115,19 +118,48 @@ void SlippLeieavtale(int fd) {
 #endif
 }
 
-// Reads all of an open file from its start.
+// Every load and save of the settings file takes and frees a few buffers of
+// the file's size (its bytes, a document, the check before the rename). By
+// default the C library hands blocks of that size back to the system at
+// once and takes fresh ones for the next action, which the system must map
+// and clear page by page: for a file of a megabyte that costs more processor
+// time than reading, parsing and writing it. Freed memory up to these limits
+// is kept for the next action instead.
+void BeholdFrigjortMinne() {
+#if defined(__GLIBC__)
+  static const bool gjort = [] {
+    ::mallopt(M_MMAP_THRESHOLD, 16 * 1024 * 1024);
+    ::mallopt(M_TRIM_THRESHOLD, 32 * 1024 * 1024);
+    return true;
+  }();
+  (void)gjort;
+#endif
+}
+
+// Reads all of an open file from its start, straight into a string of the
+// file's size (one byte more, so the read that finds the end needs no
+// growth): a string grown piece by piece would move the whole file several
+// times, each time into memory the system must first hand out and clear.
 bool LesFraStart(int fd, std::string& ut) {
+  struct stat st {};
+  const std::size_t ventet = ::fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
   ut.clear();
-  char buf[65536];
-  for (off_t pos = 0;;) {
-    const ssize_t n = ::pread(fd, buf, sizeof buf, pos);
+  ut.resize(ventet + 1);
+  std::size_t lest = 0;
+  for (;;) {
+    // A file that grew while it is read is read to its new end.
+    if (lest == ut.size()) ut.resize(ut.size() < 32768 ? 65536 : ut.size() * 2);
+    const ssize_t n = ::pread(fd, ut.data() + lest, ut.size() - lest, static_cast<off_t>(lest));
     if (n < 0) {
       if (errno == EINTR) continue;
+      ut.clear();
       return false;
     }
-    if (n == 0) return true;
-    ut.append(buf, static_cast<std::size_t>(n));
-    pos += n;
+    if (n == 0) {
+      ut.resize(lest);
+      return true;
+    }
+    lest += static_cast<std::size_t>(n);
   }
 }
 
@@ -176,6 +208,7 @@ void HoldtFil::lukk() {
 
 FilLesing HoldtFil::les(const std::string& sti) {
   lukk();
+  BeholdFrigjortMinne();
   FilLesing r;
   const int fd = ::open(sti.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
@@ -242,6 +275,7 @@ std::optional<std::string> SkrivebeskyttetGrunn(const std::string& sti) {
 }
 
 FilLesing LesHeleFil(const std::string& sti) {
+  BeholdFrigjortMinne();
   FilLesing r;
   const int fd = ::open(sti.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
