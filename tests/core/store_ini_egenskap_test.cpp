@@ -81,6 +81,14 @@ struct Referanse {
     }
     return std::nullopt;
   }
+  // The lines of the first section of that name, none when it is missing.
+  std::optional<std::vector<std::string_view>> Linjer(std::string_view navn) const {
+    std::size_t i = Seksjon(navn);
+    if (i == linjer.size()) return std::nullopt;
+    std::vector<std::string_view> ut;
+    while (++i < linjer.size() && !Hode(linjer[i])) ut.push_back(linjer[i]);
+    return ut;
+  }
 };
 
 TEST(IniEgenskap, TilfeldigeFilerGirSammeByteOgSvarSomReferansen) {
@@ -109,6 +117,19 @@ TEST(IniEgenskap, TilfeldigeFilerGirSammeByteOgSvarSomReferansen) {
     for (const std::string& s : navn) {
       ASSERT_EQ(d.harSeksjon(s), r.Seksjon(s) < r.linjer.size()) << s;
       for (const std::string& k : navn) ASSERT_EQ(d.les(s, k), r.Les(s, k)) << s << " / " << k;
+    }
+    // Against the same file, one with a byte changed, or one with other line
+    // endings: a section is alike in both when its lines are, byte for byte.
+    std::string annen = fil;
+    const unsigned variant = slump() % 3;
+    if (variant == 1 && !annen.empty()) annen[slump() % annen.size()] = biter[slump() % biter.size()][0];
+    for (std::size_t p = 0; variant == 2 && (p = annen.find("\r\n", p)) != std::string::npos;) annen.erase(p, 1);
+    const IniDocument a = IniDocument::fraBytes(annen);
+    const Referanse ra(annen);
+    for (const std::string& s : navn) {
+      const auto lx = r.Linjer(s), ly = ra.Linjer(s);
+      const bool lik = lx && ly ? d.koding() == a.koding() && *lx == *ly : !lx && !ly;
+      ASSERT_EQ(d.likSeksjon(a, s), lik) << s << " / variant " << variant;
     }
   }
 }
