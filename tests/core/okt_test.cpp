@@ -128,7 +128,10 @@ Tre LesTre(const fs::path& rot) {
        it.increment(ec)) {
     const std::string rel = fs::relative(it->path(), rot).generic_string();
     // The editor's own history of earlier versions keeps and prunes itself.
-    if (rel.rfind("Brul/Brul.ini.historikk", 0) == 0) continue;
+    if (rel.rfind("Brul/Brul.ini.historikk", 0) == 0) {
+      it.disable_recursion_pending();
+      continue;
+    }
     if (rel == "Brul/Brul.ini") continue;  // compared on its own
     t[rel] = it->is_directory() ? std::string("<mappe>") : LesFil(it->path());
   }
@@ -660,7 +663,9 @@ class Okt {
       }
       // An emptied port or presetter is stored as no key: a load shows the
       // default (the port Com<n+2> and that port's line settings).
+      // A radio group with no selection is not written: a load shows what is stored.
       const bool standard = (a.empty() && (n == "Com" || n == "ComPort" || n == "Forinstiller")) ||
+                            (c->kind() == ControlKind::RadioGroup && a == "-1") ||
                             (Trim(e.Com.text()).empty() && PortKontroll(n));
       if (a != b && !standard) {
         melde(n + " viser " + Vis(a) + ", men ny lesing viser " + Vis(b));
@@ -749,6 +754,8 @@ const std::vector<Regresjon> kRegresjoner = {
      0, {"velg Com=Com4", "Angre", "skriv Styring=Ingen slik", "OK", "side Com"}},
     {"a quoted variable name was stored in its slot, which reads back without the quotes: another key",
      0, {"side Annet", "celle AnnetGrid(1,1)=\"sitert\"", "celle AnnetGrid(1,2)=5", "OK"}},
+    {"a variable name longer than a read returns was stored in its slot and read back as another key",
+     0, {"side Annet", "celle AnnetGrid(2,1)=" + std::string(4100, 'V'), "celle AnnetGrid(2,2)=1", "OK"}},
     {"a refused preset save still made the machine folder and its fetch programs",
      0, {"velg Styring=Haas", "kryss OpprettHenteprogram", "skriv Katalog=C:\\Brul\\Haas\\",
          "skriv MaskinNavn=\xCE\xA9", "OK"}},

@@ -11,6 +11,7 @@
 #include "app/tilstand.h"
 #include "editor/editor.h"
 #include "store/batch.h"
+#include "store/kodeside.h"
 #include "store/settings.h"
 #include "store/tekst.h"
 
@@ -307,10 +308,13 @@ void LagreAnnetGrid(Editor& e, const Nokkel&) {
     if (navn.empty()) continue;
     // The slot holds the name as a value, and a read drops one pair of
     // quotes around a value: a quoted name would come back as another key.
+    // A read also returns at most 4095 characters.
     const size_t a = navn.find_first_not_of(" \t"), b = navn.find_last_not_of(" \t");
-    if (b > a && (navn[a] == '"' || navn[a] == '\'') && navn[b] == navn[a]) {
+    const bool sitert = b > a && (navn[a] == '"' || navn[a] == '\'') && navn[b] == navn[a];
+    if (sitert || AntallTegn(navn) > 4095) {
       VisMelding("Lagre", "[" + m + "] Variabel" + std::to_string(r) + " ble ikke lagret i " + IniFil +
-                              ": variabelnavnet " + navn + " står i anførselstegn, som fjernes når fila leses.");
+                              (sitert ? ": variabelnavnet " + navn + " står i anførselstegn, som fjernes når fila leses."
+                                      : ": variabelnavnet er lengre enn de 4095 tegnene som leses fra fila."));
       Batch().avvis();
       continue;
     }
