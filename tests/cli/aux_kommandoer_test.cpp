@@ -22,13 +22,13 @@ const std::string Oppsett =
     "[Maskin3]\r\nNavn=Robot\r\nPort=Com4\r\n";
 
 // A scratch installation whose settings file is `innhold`, with the data
-// folder C:\Data.
+// folder C:\Data. (Not "Aux.ini": AUX is a device name on Windows.)
 struct Oppsatt {
   explicit Oppsatt(const std::string& innhold) {
-    DemoInstallasjon::Skriv(demo.brul() / "Aux.ini", innhold);
-    demo.SkrivKonf("[Brul]\r\nINI-Fil=C:\\Brul\\Aux.ini\r\nDataKatalog=C:\\Data\r\n");
+    DemoInstallasjon::Skriv(demo.brul() / "Tillegg.ini", innhold);
+    demo.SkrivKonf("[Brul]\r\nINI-Fil=C:\\Brul\\Tillegg.ini\r\nDataKatalog=C:\\Data\r\n");
   }
-  std::string les() const { return DemoInstallasjon::Les(demo.brul() / "Aux.ini"); }
+  std::string les() const { return DemoInstallasjon::Les(demo.brul() / "Tillegg.ini"); }
   DemoInstallasjon demo;
 };
 
