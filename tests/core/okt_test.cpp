@@ -756,6 +756,8 @@ const std::vector<Regresjon> kRegresjoner = {
      0, {"side Annet", "celle AnnetGrid(1,1)=\"sitert\"", "celle AnnetGrid(1,2)=5", "OK"}},
     {"a variable name longer than a read returns was stored in its slot and read back as another key",
      0, {"side Annet", "celle AnnetGrid(2,1)=" + std::string(4100, 'V'), "celle AnnetGrid(2,2)=1", "OK"}},
+    {"a preset with \"Opprett henteprogram\" and an empty Katalog wrote its fetch programs into the current folder",
+     0, {"velg Styring=Haas", "kryss OpprettHenteprogram", "skriv Katalog=", "OK"}},
     {"a refused preset save still made the machine folder and its fetch programs",
      0, {"velg Styring=Haas", "kryss OpprettHenteprogram", "skriv Katalog=C:\\Brul\\Haas\\",
          "skriv MaskinNavn=\xCE\xA9", "OK"}},

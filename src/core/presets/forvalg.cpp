@@ -202,6 +202,12 @@ void ForvalgVariabel(Editor& e, const std::string& navn, const std::string& verd
 
 void LagHenteProg(Editor& e, const std::string& navn, const std::string& innhold) {
   if (!e.OpprettHenteprogram.checked()) return;
+  // Without a machine folder the file would land in whatever folder the
+  // program was started from.
+  if (e.Katalog.text().find_first_not_of(" \t") == std::string::npos) {
+    VisMelding("Opprette henteprogram", "Oppretting av fil feilet\n" + navn + e.Ext.text() + "\nMaskinen har ingen katalog.");
+    return;
+  }
   e.VentendeHenteprogram.emplace_back(MappeSti(e.Katalog.text()) + navn + e.Ext.text(), innhold);
 }
 
