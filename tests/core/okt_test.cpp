@@ -189,7 +189,11 @@ class Okt {
   void lagStart() {
     switch (fro_ % 3) {
       case 0: {
-        fs::copy(DemoMappe(), disk_.rot() / "Brul", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        // Entry by entry: copying a folder onto one that exists fails with
+        // "File exists" in the Windows build's standard library.
+        for (const auto& e : fs::directory_iterator(DemoMappe()))
+          fs::copy(e.path(), disk_.rot() / "Brul" / e.path().filename(),
+                   fs::copy_options::recursive | fs::copy_options::overwrite_existing);
         start_ = "demo";
         break;
       }
