@@ -206,24 +206,37 @@ void HoldtFil::lukk() {
   h_ = -1;
 }
 
-FilLesing HoldtFil::les(const std::string& sti) {
-  lukk();
-  BeholdFrigjortMinne();
-  FilLesing r;
+namespace {
+
+// Opens a file for reading and looks at it: -1 with `r` telling why (missing,
+// or a failure with its reason, a folder included) when it cannot be read.
+int ApneForLesing(const std::string& sti, FilLesing& r, struct stat& st) {
   const int fd = ::open(sti.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     const int e = errno;
     r.status = e == ENOENT || e == ENOTDIR ? LeseStatus::Mangler : LeseStatus::Feil;
     if (r.status == LeseStatus::Feil) r.feil = Grunn(e);
-    return r;
+    return -1;
   }
-  struct stat st {};
   if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    const int e = S_ISDIR(st.st_mode) ? EISDIR : errno;
     r.status = LeseStatus::Feil;
-    r.feil = S_ISDIR(st.st_mode) ? Grunn(EISDIR) : Grunn(errno);
+    r.feil = Grunn(e);
     ::close(fd);
-    return r;
+    return -1;
   }
+  return fd;
+}
+
+}  // namespace
+
+FilLesing HoldtFil::les(const std::string& sti) {
+  lukk();
+  BeholdFrigjortMinne();
+  FilLesing r;
+  struct stat st {};
+  const int fd = ApneForLesing(sti, r, st);
+  if (fd < 0) return r;
   const bool leie = TaLeieavtale(fd);
   const bool ok = LesFraStart(fd, r.bytes) && ::fstat(fd, &st) == 0;
   const int e = errno;
@@ -277,20 +290,9 @@ std::optional<std::string> SkrivebeskyttetGrunn(const std::string& sti) {
 FilLesing LesHeleFil(const std::string& sti) {
   BeholdFrigjortMinne();
   FilLesing r;
-  const int fd = ::open(sti.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    const int e = errno;
-    r.status = e == ENOENT || e == ENOTDIR ? LeseStatus::Mangler : LeseStatus::Feil;
-    if (r.status == LeseStatus::Feil) r.feil = Grunn(e);
-    return r;
-  }
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    r.status = LeseStatus::Feil;
-    r.feil = S_ISDIR(st.st_mode) ? Grunn(EISDIR) : Grunn(errno);
-    ::close(fd);
-    return r;
-  }
+  const int fd = ApneForLesing(sti, r, st);
+  if (fd < 0) return r;
   r.stempel = FraStat(st);
   r.bytes.reserve(static_cast<std::size_t>(st.st_size));
   char buf[65536];
