@@ -96,6 +96,20 @@ IniDocument::Utfall Gjor(Operasjon op, IniDocument& d) {
   return IniDocument::Utfall::Uendret;
 }
 
+// Replays a batch's own operations on a file another program changed; false
+// (with the reason) when a value cannot be held by that file's encoding.
+bool SpillAv(const std::vector<Operasjon>& ops, IniDocument& dok, std::string& grunn) {
+  for (const Operasjon& op : ops) {
+    const auto u = Gjor(op, dok);
+    if (u != IniDocument::Utfall::Endret && u != IniDocument::Utfall::Uendret) {
+      grunn = "verdien for [" + op.seksjon + "] " + op.nokkel +
+              " kan ikke lagres i filens tegnsett, som et annet program har endret";
+      return false;
+    }
+  }
+  return true;
+}
+
 // What another program changed from `fra` to `til`, key by key, as
 // operations that can be replayed on a third content.
 std::vector<Operasjon> Forskjeller(const IniDocument& fra, const IniDocument& til) {
@@ -155,14 +169,9 @@ bool Lagre(std::string& grunn, int runde) {
     // Another program changed the file since this batch read it: our own
     // operations are replayed on its content, so its changes survive.
     IniDocument frisk = na.status == platform::LeseStatus::Ok ? IniDocument::fraBytes(na.bytes) : IniDocument();
-    for (const Operasjon& op : t.ops) {
-      const auto u = Gjor(op, frisk);
-      if (u != IniDocument::Utfall::Endret && u != IniDocument::Utfall::Uendret) {
-        grunn = "verdien for [" + op.seksjon + "] " + op.nokkel +
-                " kan ikke lagres i filens tegnsett, som et annet program har endret";
-        Forkast();
-        return false;
-      }
+    if (!SpillAv(t.ops, frisk, grunn)) {
+      Forkast();
+      return false;
     }
     t.dok = std::move(frisk);
     t.lest = std::move(na);
@@ -193,14 +202,9 @@ bool Lagre(std::string& grunn, int runde) {
   if (!sen || *sen == grunnlag || runde >= 8) return true;
   IniDocument frisk = IniDocument::fraBytes(*sen);
   std::vector<Operasjon> ops = Forskjeller(IniDocument::fraBytes(grunnlag), frisk);
-  for (const Operasjon& op : gjort) {
-    const auto u = Gjor(op, frisk);
-    if (u != IniDocument::Utfall::Endret && u != IniDocument::Utfall::Uendret) {
-      grunn = "verdien for [" + op.seksjon + "] " + op.nokkel +
-              " kan ikke lagres i filens tegnsett, som et annet program har endret";
-      Forkast();
-      return false;
-    }
+  if (!SpillAv(gjort, frisk, grunn)) {
+    Forkast();
+    return false;
   }
   ops.insert(ops.end(), gjort.begin(), gjort.end());
   t.dok = std::move(frisk);
