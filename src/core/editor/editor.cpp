@@ -295,14 +295,18 @@ void Editor::MaskinerChange() {
   FirmaChange();
 }
 
+int AntallMaskiner(const std::string& tekst) {
+  long antall = TallFraTekst(tekst) % 256;
+  if (antall < 0) antall += 256;
+  return antall == 0 ? 1 : static_cast<int>(antall);
+}
+
 void Editor::MaskinerExit() {
   int valgt = MaskinBoks.itemIndex();
   if (StartMaskin > 0) valgt = StartMaskin - 1;
   StartMaskin = 0;
 
-  long antall = TallFraTekst(Maskiner.text()) % 256;
-  if (antall < 0) antall += 256;
-  if (antall == 0) antall = 1;
+  const int antall = AntallMaskiner(Maskiner.text());
   {
     // While loading, a stored count written another way ("05") is shown
     // normalised without overwriting a VisMaskiner value stored beside it;

@@ -408,4 +408,9 @@ class Editor {
   friend struct EditorTilgang;
 };
 
+// The machine count a stored Maskiner value means: wrapped to 8 bits as the
+// transfer programs do, 0 read as 1. The editor shows that many machines and
+// the check looks at the same ones.
+int AntallMaskiner(const std::string& tekst);
+
 }  // namespace brul

@@ -421,10 +421,7 @@ void Kontroll::maskin(int n) {
 }
 
 void Kontroll::maskiner() {
-  const auto tekst = dok_.les("Program", "Maskiner");
-  long v = 1;
-  if (tekst) v = TallFraTekst(*tekst);
-  antall_ = std::clamp(v % 256 < 0 ? v % 256 + 256 : v % 256, 0L, 255L);
+  antall_ = AntallMaskiner(dok_.les("Program", "Maskiner").value_or("1"));
   for (const std::string& s : dok_.seksjoner()) {
     if (s.size() <= 6 || s.size() > 9 || !LikTekst(s.substr(0, 6), "Maskin") || !Tall(s.substr(6))) continue;
     const int n = std::stoi(s.substr(6));
