@@ -10,6 +10,16 @@
 namespace brul {
 namespace {
 
+// Sets a value with the control's handler set aside, so restoring it does not
+// run the linked field or rule a second time.
+template <class Handler, class Sett>
+void utenHandler(Handler& h, Sett sett) {
+  auto satt = std::move(h);
+  h = nullptr;
+  sett();
+  h = std::move(satt);
+}
+
 // Everything a save can change in the editor: each control's state, which
 // pages are shown, the armed preset and the active page.
 class Tilstand {
@@ -55,18 +65,12 @@ class Tilstand {
       switch (c->kind()) {
         case ControlKind::Edit: {
           auto* f = static_cast<Edit*>(c);
-          auto h = std::move(f->onChange);
-          f->onChange = nullptr;
-          f->setText(k.tekst);
-          f->onChange = std::move(h);
+          utenHandler(f->onChange, [&] { f->setText(k.tekst); });
           break;
         }
         case ControlKind::Check: {
           auto* b = static_cast<Check*>(c);
-          auto h = std::move(b->onClick);
-          b->onClick = nullptr;
-          b->setChecked(k.tick);
-          b->onClick = std::move(h);
+          utenHandler(b->onClick, [&] { b->setChecked(k.tick); });
           break;
         }
         case ControlKind::Combo: {
@@ -79,10 +83,7 @@ class Tilstand {
         }
         case ControlKind::RadioGroup: {
           auto* g = static_cast<RadioGroup*>(c);
-          auto h = std::move(g->onClick);
-          g->onClick = nullptr;
-          g->setItemIndex(k.indeks);
-          g->onClick = std::move(h);
+          utenHandler(g->onClick, [&] { g->setItemIndex(k.indeks); });
           break;
         }
         case ControlKind::Grid: {
