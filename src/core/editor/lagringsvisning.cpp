@@ -164,25 +164,17 @@ class Opptak final : public Operator {
 SvarFraVisning::SvarFraVisning(Operator& ekte, const Lagringsvisning& v) : ekte_(ekte), v_(v) {}
 
 void SvarFraVisning::melding(const std::string& caption, const std::string& text, Ikon ikon) {
-  ++opptatt_;
-  ekte_.melding(caption, text, ikon);
-  --opptatt_;
+  spor([&] { ekte_.melding(caption, text, ikon); });
 }
 
 bool SvarFraVisning::sporsmal(const std::string& caption, const std::string& text, Ikon ikon) {
   if (const Svar* s = neste(Svar::Type::Sporsmal, caption, text)) return s->ja;
-  ++opptatt_;
-  const bool ja = ekte_.sporsmal(caption, text, ikon);
-  --opptatt_;
-  return ja;
+  return spor([&] { return ekte_.sporsmal(caption, text, ikon); });
 }
 
 bool SvarFraVisning::sporsmalSlette(const std::string& caption, const std::string& text) {
   if (const Svar* s = neste(Svar::Type::Sporsmal, caption, text)) return s->ja;
-  ++opptatt_;
-  const bool ja = ekte_.sporsmalSlette(caption, text);
-  --opptatt_;
-  return ja;
+  return spor([&] { return ekte_.sporsmalSlette(caption, text); });
 }
 
 bool SvarFraVisning::stillSporsmal(const std::string& caption, const std::string& question, std::string& answer) {
@@ -190,19 +182,13 @@ bool SvarFraVisning::stillSporsmal(const std::string& caption, const std::string
     answer = s->svar;
     return s->ja;
   }
-  ++opptatt_;
-  const bool ok = ekte_.stillSporsmal(caption, question, answer);
-  --opptatt_;
-  return ok;
+  return spor([&] { return ekte_.stillSporsmal(caption, question, answer); });
 }
 
 std::optional<std::string> SvarFraVisning::velgKatalog(const std::string& title, const std::string& start) {
   if (const Svar* s = neste(Svar::Type::Katalog, title, start))
     return s->ja ? std::optional<std::string>(s->svar) : std::nullopt;
-  ++opptatt_;
-  auto k = ekte_.velgKatalog(title, start);
-  --opptatt_;
-  return k;
+  return spor([&] { return ekte_.velgKatalog(title, start); });
 }
 
 const Lagringsvisning::Svar* SvarFraVisning::neste(Svar::Type type, const std::string& caption,

@@ -47,6 +47,16 @@ class SvarFraVisning final : public Operator {
  private:
   const Lagringsvisning::Svar* neste(Lagringsvisning::Svar::Type type, const std::string& caption,
                                      const std::string& tekst);
+  // Asks or tells the real operator with opptatt() true meanwhile.
+  template <class F>
+  decltype(auto) spor(F f) {
+    struct Opptatt {
+      int& n;
+      explicit Opptatt(int& teller) : n(teller) { ++n; }
+      ~Opptatt() { --n; }
+    } opptatt(opptatt_);
+    return f();
+  }
   Operator& ekte_;
   const Lagringsvisning& v_;
   std::size_t i_ = 0;
