@@ -111,19 +111,15 @@ bool SpillAv(const std::vector<Operasjon>& ops, IniDocument& dok, std::string& g
 }
 
 // What another program changed from `fra` to `til`, key by key, as
-// operations that can be replayed on a third content.
+// operations that can be replayed on a third content: the difference the
+// preview and the history describe, as writes and deletions.
 std::vector<Operasjon> Forskjeller(const IniDocument& fra, const IniDocument& til) {
+  const Endringer e = Forskjell(fra, til);
   std::vector<Operasjon> ut;
-  for (const std::string& s : fra.seksjoner())
-    if (!til.harSeksjon(s)) ut.push_back({Operasjon::Type::SlettSeksjon, s, {}, {}});
-  for (const std::string& s : til.seksjoner()) {
-    for (const std::string& k : til.nokler(s)) {
-      const auto v = til.les(s, k);
-      if (v && fra.les(s, k) != v) ut.push_back({Operasjon::Type::Skriv, s, k, *v});
-    }
-    if (!fra.harSeksjon(s)) continue;
-    for (const std::string& k : fra.nokler(s))
-      if (!til.les(s, k)) ut.push_back({Operasjon::Type::SlettNokkel, s, k, {}});
+  for (const std::string& s : e.slettedeSeksjoner) ut.push_back({Operasjon::Type::SlettSeksjon, s, {}, {}});
+  for (const NokkelEndring& n : e.nokler) {
+    if (n.ny) ut.push_back({Operasjon::Type::Skriv, n.seksjon, n.nokkel, *n.ny});
+    else ut.push_back({Operasjon::Type::SlettNokkel, n.seksjon, n.nokkel, {}});
   }
   return ut;
 }
