@@ -101,8 +101,8 @@ class DemoInstallasjon {
       pos = slutt + 1;
       const auto lik = linje.find('=');
       if (linje.empty() || linje[0] == ';' || linje[0] == '[' || lik == std::string::npos) continue;
-      const std::wstring navn = TilBred(linje.substr(0, lik));
-      const std::wstring verdi = TilBred(linje.substr(lik + 1));
+      const std::wstring navn = Bred(linje.substr(0, lik));
+      const std::wstring verdi = Bred(linje.substr(lik + 1));
       RegSetValueExW(nokkel, navn.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(verdi.c_str()),
                      static_cast<DWORD>((verdi.size() + 1) * sizeof(wchar_t)));
     }

@@ -13,6 +13,8 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+
+#include "platform/bred_win.h"
 #else
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -27,13 +29,9 @@ extern char** environ;
 namespace brul::test {
 
 #ifdef _WIN32
-inline std::wstring TilBred(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring ut(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), ut.data(), n);
-  return ut;
-}
+// The platform layer's own UTF-8 to UTF-16 conversion, so the tests convert
+// exactly as the program does.
+using platform::Bred;
 
 // One argument of a Windows command line, quoted so that the C runtime and
 // CommandLineToArgvW give it back whole: blanks, quotes and backslashes.
@@ -61,7 +59,7 @@ inline void SettMiljo(const char* navn, const std::optional<std::string>& verdi)
 #ifdef _WIN32
   // Both the C runtime's copy (getenv) and the process's own (child programs).
   _putenv_s(navn, verdi ? verdi->c_str() : "");
-  SetEnvironmentVariableW(TilBred(navn).c_str(), verdi ? TilBred(*verdi).c_str() : nullptr);
+  SetEnvironmentVariableW(Bred(navn).c_str(), verdi ? Bred(*verdi).c_str() : nullptr);
 #else
   if (verdi)
     setenv(navn, verdi->c_str(), 1);
@@ -94,10 +92,10 @@ inline int KjorProgram(const std::vector<std::string>& args, const std::string& 
                        const std::string& ut = {}, const std::string& feil = {}) {
 #ifdef _WIN32
   std::wstring linje;
-  for (const auto& a : args) linje += (linje.empty() ? L"" : L" ") + SitertArgument(TilBred(a));
+  for (const auto& a : args) linje += (linje.empty() ? L"" : L" ") + SitertArgument(Bred(a));
   SECURITY_ATTRIBUTES arv{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
   auto apne = [&](const std::string& fil, bool skriv) {
-    const std::wstring navn = fil.empty() ? L"NUL" : TilBred(fil);
+    const std::wstring navn = fil.empty() ? L"NUL" : Bred(fil);
     return CreateFileW(navn.c_str(), skriv ? GENERIC_WRITE : GENERIC_READ,
                        FILE_SHARE_READ | FILE_SHARE_WRITE, &arv, skriv ? CREATE_ALWAYS : OPEN_EXISTING,
                        FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -112,7 +110,7 @@ inline int KjorProgram(const std::vector<std::string>& args, const std::string& 
   si.hStdOutput = hut;
   si.hStdError = hfeil;
   PROCESS_INFORMATION pi{};
-  const std::wstring katalog = TilBred(mappe);
+  const std::wstring katalog = Bred(mappe);
   const BOOL startet =
       CreateProcessW(nullptr, linje.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
                      katalog.empty() ? nullptr : katalog.c_str(), &si, &pi);
