@@ -149,13 +149,12 @@ HistorikkVindu::HistorikkVindu(HovedVindu& hoved, QWidget* parent) : QDialog(par
 
 void HistorikkVindu::oppdater() {
   liste_->clear();
-  numre_.clear();
-  for (const historikk::Versjon& v : historikk::Liste()) {
-    numre_.push_back(v.nr);
+  versjoner_ = historikk::Liste();
+  for (const historikk::Versjon& v : versjoner_) {
     liste_->addItem(Q(std::to_string(v.nr) + "  " + v.tid + "  " + v.maskin +
                       (v.merknad.empty() ? std::string() : "  (" + v.merknad + ")")));
   }
-  if (!numre_.empty()) liste_->setCurrentRow(0);
+  if (!versjoner_.empty()) liste_->setCurrentRow(0);
   vis();
 }
 
@@ -166,22 +165,17 @@ void HistorikkVindu::vis() {
     tekst_->setPlainText(QStringLiteral("Ingen lagringer i historikken ennå."));
     return;
   }
-  for (const historikk::Versjon& v : historikk::Liste())
-    if (v.nr == numre_[static_cast<std::size_t>(rad)]) {
-      tekst_->setPlainText(Q("Lagret " + v.tid + ", " + v.maskin + (v.merknad.empty() ? "" : " (" + v.merknad + ")") +
-                             ":\n\n") +
-                           Linjer(Beskrivelse(v.endringer)));
-      return;
-    }
+  const historikk::Versjon& v = versjoner_[static_cast<std::size_t>(rad)];
+  tekst_->setPlainText(Q("Lagret " + v.tid + ", " + v.maskin + (v.merknad.empty() ? "" : " (" + v.merknad + ")") +
+                         ":\n\n") +
+                       Linjer(Beskrivelse(v.endringer)));
 }
 
 bool HistorikkVindu::gjenopprett() {
   const int rad = liste_->currentRow();
   if (rad < 0) return false;
-  const int nr = numre_[static_cast<std::size_t>(rad)];
-  std::string tid;
-  for (const historikk::Versjon& v : historikk::Liste())
-    if (v.nr == nr) tid = v.tid;
+  const int nr = versjoner_[static_cast<std::size_t>(rad)].nr;
+  const std::string tid = versjoner_[static_cast<std::size_t>(rad)].tid;
   Editor& e = hoved_.editor();
   // The restored file replaces what the editor shows: pending edits first.
   if (e.Endret() && !e.MaskinBoksClick()) return false;

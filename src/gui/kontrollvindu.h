@@ -12,6 +12,7 @@
 #include "editor/kontroll.h"
 #include "app/skriptoperator.h"
 #include "editor/lagringsvisning.h"
+#include "store/historikk.h"
 
 class QListWidget;
 class QPlainTextEdit;
@@ -70,7 +71,8 @@ class HistorikkVindu : public QDialog {
   QListWidget* liste_ = nullptr;
   QPlainTextEdit* tekst_ = nullptr;
   QPushButton* gjenopprett_ = nullptr;
-  std::vector<int> numre_;
+  // The history as oppdater read it, a row each: choosing a row reads nothing.
+  std::vector<historikk::Versjon> versjoner_;
 };
 
 class KontrollKommandoer : public QObject {
