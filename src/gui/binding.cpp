@@ -111,12 +111,8 @@ void KobleCombo(Combo& m, QComboBox* w, QWidget* folger) {
     if (!like) {
       p->clear();
       for (const auto& it : items) p->addItem(Q(it));
-      // The open list shows every entry whole, even where the box itself
-      // keeps a fixed width (a long machine name in the selector).
-      QAbstractItemView* liste = p->view();
-      liste->setTextElideMode(Qt::ElideNone);
-      liste->setMinimumWidth(liste->sizeHintForColumn(0) + liste->verticalScrollBar()->sizeHint().width() +
-                             2 * liste->frameWidth() + 4);
+      // A long machine name in the selector, which keeps a fixed width.
+      VisHeleListen(p);
     }
     QLineEdit* le = p->isEditable() ? p->lineEdit() : nullptr;
     const bool fokus = le && le->hasFocus();
@@ -197,6 +193,13 @@ void KobleTilstand(Control& m, QWidget* w) {
     if (p) VisTilstand(m, p, nullptr);
   };
   m.onView();
+}
+
+void VisHeleListen(QComboBox* w) {
+  QAbstractItemView* liste = w->view();
+  liste->setTextElideMode(Qt::ElideNone);
+  liste->setMinimumWidth(liste->sizeHintForColumn(0) + liste->verticalScrollBar()->sizeHint().width() +
+                         2 * liste->frameWidth() + 4);
 }
 
 void Frikoble(Control& m) { m.onView = nullptr; }

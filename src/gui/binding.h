@@ -43,6 +43,11 @@ void KobleTilstand(Control& m, QWidget* w);
 // of at most `perKolonne` buttons, and binds them.
 QButtonGroup* LagRadioKnapper(RadioGroup& m, QGroupBox* boks, int perKolonne);
 
+// Makes the open list of a drop-down box wide enough to show every entry
+// whole, even where the box itself is narrower (a fixed width, a grid cell).
+// Call after the items are in.
+void VisHeleListen(QComboBox* w);
+
 // Stops showing the model: clears the control's onView.
 void Frikoble(Control& m);
 

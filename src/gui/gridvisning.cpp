@@ -9,6 +9,7 @@
 #include <QStyleOptionComboBox>
 
 #include "editor/controls.h"
+#include "gui/binding.h"
 
 namespace brul::gui {
 
@@ -35,10 +36,7 @@ QWidget* KomboDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     for (const auto& valg : grid->modell().dropDown(kol)) kombo->addItem(Q(valg));
     kombo->setCurrentIndex(-1);
     // The list is as wide as its longest entry, even where the column is not.
-    QAbstractItemView* liste = kombo->view();
-    liste->setTextElideMode(Qt::ElideNone);
-    liste->setMinimumWidth(liste->sizeHintForColumn(0) + liste->verticalScrollBar()->sizeHint().width() +
-                           2 * liste->frameWidth() + 4);
+    VisHeleListen(kombo);
     // Typing writes each change into the cell at once; the box stays open.
     connect(kombo->lineEdit(), &QLineEdit::textEdited, kombo, [grid, rad, kol](const QString& t) {
       grid->modell().operatorEdit(rad, kol, t.toStdString());
