@@ -109,13 +109,15 @@ void VinduOperator::melding(const std::string& caption, const std::string& text,
 }
 
 bool VinduOperator::sporsmal(const std::string& caption, const std::string& text, Ikon ikon) {
-  std::unique_ptr<QMessageBox> box(LagSporsmal(eier_.data(), Q(caption), Q(text), ikon));
-  box->setWindowModality(Qt::ApplicationModal);
-  return box->exec() == QMessageBox::Yes;
+  return spor(caption, text, ikon, false);
 }
 
 bool VinduOperator::sporsmalSlette(const std::string& caption, const std::string& text) {
-  std::unique_ptr<QMessageBox> box(LagSporsmal(eier_.data(), Q(caption), Q(text), Ikon::Sporsmal, true));
+  return spor(caption, text, Ikon::Sporsmal, true);
+}
+
+bool VinduOperator::spor(const std::string& caption, const std::string& text, Ikon ikon, bool neiForvalg) {
+  std::unique_ptr<QMessageBox> box(LagSporsmal(eier_.data(), Q(caption), Q(text), ikon, neiForvalg));
   box->setWindowModality(Qt::ApplicationModal);
   return box->exec() == QMessageBox::Yes;
 }

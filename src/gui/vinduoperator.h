@@ -45,6 +45,8 @@ class VinduOperator final : public Operator {
     Ikon ikon;
   };
   void visVentende();
+  // The Yes/No box both questions share; only the default button differs.
+  bool spor(const std::string& caption, const std::string& text, Ikon ikon, bool neiForvalg);
   QPointer<QWidget> eier_;
   QPointer<AskForm> ask_;
   Operator* forrige_;
