@@ -20,6 +20,7 @@
 #include <fstream>
 #include <memory>
 
+#include "core/oppstart_felles.h"
 #include "app/skriptoperator.h"
 #include "app/tilstand.h"
 #include "editor/editor.h"
@@ -51,7 +52,7 @@ fs::path Rot() { return fs::path(__FILE__).parent_path().parent_path().parent_pa
 
 struct Kladd {
   QTemporaryDir dir;
-  std::string forrigeIni = brul::IniFil, forrigeExe = brul::ExeKatalog, forrigeData = brul::DataKatalog;
+  brul::test::BevarTilstand bevar;  // the paths the test sets, put back after the window is gone
   SkriptOperator op;
   brul::MedOperator med{op};
   std::unique_ptr<Editor> ed;
@@ -72,9 +73,6 @@ struct Kladd {
   ~Kladd() {
     vindu.reset();
     ed.reset();
-    brul::IniFil = forrigeIni;
-    brul::ExeKatalog = forrigeExe;
-    brul::DataKatalog = forrigeData;
   }
 };
 

@@ -28,6 +28,7 @@
 
 #include "schema/sider.h"
 
+#include "core/oppstart_felles.h"
 #include "app/skriptoperator.h"
 #include "app/tilstand.h"
 #include "editor/editor.h"
@@ -54,7 +55,7 @@ const char* const ToMaskiner =
 // folder, and the model's questions go to a scripted operator.
 struct Kladd {
   QTemporaryDir dir;
-  std::string forrigeIni = brul::IniFil, forrigeExe = brul::ExeKatalog, forrigeData = brul::DataKatalog;
+  brul::test::BevarTilstand bevar;  // the paths the test sets, put back after the window is gone
   SkriptOperator op;
   brul::MedOperator med{op};
   std::unique_ptr<Editor> ed;
@@ -72,9 +73,6 @@ struct Kladd {
   ~Kladd() {
     vindu.reset();
     ed.reset();
-    brul::IniFil = forrigeIni;
-    brul::ExeKatalog = forrigeExe;
-    brul::DataKatalog = forrigeData;
   }
   template <class W>
   W* w(const char* navn) const {

@@ -17,6 +17,7 @@
 #include <iterator>
 #include <memory>
 
+#include "core/oppstart_felles.h"
 #include "app/skriptoperator.h"
 #include "app/tilstand.h"
 #include "editor/editor.h"
@@ -47,8 +48,7 @@ std::string Les(const std::string& fil) {
 
 struct Kladd {
   QTemporaryDir dir;
-  std::string forrigeIni = brul::IniFil, forrigeExe = brul::ExeKatalog, forrigeData = brul::DataKatalog;
-  brul::platform::Stasjonskart forrigeKart = brul::platform::Stasjoner();
+  brul::test::BevarTilstand bevar;  // the paths the test sets, put back after the window is gone
   SkriptOperator op;
   brul::MedOperator med{op};
   std::unique_ptr<Editor> ed;
@@ -71,10 +71,6 @@ struct Kladd {
   ~Kladd() {
     vindu.reset();
     ed.reset();
-    brul::IniFil = forrigeIni;
-    brul::ExeKatalog = forrigeExe;
-    brul::DataKatalog = forrigeData;
-    brul::platform::SettStasjoner(forrigeKart);
   }
   std::string fil() const { return Les(brul::platform::LokalSti(brul::IniFil)); }
 };
