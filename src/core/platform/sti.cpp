@@ -61,4 +61,9 @@ void SettStasjoner(Stasjonskart kart) {
 }
 const Stasjonskart& Stasjoner() { return kart_; }
 
+std::string LokalSti(const std::string& sti) {
+  std::string grunn;
+  return LokalSti(sti, grunn).value_or(std::string());
+}
+
 }  // namespace brul::platform

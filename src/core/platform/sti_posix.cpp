@@ -146,11 +146,6 @@ std::optional<std::string> LokalSti(const std::string& sti, std::string& grunn) 
   return ut;
 }
 
-std::string LokalSti(const std::string& sti) {
-  std::string grunn;
-  return LokalSti(sti, grunn).value_or(std::string());
-}
-
 std::optional<std::string> LagretSti(const std::string& lokal, std::string& grunn) {
   if (lokal.empty()) {
     grunn = "ingen mappe er valgt";

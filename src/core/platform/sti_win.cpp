@@ -32,10 +32,6 @@ std::optional<std::string> LokalSti(const std::string& sti, std::string&) {
   if (!rest.empty() && rest[0] != '\\' && rest[0] != '/') rest.insert(0, 1, '\\');
   return it->second + rest;
 }
-std::string LokalSti(const std::string& sti) {
-  std::string grunn;
-  return *LokalSti(sti, grunn);
-}
 
 std::optional<std::string> LagretSti(const std::string& lokal, std::string& grunn) {
   if (lokal.empty()) {
