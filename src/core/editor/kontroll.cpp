@@ -50,6 +50,7 @@ struct Tabeller {
   std::map<std::string, const Nokkel*> maskinRad, portRad;
   std::vector<std::string> maskinNavn, portNavn;  // as spelt in the tables, for suggestions
   std::vector<std::string> boksEtiketter;
+  std::map<std::string, std::vector<std::string>> lister;  // control name -> the list a new editor offers
 };
 
 const Tabeller& Tab() {
@@ -79,6 +80,10 @@ const Tabeller& Tab() {
     Editor e;
     for (int r = 1; r < e.BoksGrid.rowCount(); ++r)
       if (!e.BoksGrid.cell(r, 0).empty()) t.boksEtiketter.push_back(TilStore(e.BoksGrid.cell(r, 0)));
+    for (Control* c : e.kontroller()) {
+      if (c->kind() == ControlKind::Combo) t.lister[c->name()] = static_cast<Combo*>(c)->items();
+      else if (c->kind() == ControlKind::RadioGroup) t.lister[c->name()] = static_cast<RadioGroup*>(c)->items();
+    }
     return t;
   }();
   return t;
@@ -344,11 +349,10 @@ void Kontroll::verdi(const std::string& seksjon, int m, const Nokkel& rad, const
   } else if (rad.nokkel == "Port") {
     return;  // the port has its own check
   } else if (rad.regel == Regel::Liste || rad.regel == Regel::ListeValg || rad.regel == Regel::Valg) {
-    static Editor e;
-    Control* c = e.find(rad.kontroll);
-    if (!c) return;
-    if (c->kind() == ControlKind::Combo) items = static_cast<Combo*>(c)->items();
-    else if (c->kind() == ControlKind::RadioGroup) items = static_cast<RadioGroup*>(c)->items();
+    const auto& lister = Tab().lister;
+    auto it = lister.find(rad.kontroll);
+    if (it == lister.end()) return;
+    items = it->second;
   } else {
     return;
   }
