@@ -177,7 +177,7 @@ bool Lagre(std::string& grunn, int runde) {
   t.avvist = false;
   std::string bytes = t.dok->tilBytes();
   if (t.lest.status == platform::LeseStatus::Ok && bytes == t.lest.bytes) return true;
-  if (!lager::ErstattInnstillinger(t.lokal, t.lest, bytes, grunn, &*t.dok)) {
+  if (!lager::ErstattInnstillinger(t.lokal, t.lest, bytes, *t.dok, grunn)) {
     // What is on disk is the truth from now on.
     Forkast();
     return false;

@@ -124,7 +124,7 @@ platform::FilLesing LesInnstillinger(const std::string& lokal) {
 }
 
 bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& forrige, const std::string& bytes,
-                          std::string& grunn, const IniDocument* dok) {
+                          const IniDocument& dok, std::string& grunn) {
   if (okt) {
     Virtuell& v = okt->filer.try_emplace(lokal, Virtuell{forrige, forrige}).first->second;
     v.na.status = platform::LeseStatus::Ok;
@@ -134,7 +134,7 @@ bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& f
   if (!platform::ErstattFil(lokal, bytes, grunn)) return false;
   // Kept after the new content is in place: a save that fails leaves no
   // version behind that was never replaced.
-  if (forrige.status == platform::LeseStatus::Ok) historikk::Bevar(lokal, forrige.bytes, bytes, dok);
+  if (forrige.status == platform::LeseStatus::Ok) historikk::Bevar(lokal, forrige.bytes, dok);
   return true;
 }
 

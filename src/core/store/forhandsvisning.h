@@ -76,10 +76,10 @@ bool ITorrkjoring();
 namespace lager {
 platform::FilLesing LesInnstillinger(const std::string& lokal);
 // Replaces the settings file; `forrige` is the content it replaces (kept in
-// the history once the new one is written). `dok`, when given, is `bytes`
-// already read, so the history need not read it again.
+// the history once the new one is written). `dok` is `bytes` as the save
+// holds it, so the history need not read it again.
 bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& forrige,
-                          const std::string& bytes, std::string& grunn, const IniDocument* dok = nullptr);
+                          const std::string& bytes, const IniDocument& dok, std::string& grunn);
 bool LagMappe(const std::string& lokal, std::string& grunn);
 bool FinnesMappe(const std::string& lokal);
 bool ErstattTekstfil(const std::string& sti, const std::string& bytes, std::string& grunn);

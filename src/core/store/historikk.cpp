@@ -197,15 +197,12 @@ Versjon LesVersjon(const std::string& mappe, int nr) {
 
 std::string Mappe(const std::string& lokalIni) { return lokalIni + ".historikk"; }
 
-void Bevar(const std::string& lokalIni, const std::string& forBytes, const std::string& etterBytes,
-           const IniDocument* etterDok) {
-  std::optional<IniDocument> lest;
-  if (!etterDok) etterDok = &lest.emplace(IniDocument::fraBytes(etterBytes));
-  const Endringer e = Forskjell(IniDocument::fraBytes(forBytes), *etterDok);
+void Bevar(const std::string& lokalIni, const std::string& forBytes, const IniDocument& etter) {
+  const Endringer e = Forskjell(IniDocument::fraBytes(forBytes), etter);
   if (BareMaskinvalg(e)) return;
   const std::string mappe = Mappe(lokalIni);
   std::string grunn;
-  std::string info = "tid\t" + Tid() + "\nmaskin\t" + Vern(Maskiner(e, *etterDok)) + "\n";
+  std::string info = "tid\t" + Tid() + "\nmaskin\t" + Vern(Maskiner(e, etter)) + "\n";
   if (!gjeldendeMerknad.empty()) info += "merknad\t" + Vern(gjeldendeMerknad) + "\n";
   for (const std::string& s : e.slettedeSeksjoner) info += "slettet\t" + Vern(s) + "\n";
   for (const NokkelEndring& n : e.nokler)

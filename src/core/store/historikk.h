@@ -27,10 +27,9 @@ std::string Mappe(const std::string& lokalIni);
 // Called once the settings file has been replaced: keeps `forBytes` as the
 // newest version and removes the oldest beyond kHistorikkMaks. A save that
 // changed nothing but the remembered machine ([Program] Maskin) keeps none.
-// `etterDok`, when given, is `etterBytes` already read. A failure is
-// reported (caption "Historikk"); the save itself stands.
-void Bevar(const std::string& lokalIni, const std::string& forBytes, const std::string& etterBytes,
-           const IniDocument* etterDok = nullptr);
+// `etter` is the new content as the save holds it, so it is not read again.
+// A failure is reported (caption "Historikk"); the save itself stands.
+void Bevar(const std::string& lokalIni, const std::string& forBytes, const IniDocument& etter);
 
 // The versions of IniFil, newest first.
 std::vector<Versjon> Liste();
