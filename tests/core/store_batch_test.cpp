@@ -15,10 +15,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "store/batch.h"
+#include "store/historikk.h"
 #include "store/ini_document.h"
 #include "store/settings.h"
 #include "platform/fil.h"
@@ -341,6 +343,24 @@ TEST(Batch, AnnetProgramSkriverIFilenMensViLagrer) {
   EXPECT_TRUE(k.logg.meldinger().empty());
   for (const std::string& f : FilerI(k.rot() / "Brul"))
     EXPECT_NE(f.rfind(".Brul.ini.", 0), 0u) << "temporary file left: " << f;
+  // Keys are only added here, so every kept version holds the keys of the one
+  // before, and the file those of the newest: a version that took in a write
+  // made after its save (into the replaced file it shares) would not.
+  const auto versjoner = historikk::Liste();
+  EXPECT_GE(versjoner.size(), std::min<std::size_t>(static_cast<std::size_t>(antall), historikk::kHistorikkMaks));
+  auto nokler = [](const std::string& bytes) {
+    const IniDocument v = IniDocument::fraBytes(bytes);
+    std::set<std::string> ut;
+    for (const char* s : {"Egen", "Fremmed"})
+      for (const std::string& n : v.nokler(s)) ut.insert(std::string(s) + "/" + n);
+    return ut;
+  };
+  std::set<std::string> senere = nokler(k.les());
+  for (const auto& v : versjoner) {
+    const std::set<std::string> her = nokler(platform::LesHeleFil(v.fil).bytes);
+    EXPECT_TRUE(std::includes(senere.begin(), senere.end(), her.begin(), her.end())) << "version " << v.nr;
+    senere = her;
+  }
 }
 #endif
 

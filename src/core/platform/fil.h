@@ -52,13 +52,16 @@ class HoldtFil {
   // for it to finish, so that no half-rewritten content is taken.
   FilLesing les(const std::string& sti);
   // After the file was replaced: the content the old file has now, once no
-  // other program has it open for writing. nullopt when nothing is held or
-  // this system cannot tell (then the content at the check stands).
+  // other program has it open for writing. nullopt when nothing is held, when
+  // nothing can have changed it (no program opened it for writing since the
+  // read), or when this system cannot tell: then the content at the check
+  // stands.
   std::optional<std::string> etterErstatning();
 
  private:
   void lukk();
   std::intptr_t h_ = -1;  // the file descriptor or handle
+  bool leie_ = false;     // a read lease held since les()
 };
 
 // Replaces the file with `bytes` in one step: a temporary file in the same
@@ -67,7 +70,11 @@ class HoldtFil {
 // file keeps its permissions; one its owner made read-only is not replaced.
 // The folder must exist. Temporary files of this naming that a save left
 // behind when it was stopped, and that no running save holds, are removed.
-bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& feil);
+// With `gammelSom`, the file it replaces is also given that name just before
+// the rename, as a second link to it where the file system has them, so
+// nothing is copied; the return value of `lenket` tells whether it was.
+bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& feil,
+                const std::string* gammelSom = nullptr, bool* lenket = nullptr);
 
 // Why a save could not replace the file, nullopt when it can: its owner made
 // it read-only (this holds even for a user whose rights would override it,

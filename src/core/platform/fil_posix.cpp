@@ -204,6 +204,7 @@ HoldtFil::~HoldtFil() { lukk(); }
 void HoldtFil::lukk() {
   if (h_ >= 0) ::close(static_cast<int>(h_));
   h_ = -1;
+  leie_ = false;
 }
 
 namespace {
@@ -237,11 +238,14 @@ FilLesing HoldtFil::les(const std::string& sti) {
   struct stat st {};
   const int fd = ApneForLesing(sti, r, st);
   if (fd < 0) return r;
+  // The lease stays until the save is done: a program that opens the file
+  // for writing meanwhile breaks it, and an unbroken one shows afterwards
+  // that the old file still holds what was read.
   const bool leie = TaLeieavtale(fd);
   const bool ok = LesFraStart(fd, r.bytes) && ::fstat(fd, &st) == 0;
   const int e = errno;
-  if (leie) SlippLeieavtale(fd);
   if (!ok) {
+    if (leie) SlippLeieavtale(fd);
     r.status = LeseStatus::Feil;
     r.feil = Grunn(e);
     r.bytes.clear();
@@ -251,12 +255,23 @@ FilLesing HoldtFil::les(const std::string& sti) {
   r.stempel = FraStat(st);
   r.status = LeseStatus::Ok;
   h_ = fd;
+  leie_ = leie;
   return r;
 }
 
 std::optional<std::string> HoldtFil::etterErstatning() {
   if (h_ < 0) return std::nullopt;
   const int fd = static_cast<int>(h_);
+  // Held since the read and never broken: no program opened the old file for
+  // writing since, and none had it open then, so it holds what was read.
+#ifdef F_GETLEASE
+  if (leie_ && ::fcntl(fd, F_GETLEASE) == F_RDLCK) {
+    lukk();
+    return std::nullopt;
+  }
+#endif
+  if (leie_) SlippLeieavtale(fd);
+  leie_ = false;
   // Once no program has the old file open for writing, no one can write it
   // any more: it has no name, so no one can open it again.
   const bool leie = TaLeieavtale(fd);
@@ -320,7 +335,9 @@ FilStempel Stempel(const std::string& sti) {
   return FraStat(st);
 }
 
-bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& feil) {
+bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& feil, const std::string* gammelSom,
+                bool* lenket) {
+  if (lenket) *lenket = false;
   if (sti.empty()) {
     feil = Grunn(ENOENT);
     return false;
@@ -389,9 +406,17 @@ bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& fei
   if (::fchmod(fd, modus) != 0) return avbryt(errno);
   if (!SkrivAlt(fd, bytes)) return avbryt(errno);
   if (::fsync(fd) != 0) return avbryt(errno);
+  // The old file keeps its content under the second name after the rename;
+  // another file system, or one without links, leaves the copy to the caller.
+  const bool lenke = gammelSom && finnes && ::link(mal.c_str(), gammelSom->c_str()) == 0;
   // Renamed while still open and locked: closing first would let another
   // save's clean-up take the file for one left behind.
-  if (::rename(tmp.c_str(), mal.c_str()) != 0) return avbryt(errno);
+  if (::rename(tmp.c_str(), mal.c_str()) != 0) {
+    const int e = errno;
+    if (lenke) ::unlink(gammelSom->c_str());
+    return avbryt(e);
+  }
+  if (lenket) *lenket = lenke;
   ::close(fd);  // the content is on disk already (fsync above)
   // Make the rename itself durable.
   const int dfd = ::open(mappe.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

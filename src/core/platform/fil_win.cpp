@@ -200,7 +200,11 @@ std::string MappeGrunn(std::wstring mappe, DWORD e) {
   return Grunn(ERROR_PATH_NOT_FOUND);
 }
 
-bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& feil) {
+bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& feil, const std::string*,
+                bool* lenket) {
+  // The old file is not linked here: a replace on Windows may keep the file's
+  // identity, and the caller copies it instead.
+  if (lenket) *lenket = false;
   const std::wstring mal = Bred(sti);
   const DWORD attr = GetFileAttributesW(mal.c_str());
   const bool finnes = attr != INVALID_FILE_ATTRIBUTES;

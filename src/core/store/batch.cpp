@@ -8,6 +8,7 @@
 #include "platform/fil.h"
 #include "platform/sti.h"
 #include "store/forhandsvisning.h"
+#include "store/historikk.h"
 #include "store/lager.h"
 
 namespace brul {
@@ -124,6 +125,17 @@ std::vector<Operasjon> Forskjeller(const IniDocument& fra, const IniDocument& ti
   return ut;
 }
 
+// What a batch's operations touched, for the history; nullopt when one of
+// them put back a whole content.
+std::optional<Berorte> Berort(const std::vector<Operasjon>& ops) {
+  Berorte ut;
+  for (const Operasjon& op : ops) {
+    if (op.type == Operasjon::Type::Erstatt) return std::nullopt;
+    ut.emplace_back(op.seksjon, op.nokkel);
+  }
+  return ut;
+}
+
 IniDocument::Utfall Utfor(Operasjon op) {
   Last();
   if (!t.dok) {
@@ -177,7 +189,9 @@ bool Lagre(std::string& grunn, int runde) {
   t.avvist = false;
   std::string bytes = t.dok->tilBytes();
   if (t.lest.status == platform::LeseStatus::Ok && bytes == t.lest.bytes) return true;
-  if (!lager::ErstattInnstillinger(t.lokal, t.lest, bytes, *t.dok, grunn)) {
+  const std::optional<Berorte> berorte = Berort(gjort);
+  std::string delt;  // the kept version, when it is the replaced file itself
+  if (!lager::ErstattInnstillinger(t.lokal, t.lest, bytes, *t.dok, berorte ? &*berorte : nullptr, delt, grunn)) {
     // What is on disk is the truth from now on.
     Forkast();
     return false;
@@ -195,7 +209,9 @@ bool Lagre(std::string& grunn, int runde) {
   // made before the check; should the new file have changed meanwhile too,
   // both changes are replayed on it key by key.
   const std::optional<std::string> sen = holdt.etterErstatning();
-  if (!sen || *sen == grunnlag || runde >= 8) return true;
+  if (!sen || *sen == grunnlag) return true;
+  if (!delt.empty()) historikk::Rett(delt, grunnlag);
+  if (runde >= 8) return true;
   IniDocument frisk = IniDocument::fraBytes(*sen);
   std::vector<Operasjon> ops = Forskjeller(IniDocument::fraBytes(grunnlag), frisk);
   if (!SpillAv(gjort, frisk, grunn)) {

@@ -41,11 +41,17 @@ Endringer Forskjell(std::string_view forBytes, std::string_view etterBytes) {
   return Forskjell(IniDocument::fraBytes(forBytes), IniDocument::fraBytes(etterBytes));
 }
 
-Endringer Forskjell(const IniDocument& a, const IniDocument& b) {
+namespace {
+
+Endringer Forskjell(const IniDocument& a, const IniDocument& b, const std::vector<std::string>* bare) {
+  auto med = [&](const std::string& s) {
+    return !bare || std::find(bare->begin(), bare->end(), TilStore(s)) != bare->end();
+  };
   Endringer e;
   for (const std::string& s : a.seksjoner())
-    if (!b.harSeksjon(s)) e.slettedeSeksjoner.push_back(s);
+    if (med(s) && !b.harSeksjon(s)) e.slettedeSeksjoner.push_back(s);
   for (const std::string& s : b.seksjoner()) {
+    if (!med(s)) continue;
     const bool fantes = a.harSeksjon(s);
     // Most of a save leaves most sections as they were: those need no look
     // at their keys.
@@ -60,6 +66,21 @@ Endringer Forskjell(const IniDocument& a, const IniDocument& b) {
       if (!b.les(s, k)) e.nokler.push_back({s, k, a.les(s, k), std::nullopt});
   }
   return e;
+}
+
+}  // namespace
+
+Endringer Forskjell(const IniDocument& a, const IniDocument& b) { return Forskjell(a, b, nullptr); }
+
+Endringer Forskjell(const IniDocument& a, const IniDocument& b, const Berorte& berorte) {
+  std::vector<std::string> bare;
+  for (const auto& [seksjon, nokkel] : berorte) {
+    // Named as a look-up names it: blanks around the name do not count.
+    const std::size_t a = seksjon.find_first_not_of(" \t"), b = seksjon.find_last_not_of(" \t");
+    std::string s = TilStore(a == std::string::npos ? std::string() : seksjon.substr(a, b - a + 1));
+    if (std::find(bare.begin(), bare.end(), s) == bare.end()) bare.push_back(std::move(s));
+  }
+  return Forskjell(a, b, &bare);
 }
 
 std::vector<std::string> Beskrivelse(const Endringer& e) {
@@ -124,17 +145,27 @@ platform::FilLesing LesInnstillinger(const std::string& lokal) {
 }
 
 bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& forrige, const std::string& bytes,
-                          const IniDocument& dok, std::string& grunn) {
+                          const IniDocument& dok, const Berorte* berorte, std::string& delt, std::string& grunn) {
+  delt.clear();
   if (okt) {
     Virtuell& v = okt->filer.try_emplace(lokal, Virtuell{forrige, forrige}).first->second;
     v.na.status = platform::LeseStatus::Ok;
     v.na.bytes = bytes;
     return true;
   }
-  if (!platform::ErstattFil(lokal, bytes, grunn)) return false;
-  // Kept after the new content is in place: a save that fails leaves no
-  // version behind that was never replaced.
-  if (forrige.status == platform::LeseStatus::Ok) historikk::Bevar(lokal, forrige.bytes, dok);
+  const std::optional<historikk::NyVersjon> versjon =
+      forrige.status == platform::LeseStatus::Ok ? historikk::Forbered(lokal, forrige.bytes, dok, berorte)
+                                                  : std::nullopt;
+  bool lenket = false;
+  if (!platform::ErstattFil(lokal, bytes, grunn, versjon ? &versjon->ini : nullptr, &lenket)) {
+    // A save that fails leaves no version behind that was never replaced.
+    if (versjon) historikk::Avbryt(*versjon);
+    return false;
+  }
+  if (versjon) {
+    historikk::Fullfor(*versjon, forrige.bytes, lenket);
+    if (lenket) delt = versjon->ini;
+  }
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/fil.h"
@@ -41,6 +42,13 @@ struct Endringer {
 Endringer Forskjell(std::string_view forBytes, std::string_view etterBytes);
 // The same for contents already read (a save has the new one at hand).
 Endringer Forskjell(const IniDocument& a, const IniDocument& b);
+
+// The sections (with an empty key) and keys a save's operations touched.
+using Berorte = std::vector<std::pair<std::string, std::string>>;
+// The difference in the sections of `berorte` alone (names without regard to
+// case), for a `b` made from `a` by operations that touched only those: the
+// other sections are the same and need no comparison.
+Endringer Forskjell(const IniDocument& a, const IniDocument& b, const Berorte& berorte);
 
 // The description for the operator, one line each, Norwegian:
 //   [Maskin1]
@@ -76,10 +84,12 @@ bool ITorrkjoring();
 namespace lager {
 platform::FilLesing LesInnstillinger(const std::string& lokal);
 // Replaces the settings file; `forrige` is the content it replaces (kept in
-// the history once the new one is written). `dok` is `bytes` as the save
-// holds it, so the history need not read it again.
-bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& forrige,
-                          const std::string& bytes, const IniDocument& dok, std::string& grunn);
+// the history with the new one). `dok` is `bytes` as the save holds it, so
+// the history need not read it again, and `berorte` what the save touched
+// (nullptr: anything). `delt` gets the kept version's file when it is the
+// replaced file itself under a second name, and is emptied otherwise.
+bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& forrige, const std::string& bytes,
+                          const IniDocument& dok, const Berorte* berorte, std::string& delt, std::string& grunn);
 bool LagMappe(const std::string& lokal, std::string& grunn);
 bool FinnesMappe(const std::string& lokal);
 bool ErstattTekstfil(const std::string& sti, const std::string& bytes, std::string& grunn);

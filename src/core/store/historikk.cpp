@@ -137,6 +137,10 @@ bool BareMaskinvalg(const Endringer& e) {
   return e.slettedeSeksjoner.empty() && !e.nokler.empty() && std::all_of(e.nokler.begin(), e.nokler.end(), ErMaskinvalg);
 }
 
+void Feil(const std::string& mappe, const std::string& grunn) {
+  VisMelding("Historikk", "Forrige versjon av " + IniFil + " ble ikke tatt vare på i " + mappe + ": " + grunn + ".");
+}
+
 void Anvend(IniDocument& d, const Endringer& e) {
   for (const std::string& s : e.slettedeSeksjoner) d.slettSeksjon(s);
   for (const NokkelEndring& n : e.nokler) {
@@ -197,32 +201,63 @@ Versjon LesVersjon(const std::string& mappe, int nr) {
 
 std::string Mappe(const std::string& lokalIni) { return lokalIni + ".historikk"; }
 
-void Bevar(const std::string& lokalIni, const std::string& forBytes, const IniDocument& etter) {
-  const Endringer e = Forskjell(IniDocument::fraBytes(forBytes), etter);
-  if (BareMaskinvalg(e)) return;
-  const std::string mappe = Mappe(lokalIni);
-  std::string grunn;
+std::optional<NyVersjon> Forbered(const std::string& lokalIni, const std::string& forBytes, const IniDocument& etter,
+                                  const Berorte* berorte) {
+  // A pick writes the remembered machine alone: nothing else can differ, and
+  // the old content need not even be read.
+  if (berorte && std::all_of(berorte->begin(), berorte->end(), [](const auto& b) {
+        return LikTekst(b.first, "Program") && LikTekst(b.second, "Maskin");
+      }))
+    return std::nullopt;
+  const IniDocument for_ = IniDocument::fraBytes(forBytes);
+  const Endringer e = berorte ? Forskjell(for_, etter, *berorte) : Forskjell(for_, etter);
+  if (BareMaskinvalg(e)) return std::nullopt;
+  NyVersjon v;
+  v.mappe = Mappe(lokalIni);
   std::string info = "tid\t" + Tid() + "\nmaskin\t" + Vern(Maskiner(e, etter)) + "\n";
   if (!gjeldendeMerknad.empty()) info += "merknad\t" + Vern(gjeldendeMerknad) + "\n";
   for (const std::string& s : e.slettedeSeksjoner) info += "slettet\t" + Vern(s) + "\n";
   for (const NokkelEndring& n : e.nokler)
     info += "endret\t" + Vern(n.seksjon) + "\t" + Vern(n.nokkel) + "\t" + Verdi(n.gammel) + "\t" + Verdi(n.ny) + "\n";
 
-  bool ok = platform::FinnesMappe(mappe) || platform::LagMappe(mappe, grunn);
-  std::vector<int> numre = ok ? Numre(mappe) : std::vector<int>{};
-  const int nr = numre.empty() ? 1 : numre.back() + 1;
-  // The description first: a version without it would still be listed.
-  ok = ok && Skriv(Fil(mappe, nr, ".txt"), info, grunn) && Skriv(Fil(mappe, nr, ".ini"), forBytes, grunn);
-  if (!ok) {
-    VisMelding("Historikk", "Forrige versjon av " + IniFil + " ble ikke tatt vare på i " + mappe + ": " + grunn + ".");
+  v.nyMappe = !platform::FinnesMappe(v.mappe);
+  bool ok = !v.nyMappe || platform::LagMappe(v.mappe, v.feil);
+  if (ok) v.numre = Numre(v.mappe);
+  v.nr = v.numre.empty() ? 1 : v.numre.back() + 1;
+  v.ini = Fil(v.mappe, v.nr, ".ini");
+  // The description first: the version is listed once its content is there.
+  if (ok && !Skriv(Fil(v.mappe, v.nr, ".txt"), info, v.feil)) Avbryt(v);
+  return v;
+}
+
+void Fullfor(const NyVersjon& v, const std::string& forBytes, bool lenket) {
+  std::string grunn = v.feil;
+  if (grunn.empty() && !lenket && !Skriv(v.ini, forBytes, grunn)) Avbryt(v);
+  if (!grunn.empty()) {
+    Feil(v.mappe, grunn);
     return;
   }
-  numre.push_back(nr);
   std::error_code ec;
-  for (std::size_t i = 0; i + kHistorikkMaks < numre.size(); ++i) {
-    fs::remove(Sti(Fil(mappe, numre[i], ".ini")), ec);
-    fs::remove(Sti(Fil(mappe, numre[i], ".txt")), ec);
+  const std::size_t antall = v.numre.size() + 1;
+  for (std::size_t i = 0; i + kHistorikkMaks < antall; ++i) {
+    fs::remove(Sti(Fil(v.mappe, v.numre[i], ".ini")), ec);
+    fs::remove(Sti(Fil(v.mappe, v.numre[i], ".txt")), ec);
   }
+}
+
+void Avbryt(const NyVersjon& v) {
+  std::error_code ec;
+  fs::remove(Sti(v.ini), ec);
+  fs::remove(Sti(Fil(v.mappe, v.nr, ".txt")), ec);
+  // A folder made for this version alone goes with it (only while empty).
+  if (v.nyMappe) fs::remove(Sti(v.mappe), ec);
+}
+
+void Rett(const std::string& ini, const std::string& forBytes) {
+  std::string grunn;
+  // Written under a new name and renamed over the link: the settings file
+  // the other program may still write into is not touched.
+  if (!Skriv(ini, forBytes, grunn)) Feil(ini, grunn);
 }
 
 std::vector<Versjon> Liste() {

@@ -3,6 +3,7 @@
 // before in a folder beside it ("Brul.ini.historikk" for "Brul.ini"), as
 // NNNNNN.ini with NNNNNN.txt saying when, for which machine and which keys
 // the save changed. The newest kHistorikkMaks versions are kept.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,12 +25,35 @@ struct Versjon {
 // The history folder of a settings file (a local path).
 std::string Mappe(const std::string& lokalIni);
 
-// Called once the settings file has been replaced: keeps `forBytes` as the
-// newest version and removes the oldest beyond kHistorikkMaks. A save that
-// changed nothing but the remembered machine ([Program] Maskin) keeps none.
-// `etter` is the new content as the save holds it, so it is not read again.
-// A failure is reported (caption "Historikk"); the save itself stands.
-void Bevar(const std::string& lokalIni, const std::string& forBytes, const IniDocument& etter);
+// A version being kept while the settings file is replaced: prepared before
+// the replacement, completed after it.
+struct NyVersjon {
+  std::string mappe, ini;
+  int nr = 0;
+  std::vector<int> numre;  // the versions there before, ascending
+  bool nyMappe = false;    // the folder was made for it
+  std::string feil;        // why it could not be prepared; said once the save stands
+};
+
+// Before the settings file is replaced with `etter`: whether the save keeps
+// the old content `forBytes` as a version, with its description written. A
+// save that changed nothing but the remembered machine ([Program] Maskin)
+// keeps none. `berorte` are the sections (key empty) and keys the save
+// touched, nullptr when it may have touched anything; the rest is the same on
+// both sides and is not compared. nullopt when no version is kept. A failure
+// is kept in the result and reported by Fullfor, once the save stands.
+std::optional<NyVersjon> Forbered(const std::string& lokalIni, const std::string& forBytes, const IniDocument& etter,
+                                  const Berorte* berorte);
+// After the replacement: `lenket` tells whether the old file already has the
+// version's name (a link); otherwise `forBytes` is written there. The oldest
+// versions beyond kHistorikkMaks are removed. A failure is reported; the save
+// itself stands.
+void Fullfor(const NyVersjon& v, const std::string& forBytes, bool lenket);
+// The replacement failed: the prepared version goes.
+void Avbryt(const NyVersjon& v);
+// A version kept as a link to the replaced file, which another program wrote
+// into after the replacement: it gets back the content the save replaced.
+void Rett(const std::string& ini, const std::string& forBytes);
 
 // The versions of IniFil, newest first.
 std::vector<Versjon> Liste();
