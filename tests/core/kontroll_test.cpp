@@ -216,6 +216,15 @@ TEST(Forhandsvisning, ErLikDetLagringenGjor) {
     nokler.filer.clear();
     nokler.kataloger.clear();
     EXPECT_EQ(Beskrivelse(nokler), Beskrivelse(Forskjell(for_, k.les())));
+    // The history kept the file as it was, and describes one save as the
+    // whole difference, though it compares only the sections the save touched.
+    const auto versjoner = historikk::Liste();
+    if (!versjoner.empty()) {
+      EXPECT_EQ(platform::LesHeleFil(versjoner.back().fil).bytes, for_);
+    }
+    if (versjoner.size() == 1) {
+      EXPECT_EQ(Beskrivelse(versjoner[0].endringer), Beskrivelse(Forskjell(for_, k.les())));
+    }
     // Folders and files: what the preview named is what appeared or changed.
     std::set<std::string> vistMapper, vistFiler, nyeMapper, nyeFiler, erstattet;
     for (const std::string& m : vist.kataloger) vistMapper.insert(Rel(k.rot(), m));
