@@ -1,5 +1,6 @@
 // The editor driven from the command line: show what a machine's pages hold,
 // edit controls as the operator would, and apply a controller preset.
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "cli/kommandoer.h"
 #include "editor/editor.h"
 #include "presets/katalog.h"
+#include "schema/nokler.h"
 #include "store/batch.h"
 #include "store/tekst.h"
 
@@ -184,6 +186,14 @@ int KommandoShow(Kontekst& k) {
 
 namespace {
 
+// Whether the control shows a key of the port's section.
+bool ErPortnokkel(const Editor& e, const std::string& kontroll) {
+  const auto& rader = Nokler(e.sideAv(kontroll));
+  return std::any_of(rader.begin(), rader.end(), [&](const Nokkel& n) {
+    return n.seksjon == SeksjonsType::Port && n.kontroll == kontroll;
+  });
+}
+
 // The assignments of `set`, page by page, then OK.
 int settAlle(Kontekst& k, Editor& e, const std::vector<Tilordning>& tilordninger) {
   startMedMaskin(e, k.args[0]);
@@ -206,6 +216,14 @@ int settAlle(Kontekst& k, Editor& e, const std::vector<Tilordning>& tilordninger
     if (!c.visible()) throw BrukFeil{t.navn + " er ikke tilgjengelig (skjult) nå"};
     utfor(e, c, t);
   }
+  // A port setting is stored in the section of the port the machine uses: a
+  // machine left with no port has none, and the save would drop the value
+  // without a word.
+  const bool comSide = e.aktivSide() == SideId::Com && e.ComPort.itemIndex() >= 0;
+  if (!comSide && e.PortSeksjon().empty())
+    for (const auto& t : tilordninger)
+      if (ErPortnokkel(e, sjekk(e, t).name()))
+        throw BrukFeil{t.navn + " lagres for porten, men maskinen har ingen port (Com er tom); velg en port (Com=Com1 til Com26) i samme kommando"};
   return trykkOK(e);
 }
 

@@ -54,6 +54,9 @@ TEST(CliEditor, FeilBrukGirKode2OgRorIkkeFilen) {
       {"set", "1", "Robot=1"},
       // A control its page hides is refused like a disabled one.
       {"set", "1", "RCC=True"},
+      // A port setting with no port to store it under would be dropped.
+      {"set", "1", "Com=", "Baud=4800"},
+      {"set", "1", "Com=", "HandShake=Ingen"},
       {"preset", "1", "Ukjent", "X"},
       {"preset", "1", "Fanuc", "Ukjent"},
       {"preset", "1", "Fanuc"},
@@ -82,6 +85,10 @@ TEST(CliEditor, SetRedigererSideForSideOgTrykkerOK) {
   EXPECT_EQ(get("Maskin2", "Hent"), "M99\n");
   // The questions before each page change were answered Yes.
   EXPECT_NE(u.feil.find("Maskin2: Oppsettet er endret"), std::string::npos) << u.feil;
+  // A machine may be left with no port when no port setting is asked for.
+  u = demo.Kjor({"set", "2", "Com=", "MaskinNavn=Uten port"});
+  ASSERT_EQ(u.kode, 0) << u.feil;
+  EXPECT_EQ(get("Maskin2", "Navn"), "UTEN PORT\n");
 }
 
 TEST(CliEditor, SetMaskinerOgTabellceller) {
