@@ -1,49 +1,18 @@
 #include "editor/kommandoer.h"
 
-#include <cctype>
-#include <climits>
-
 #include "app/operator.h"
 #include "app/tilstand.h"
 #include "editor/controls.h"
 #include "editor/editor.h"
 #include "platform/prosess.h"
 #include "platform/sti.h"
+#include "store/tekst.h"
 
 namespace brul {
 
 long HeltallEllerNull(const std::string& t) {
-  size_t i = 0;
-  while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
-  bool minus = false;
-  if (i < t.size() && (t[i] == '+' || t[i] == '-')) minus = t[i++] == '-';
-  int base = 10;
-  if (i < t.size() && t[i] == '$') {
-    base = 16;
-    ++i;
-  } else if (i + 1 < t.size() && t[i] == '0' && (t[i + 1] == 'x' || t[i + 1] == 'X')) {
-    base = 16;
-    i += 2;
-  } else if (i < t.size() && (t[i] == 'x' || t[i] == 'X')) {
-    base = 16;
-    ++i;
-  }
-  if (i >= t.size()) return 0;
-  long long v = 0;
-  for (; i < t.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(t[i]);
-    int d;
-    if (std::isdigit(c))
-      d = c - '0';
-    else if (base == 16 && std::isxdigit(c))
-      d = std::toupper(c) - 'A' + 10;
-    else
-      return 0;
-    v = v * base + d;
-    if (v > static_cast<long long>(INT_MAX) + 1) return 0;  // beyond a 32-bit integer
-  }
-  if (minus) v = -v;
-  return v > INT_MAX ? 0 : static_cast<long>(v);
+  long v = 0;
+  return TolkHeltall(t, v) ? v : 0;
 }
 
 long OversiktAntall(const Editor& e) { return HeltallEllerNull(e.Maskiner.text()); }

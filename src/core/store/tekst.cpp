@@ -1,5 +1,6 @@
 #include "store/tekst.h"
 
+#include <cstdint>
 #include <limits>
 
 #include "store/kodeside.h"
@@ -64,8 +65,10 @@ bool TolkHeltall(std::string_view t, long& verdi) {
     i += 2;
   }
   if (i >= t.size()) return false;
-  // Accumulate as a negative number so that the most negative value fits.
-  constexpr long kMin = std::numeric_limits<long>::min();
+  // A 32-bit integer on every system, as the Windows programs that read the
+  // file have it (long is 64 bits on Linux). Accumulated as a negative number
+  // so that the most negative value fits.
+  constexpr long kMin = std::numeric_limits<std::int32_t>::min();
   long sum = 0;
   for (; i < t.size(); ++i) {
     const char c = t[i];

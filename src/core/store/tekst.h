@@ -18,7 +18,7 @@ int FinnIndeks(std::string_view tekst, const std::vector<std::string>& items);
 // Parses a whole text as an integer in the standard syntax: leading blanks, an
 // optional sign, then decimal digits, or hexadecimal digits after "$", "x" or
 // "0x" (either letter case). False, and `verdi` untouched, when the text is
-// empty, not consumed completely, or out of range.
+// empty, not consumed completely, or outside a 32-bit integer on any system.
 bool TolkHeltall(std::string_view tekst, long& verdi);
 
 }  // namespace brul
