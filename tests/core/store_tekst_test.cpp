@@ -2,7 +2,6 @@
 // syntax, and the lossless code page conversion.
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <string>
 
 #include "store/kodeside.h"
