@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <set>
@@ -355,7 +356,20 @@ TEST(Historikk, BeholderDeSisteHundre) {
   ASSERT_EQ(liste.size(), static_cast<std::size_t>(historikk::kHistorikkMaks));
   EXPECT_EQ(liste.front().nr, historikk::kHistorikkMaks + 2);
   EXPECT_EQ(liste.back().nr, 3);
-  EXPECT_EQ(SkrapDisk::Les(liste.back().fil), "[S]\r\nk=2\r\n");
+  for (const auto& v : liste) EXPECT_EQ(SkrapDisk::Les(v.fil), "[S]\r\nk=" + std::to_string(v.nr - 1) + "\r\n");
+  // A first name left by a save that was stopped goes with the next save:
+  // the folder holds the versions and their descriptions, nothing else.
+  const fs::path mappe = fs::path(liste.front().fil).parent_path();
+  std::ofstream(mappe / "000007.ini.ny") << "[S]\r\nk=stoppet\r\n";
+  SkrivStreng("S", "k", "siste");
+  std::size_t antall = 0;
+  for (const auto& f : fs::directory_iterator(mappe)) {
+    const std::string navn = f.path().filename().string();
+    EXPECT_TRUE(navn.size() == 10 && (navn.ends_with(".ini") || navn.ends_with(".txt"))) << navn;
+    ++antall;
+  }
+  EXPECT_EQ(antall, 2u * historikk::kHistorikkMaks);
+  EXPECT_EQ(SkrapDisk::Les(historikk::Liste().front().fil), "[S]\r\nk=" + std::to_string(historikk::kHistorikkMaks + 2) + "\r\n");
 }
 
 TEST(Historikk, MaskinvalgFortrengerIkkeEnLagring) {

@@ -157,15 +157,13 @@ bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& f
       forrige.status == platform::LeseStatus::Ok ? historikk::Forbered(lokal, forrige.bytes, dok, berorte)
                                                   : std::nullopt;
   bool lenket = false;
-  if (!platform::ErstattFil(lokal, bytes, grunn, versjon ? &versjon->ini : nullptr, &lenket)) {
+  const bool lenke = versjon && versjon->feil.empty();
+  if (!platform::ErstattFil(lokal, bytes, grunn, lenke ? &versjon->lenke : nullptr, &lenket)) {
     // A save that fails leaves no version behind that was never replaced.
     if (versjon) historikk::Avbryt(*versjon);
     return false;
   }
-  if (versjon) {
-    historikk::Fullfor(*versjon, forrige.bytes, lenket);
-    if (lenket) delt = versjon->ini;
-  }
+  if (versjon && historikk::Fullfor(*versjon, forrige.bytes, lenket)) delt = versjon->ini;
   return true;
 }
 

@@ -38,12 +38,14 @@ std::string Fil(const std::string& mappe, int nr, const char* ext) {
   return mappe + (platform::ErSkilletegn(mappe.back()) ? "" : "/") + Nummer(nr) + ext;
 }
 
-// The version numbers in the folder, ascending.
-std::vector<int> Numre(const std::string& mappe) {
+// The version numbers in the folder, ascending; `rester` gets the first
+// names of versions whose save was stopped before it was done.
+std::vector<int> Numre(const std::string& mappe, std::vector<std::string>* rester = nullptr) {
   std::vector<int> ut;
   std::error_code ec;
   for (fs::directory_iterator it(Sti(mappe), ec), slutt; !ec && it != slutt; it.increment(ec)) {
     const std::string navn = it->path().filename().string();
+    if (rester && navn.size() == 13 && navn.compare(6, 7, ".ini.ny") == 0) rester->push_back(navn);
     if (navn.size() != 10 || navn.compare(6, 4, ".ini") != 0) continue;
     if (navn.find_first_not_of("0123456789") != 6) continue;
     ut.push_back(std::stoi(navn.substr(0, 6)));
@@ -222,32 +224,42 @@ std::optional<NyVersjon> Forbered(const std::string& lokalIni, const std::string
 
   v.nyMappe = !platform::FinnesMappe(v.mappe);
   bool ok = !v.nyMappe || platform::LagMappe(v.mappe, v.feil);
-  if (ok) v.numre = Numre(v.mappe);
+  if (ok) v.numre = Numre(v.mappe, &v.rester);
   v.nr = v.numre.empty() ? 1 : v.numre.back() + 1;
   v.ini = Fil(v.mappe, v.nr, ".ini");
+  v.lenke = v.ini + ".ny";
   // The description first: the version is listed once its content is there.
   if (ok && !Skriv(Fil(v.mappe, v.nr, ".txt"), info, v.feil)) Avbryt(v);
   return v;
 }
 
-void Fullfor(const NyVersjon& v, const std::string& forBytes, bool lenket) {
+bool Fullfor(const NyVersjon& v, const std::string& forBytes, bool lenket) {
   std::string grunn = v.feil;
-  if (grunn.empty() && !lenket && !Skriv(v.ini, forBytes, grunn)) Avbryt(v);
-  if (!grunn.empty()) {
-    Feil(v.mappe, grunn);
-    return;
-  }
   std::error_code ec;
+  if (grunn.empty() && lenket) {
+    fs::rename(Sti(v.lenke), Sti(v.ini), ec);
+    lenket = !ec;
+  }
+  if (grunn.empty() && !lenket) Skriv(v.ini, forBytes, grunn);
+  if (!grunn.empty()) {
+    Avbryt(v);
+    Feil(v.mappe, grunn);
+    return false;
+  }
+  fs::remove(Sti(v.lenke), ec);
+  for (const std::string& r : v.rester) fs::remove(Sti(v.mappe) / r, ec);
   const std::size_t antall = v.numre.size() + 1;
   for (std::size_t i = 0; i + kHistorikkMaks < antall; ++i) {
     fs::remove(Sti(Fil(v.mappe, v.numre[i], ".ini")), ec);
     fs::remove(Sti(Fil(v.mappe, v.numre[i], ".txt")), ec);
   }
+  return lenket;
 }
 
 void Avbryt(const NyVersjon& v) {
   std::error_code ec;
   fs::remove(Sti(v.ini), ec);
+  fs::remove(Sti(v.lenke), ec);
   fs::remove(Sti(Fil(v.mappe, v.nr, ".txt")), ec);
   // A folder made for this version alone goes with it (only while empty).
   if (v.nyMappe) fs::remove(Sti(v.mappe), ec);

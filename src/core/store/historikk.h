@@ -29,8 +29,13 @@ std::string Mappe(const std::string& lokalIni);
 // the replacement, completed after it.
 struct NyVersjon {
   std::string mappe, ini;
+  // The name the replaced file gets first, renamed to `ini` once the save
+  // stands: a save stopped in between leaves no version listed that is the
+  // settings file itself under a second name.
+  std::string lenke;
   int nr = 0;
   std::vector<int> numre;  // the versions there before, ascending
+  std::vector<std::string> rester;  // first names (file names) left by saves that were stopped
   bool nyMappe = false;    // the folder was made for it
   std::string feil;        // why it could not be prepared; said once the save stands
 };
@@ -44,11 +49,12 @@ struct NyVersjon {
 // is kept in the result and reported by Fullfor, once the save stands.
 std::optional<NyVersjon> Forbered(const std::string& lokalIni, const std::string& forBytes, const IniDocument& etter,
                                   const Berorte* berorte);
-// After the replacement: `lenket` tells whether the old file already has the
-// version's name (a link); otherwise `forBytes` is written there. The oldest
-// versions beyond kHistorikkMaks are removed. A failure is reported; the save
-// itself stands.
-void Fullfor(const NyVersjon& v, const std::string& forBytes, bool lenket);
+// After the replacement: `lenket` tells whether the old file was given the
+// name `lenke` (a link), which becomes the version's; otherwise `forBytes`
+// is written as the version. The oldest versions beyond kHistorikkMaks are
+// removed. A failure is reported; the save itself stands. True when the
+// version kept is the replaced file itself.
+bool Fullfor(const NyVersjon& v, const std::string& forBytes, bool lenket);
 // The replacement failed: the prepared version goes.
 void Avbryt(const NyVersjon& v);
 // A version kept as a link to the replaced file, which another program wrote
