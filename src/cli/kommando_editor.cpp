@@ -219,8 +219,7 @@ int settAlle(Kontekst& k, Editor& e, const std::vector<Tilordning>& tilordninger
   // A port setting is stored in the section of the port the machine uses: a
   // machine left with no port has none, and the save would drop the value
   // without a word.
-  const bool comSide = e.aktivSide() == SideId::Com && e.ComPort.itemIndex() >= 0;
-  if (!comSide && e.PortSeksjon().empty())
+  if (e.LagringsPort().empty())
     for (const auto& t : tilordninger)
       if (ErPortnokkel(e, sjekk(e, t).name()))
         throw BrukFeil{t.navn + " lagres for porten, men maskinen har ingen port (Com er tom); velg en port (Com=Com1 til Com26) i samme kommando"};

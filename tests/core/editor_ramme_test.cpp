@@ -440,9 +440,21 @@ TEST(EditorRamme, ComSidenUtenPortSkriverIngenting) {
   e.Com.setText("");
   e.ComPort.setItemIndex(-1);
   e.TimeOut.setText("7");
-  ASSERT_TRUE(e.OKBtnClick());
+  // The changed setting has no port to be stored under: the save is refused
+  // and said, rather than done without it.
+  EXPECT_FALSE(e.OKBtnClick());
+  EXPECT_TRUE(e.Endret());
+  ASSERT_FALSE(k.op.logg().empty());
+  EXPECT_EQ(k.op.logg().back().caption, "Lagre");
   EXPECT_EQ(k.fil("Com2", "TimeOut"), mangler);
   EXPECT_EQ(k.fil("", "TimeOut"), mangler);
+  EXPECT_EQ(k.fil("Maskin1", "Port"), "Com2");
+  // With nothing changed but the port, the page writes nothing.
+  e.AngreClick();
+  ASSERT_TRUE(e.byttSide(SideId::Com));
+  e.Com.setText("");
+  e.ComPort.setItemIndex(-1);
+  EXPECT_TRUE(e.OKBtnClick());
   EXPECT_EQ(k.fil("Maskin1", "Port"), "Com2");
 }
 
@@ -534,6 +546,44 @@ TEST(EditorRamme, IngentingFlyttesTapesEllerSkrivesHalvt) {
          ASSERT_TRUE(e.OKBtnClick());
        },
        {{"Com12", "Baud", "2400"}, {"Maskin1", "Port", "Com12"}, {"Com1", "Baud", "9600"}, {"Com1", "TimeOut", "9"}},
+       false},
+      // Port settings changed for a machine left with no port have nowhere
+      // to go: the save is refused whole (whether they were changed before
+      // or after the port was emptied), while an emptied port alone is saved.
+      {"PortinnstillingUtenPort", "[Program]\r\n\r\n[Maskin1]\r\nPort=Com7\r\n\r\n[Com7]\r\nBaud=2400\r\n",
+       [](Editor& e) {
+         e.Com.operatorText("");
+         e.Baud.operatorText("9600");
+         EXPECT_FALSE(e.OKBtnClick());
+       },
+       {{"Com7", "Baud", "2400"}, {"Maskin1", "Port", "Com7"}, {"Program", "Maskin", mangler}},
+       true},
+      {"PortinnstillingForPortenTommes",
+       "[Program]\r\n\r\n[Maskin1]\r\nPort=Com7\r\n\r\n[Com7]\r\nBaud=2400\r\n",
+       [](Editor& e) {
+         ASSERT_TRUE(e.byttSide(SideId::Com));
+         e.TimeOut.setText("7");
+         e.ComPort.operatorText("");
+         EXPECT_FALSE(e.OKBtnClick());
+       },
+       {{"Com7", "TimeOut", mangler}, {"Maskin1", "Port", "Com7"}},
+       true},
+      {"TomPortAleneLagres", "[Program]\r\n\r\n[Maskin1]\r\nPort=Com7\r\n\r\n[Com7]\r\nBaud=2400\r\n",
+       [](Editor& e) {
+         e.Com.operatorText("");
+         EXPECT_TRUE(e.OKBtnClick());
+       },
+       {{"Com7", "Baud", "2400"}, {"Maskin1", "Port", mangler}},
+       false},
+      {"PortinnstillingMedNyPort", "[Program]\r\n\r\n[Maskin1]\r\nPort=Com7\r\n\r\n[Com7]\r\nBaud=2400\r\n",
+       [](Editor& e) {
+         e.Com.operatorText("");
+         e.Baud.operatorText("4800");
+         e.Com.operatorText("Com9");
+         e.Baud.operatorText("9600");
+         EXPECT_TRUE(e.OKBtnClick());
+       },
+       {{"Com7", "Baud", "2400"}, {"Com9", "Baud", "9600"}, {"Maskin1", "Port", "Com9"}},
        false},
       // A refused variable name refuses the whole page: not even its slot
       // or the valid row beside it is written.

@@ -179,6 +179,26 @@ void Editor::kobleHandlere() {
   AnnetGrid.onSetEditText = [this](int r, int c, const std::string& t) { ToolGridSetEditText(r, c, t); };
   BoksGrid.onSetEditText = [this](int r, int c, const std::string& t) { BoksGridSetEditText(r, c, t); };
 
+  // A change the operator makes to a port key is noted, so that a save with
+  // no port to store it under is not done without a word.
+  for (SideId side : {SideId::Maskin, SideId::Com, SideId::Mazak})
+    for (const Nokkel& n : Nokler(side)) {
+      if (n.seksjon != SeksjonsType::Port) continue;
+      Control* c = find(n.kontroll);
+      auto merk = [this](std::function<void()>& h) {
+        auto eget = std::move(h);
+        h = [this, eget = std::move(eget)] {
+          if (!Laster()) portEndret_ = true;
+          if (eget) eget();
+        };
+      };
+      if (!c) continue;
+      if (c->kind() == ControlKind::Edit) merk(static_cast<Edit*>(c)->onChange);
+      else if (c->kind() == ControlKind::Combo) merk(static_cast<Combo*>(c)->onChange);
+      else if (c->kind() == ControlKind::Check) merk(static_cast<Check*>(c)->onClick);
+      else if (c->kind() == ControlKind::RadioGroup) merk(static_cast<RadioGroup*>(c)->onClick);
+    }
+
   // Auxiliary commands (editor/kommandoer.h, editor/filindeks.h).
   Indeks.onClick = [this] { IndeksClick(*this); };
   Brul_INI.onClick = [] { ApneIniFil(); };
@@ -581,6 +601,7 @@ void Editor::lesPortNokler() {
     if (!portBilde_) portBilde_ = taPortBilde();
     if (!LesNokler(PortSeksjon()).empty()) {
       lesPortRader();
+      portEndret_ = false;  // the port's stored settings replaced what was changed
     } else {
       // A port typed letter by letter passes other ports on its way ("Com1"
       // before "Com12"): a new port gets what the pages showed before the
@@ -641,6 +662,7 @@ void Editor::lesPortRader() {
 // The final steps of a load and of a save.
 void Editor::slutt() {
   portBilde_.reset();
+  portEndret_ = false;
   OKBtn.setEnabled(false);
   Angre.setEnabled(false);
   NyttForvalg = false;
@@ -715,7 +737,20 @@ void Editor::oppdaterMaskiner() {
     if (TallFraTekst(f->text()) > 0) LagreBool("Maskin" + f->text(), "FilNavnProgram", false, true);
 }
 
+std::string Editor::LagringsPort() const {
+  if (aktiv_ == SideId::Com && ComPort.itemIndex() >= 0) return ComPort.text();
+  return PortSeksjon();
+}
+
 bool Editor::OKBtnClick() {
+  // Port settings the operator changed are stored in the section of the
+  // machine's port: with no port they would be dropped without a word.
+  const bool portSider = aktiv_ == SideId::Maskin || aktiv_ == SideId::Com || aktiv_ == SideId::Mazak;
+  if (portEndret_ && portSider && LagringsPort().empty()) {
+    VisMelding("Lagre", "Maskinen har ingen port (Com er tom), så endringene i portinnstillingene kan ikke lagres. "
+                        "Velg en port, eller trykk Angre.");
+    return false;
+  }
   if (forLagring && !forLagring()) return false;
   Handling b(enBatch_);
   VentendeHenteprogram.clear();

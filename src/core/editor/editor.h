@@ -353,6 +353,9 @@ class Editor {
 
   // The text of the port section the machine's line settings live in.
   std::string PortSeksjon() const { return Com.text(); }
+  // The port section a save now would write the port keys into: the "Com"
+  // page's port box when it is the page shown and has a port picked.
+  std::string LagringsPort() const;
   // The section a key table row addresses, and its defaults as they stand now
   // (defaults taken from another control read that control at this moment).
   std::string Seksjon(SeksjonsType s) const;
@@ -404,6 +407,8 @@ class Editor {
   // What the port keys' controls showed before the first port picked since
   // the last load or save.
   std::optional<std::vector<std::function<void()>>> portBilde_;
+  // The operator changed a control of a port key since the last load or save.
+  bool portEndret_ = false;
 
   friend struct EditorTilgang;
 };
