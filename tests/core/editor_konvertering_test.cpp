@@ -369,6 +369,9 @@ TEST(EditorKonvertering, Forinnstillertabellen) {
   g.operatorEdit(7, 1, "Div2");
   g.operatorEdit(7, 5, "T.TXT");
   g.operatorEdit(7, 6, "N");
+  g.operatorEdit(3, 0, "13");        // system 12 moves to 13, with its values
+  g.operatorEdit(1, 0, "");          // system 0 emptied row and all: it goes
+  for (int c = 1; c < 7; ++c) g.operatorEdit(1, c, "");
   EXPECT_TRUE(e.Endret());
   ASSERT_TRUE(e.OKBtnClick());
   EXPECT_EQ(k.fil("Maskin1", "System5"), mangler);
@@ -379,11 +382,29 @@ TEST(EditorKonvertering, Forinnstillertabellen) {
   EXPECT_EQ(k.fil("Maskin1", "SystemA"), mangler);
   EXPECT_EQ(k.fil("Maskin1", "System-1"), mangler);
   EXPECT_EQ(k.fil("Maskin1", "System150"), "Drei");
+  EXPECT_EQ(k.fil("Maskin1", "System12"), mangler);
+  EXPECT_EQ(k.fil("Maskin1", "NomReg12"), mangler);
+  EXPECT_EQ(k.fil("Maskin1", "System13"), "RADIUS");
+  EXPECT_EQ(k.fil("Maskin1", "System0"), mangler);
+  EXPECT_EQ(k.fil("Maskin1", "NomReg13"), "N.TXT");
   EXPECT_EQ(k.op.meldinger(), std::vector<std::string>{"System 7: NomReg må være lik ToolReg"});
   e.LesOppsett(true, true);
-  EXPECT_EQ(g.rowCount(), 24);
-  EXPECT_EQ(g.cell(2, 0), "7");
-  EXPECT_EQ(g.cell(3, 0), "12");
+  EXPECT_EQ(g.rowCount(), 23);
+  EXPECT_EQ(g.cell(1, 0), "7");
+  EXPECT_EQ(g.cell(2, 0), "13");
+  // Two loaded rows that swap numbers keep both systems; a number that is
+  // not valid leaves its system as stored.
+  ASSERT_TRUE(e.byttSide(SideId::ForInst));
+  g.operatorEdit(1, 0, "13");
+  g.operatorEdit(2, 0, "7");
+  ASSERT_TRUE(e.OKBtnClick());
+  EXPECT_EQ(k.fil("Maskin1", "System7"), "RADIUS");
+  EXPECT_EQ(k.fil("Maskin1", "System13"), "DIV2");
+  e.LesOppsett(true, true);
+  ASSERT_TRUE(e.byttSide(SideId::ForInst));
+  g.operatorEdit(1, 0, "x");
+  ASSERT_TRUE(e.OKBtnClick());
+  EXPECT_EQ(k.fil("Maskin1", "System7"), "RADIUS");
 }
 
 TEST(EditorKonvertering, Loggeboksen) {

@@ -668,14 +668,27 @@ class Okt {
       // An emptied port or presetter is stored as no key: a load shows the
       // default (the port Com<n+2> and that port's line settings).
       // A radio group with no selection is not written: a load shows what is stored.
+      // A loaded presetter row whose number is no longer valid is skipped by
+      // the save: what is stored for its old number is loaded again.
       const bool standard = (a.empty() && (n == "Com" || n == "ComPort" || n == "Forinstiller")) ||
                             (c->kind() == ControlKind::RadioGroup && a == "-1") ||
-                            (Trim(e.Com.text()).empty() && PortKontroll(n));
+                            (Trim(e.Com.text()).empty() && PortKontroll(n)) ||
+                            (n == "ToolGrid" && UgyldigLastetRad(e));
       if (a != b && !standard) {
         melde(n + " viser " + Vis(a) + ", men ny lesing viser " + Vis(b));
         return;
       }
     }
+  }
+
+  static bool UgyldigLastetRad(const Editor& e) {
+    const Grid& g = e.ToolGrid;
+    for (int r = 1; r < g.rowCount() && static_cast<size_t>(r) < e.ToolGridSystemer.size(); ++r) {
+      if (e.ToolGridSystemer[static_cast<size_t>(r)].empty() || !SystemNummer(g.cell(r, 0)).empty()) continue;
+      for (int c = 0; c < g.colCount(); ++c)
+        if (!g.cell(r, c).empty()) return true;
+    }
+    return false;
   }
 
   // A grid as its save stores it: the presetter rows by system number (a
@@ -765,6 +778,8 @@ const std::vector<Regresjon> kRegresjoner = {
     {"a refused preset save still made the machine folder and its fetch programs",
      0, {"velg Styring=Haas", "kryss OpprettHenteprogram", "skriv Katalog=C:\\Brul\\Haas\\",
          "skriv MaskinNavn=\xCE\xA9", "OK"}},
+    {"a presetter row given another system number kept the old number's keys: the row came back at the next load",
+     5008, {"side Forinnst.", "celle ToolGrid(2,0)=1", "OK"}},
 };
 
 TEST(OktSesjoner, FasteFroOgRegresjoner) {

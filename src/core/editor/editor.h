@@ -281,6 +281,9 @@ class Editor {
   // ---- State -----------------------------------------------------------
   bool NyttForvalg = false;  // a controller variant was chosen since the last load or save
   int StartMaskin = 0;       // machine to select once after start-up (1-based, 0 for none)
+  // The system number each row of ToolGrid was loaded with (empty for none):
+  // a row given another number at save moves its system.
+  std::vector<std::string> ToolGridSystemer;
   // Fetch-program files (path, content) the preset of a save asks for; they
   // are written once the save is stored, so a refused or failed save leaves
   // no files behind.

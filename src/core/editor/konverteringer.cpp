@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <set>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -205,6 +206,8 @@ void LesToolGrid(Editor& e, const Nokkel&) {
   }
   Grid& g = e.ToolGrid;
   g.setRowCount(static_cast<int>(rader.size()) + 21);
+  e.ToolGridSystemer.assign(static_cast<size_t>(g.rowCount()), std::string());
+  for (size_t i = 0; i < rader.size(); ++i) e.ToolGridSystemer[i + 1] = rader[i][0];
   for (int r = 1; r < g.rowCount(); ++r)
     for (int c = 0; c < g.colCount(); ++c)
       g.setCell(r, c, r <= static_cast<int>(rader.size()) ? rader[static_cast<size_t>(r - 1)][static_cast<size_t>(c)]
@@ -215,6 +218,22 @@ void LagreToolGrid(Editor& e, const Nokkel&) {
   const std::string m = maskin(e);
   const Grid& g = e.ToolGrid;
   static const char* const familie[] = {"System", "ProgDiv", "FilNavn", "NomSjekk", "ToolReg", "NomReg"};
+  // A loaded row given another valid number moves its system, and one the
+  // operator emptied altogether removes it: the keys of the old number go,
+  // unless another row now holds that number. Left, they would bring the old
+  // row back at the next load. A row whose number is not valid is skipped
+  // as always, and keeps what is stored.
+  std::set<std::string> numre;
+  for (int r = 1; r < g.rowCount(); ++r)
+    if (std::string n = SystemNummer(g.cell(r, 0)); !n.empty()) numre.insert(n);
+  for (int r = 1; r < g.rowCount() && static_cast<size_t>(r) < e.ToolGridSystemer.size(); ++r) {
+    const std::string& gammelt = e.ToolGridSystemer[static_cast<size_t>(r)];
+    const std::string n = SystemNummer(g.cell(r, 0));
+    bool tom = true;
+    for (int c = 0; c < g.colCount(); ++c) tom = tom && g.cell(r, c).empty();
+    if (gammelt.empty() || (n.empty() && !tom) || n == gammelt || numre.count(gammelt)) continue;
+    for (const char* f : familie) LagreStreng(m, f + gammelt, "", "");
+  }
   for (int r = 1; r < g.rowCount(); ++r) {
     const std::string n = SystemNummer(g.cell(r, 0));
     if (n.empty()) continue;
