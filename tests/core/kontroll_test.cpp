@@ -312,7 +312,8 @@ TEST(Historikk, LagringGjenopprettingOgEtAnnetProgramsEndring) {
   EditorFilKladd k;
   SkriptOperator op;
   MedOperator med(op);
-  const std::string v1 = "[Program]\r\nMaskiner=1\r\n\r\n[Maskin1]\r\nNavn=A\r\n; kommentar\r\n";
+  // A header with blanks inside its brackets names the same section.
+  const std::string v1 = "[Program]\r\nMaskiner=1\r\n\r\n[ Maskin1 ]\r\nNavn=A\r\n; kommentar\r\n";
   k.skriv(v1);
   SkrivStreng("Maskin1", "Navn", "B");
   const std::string v2 = k.les();

@@ -43,9 +43,16 @@ Endringer Forskjell(std::string_view forBytes, std::string_view etterBytes) {
 
 namespace {
 
+// A section name as a look-up matches it: blanks around it do not count, nor
+// does letter case.
+std::string Seksjonsnavn(const std::string& navn) {
+  const std::size_t fra = navn.find_first_not_of(" \t"), til = navn.find_last_not_of(" \t");
+  return TilStore(fra == std::string::npos ? std::string() : navn.substr(fra, til - fra + 1));
+}
+
 Endringer Forskjell(const IniDocument& a, const IniDocument& b, const std::vector<std::string>* bare) {
   auto med = [&](const std::string& s) {
-    return !bare || std::find(bare->begin(), bare->end(), TilStore(s)) != bare->end();
+    return !bare || std::find(bare->begin(), bare->end(), Seksjonsnavn(s)) != bare->end();
   };
   Endringer e;
   for (const std::string& s : a.seksjoner())
@@ -75,9 +82,7 @@ Endringer Forskjell(const IniDocument& a, const IniDocument& b) { return Forskje
 Endringer Forskjell(const IniDocument& a, const IniDocument& b, const Berorte& berorte) {
   std::vector<std::string> bare;
   for (const auto& [seksjon, nokkel] : berorte) {
-    // Named as a look-up names it: blanks around the name do not count.
-    const std::size_t a = seksjon.find_first_not_of(" \t"), b = seksjon.find_last_not_of(" \t");
-    std::string s = TilStore(a == std::string::npos ? std::string() : seksjon.substr(a, b - a + 1));
+    std::string s = Seksjonsnavn(seksjon);
     if (std::find(bare.begin(), bare.end(), s) == bare.end()) bare.push_back(std::move(s));
   }
   return Forskjell(a, b, &bare);
