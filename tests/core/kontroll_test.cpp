@@ -351,6 +351,8 @@ TEST(Historikk, LagringGjenopprettingOgEtAnnetProgramsEndring) {
 
 TEST(Historikk, BeholderDeSisteHundre) {
   EditorFilKladd k;
+  SkriptOperator op;
+  MedOperator med(op);
   k.skriv("[S]\r\nk=0\r\n");
   for (int i = 1; i <= historikk::kHistorikkMaks + 2; ++i) SkrivStreng("S", "k", std::to_string(i));
   const auto liste = historikk::Liste();
@@ -371,6 +373,14 @@ TEST(Historikk, BeholderDeSisteHundre) {
   }
   EXPECT_EQ(antall, 2u * historikk::kHistorikkMaks);
   EXPECT_EQ(SkrapDisk::Les(historikk::Liste().front().fil), "[S]\r\nk=" + std::to_string(historikk::kHistorikkMaks + 2) + "\r\n");
+  EXPECT_TRUE(op.logg().empty());
+  // A history that cannot be kept is said once, and the save itself stands.
+  fs::remove_all(mappe);
+  std::ofstream(mappe) << "ingen mappe";
+  SkrivStreng("S", "k", "uten historikk");
+  EXPECT_EQ(k.les(), "[S]\r\nk=uten historikk\r\n");
+  ASSERT_EQ(op.logg().size(), 1u);
+  EXPECT_EQ(op.logg()[0].caption, "Historikk");
 }
 
 TEST(Historikk, MaskinvalgFortrengerIkkeEnLagring) {

@@ -190,8 +190,10 @@ bool Lagre(std::string& grunn, int runde) {
   std::string bytes = t.dok->tilBytes();
   if (t.lest.status == platform::LeseStatus::Ok && bytes == t.lest.bytes) return true;
   const std::optional<Berorte> berorte = Berort(gjort);
-  std::string delt;  // the kept version, when it is the replaced file itself
-  if (!lager::ErstattInnstillinger(t.lokal, t.lest, bytes, *t.dok, berorte ? &*berorte : nullptr, delt, grunn)) {
+  std::string delt;          // the kept version, when it is the replaced file itself
+  std::string versjonsfeil;  // why no version was kept
+  if (!lager::ErstattInnstillinger(t.lokal, t.lest, bytes, *t.dok, berorte ? &*berorte : nullptr, delt, versjonsfeil,
+                                   grunn)) {
     // What is on disk is the truth from now on.
     Forkast();
     return false;
@@ -209,6 +211,9 @@ bool Lagre(std::string& grunn, int runde) {
   // made before the check; should the new file have changed meanwhile too,
   // both changes are replayed on it key by key.
   const std::optional<std::string> sen = holdt.etterErstatning();
+  // Said only now: while the save held the old file, a program that opens it
+  // for writing waits, and a message waits for the operator.
+  if (!versjonsfeil.empty()) VisMelding("Historikk", versjonsfeil);
   if (!sen || *sen == grunnlag) return true;
   if (!delt.empty()) historikk::Rett(delt, grunnlag);
   if (runde >= 8) return true;

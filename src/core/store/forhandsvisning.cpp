@@ -150,8 +150,10 @@ platform::FilLesing LesInnstillinger(const std::string& lokal) {
 }
 
 bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& forrige, const std::string& bytes,
-                          const IniDocument& dok, const Berorte* berorte, std::string& delt, std::string& grunn) {
+                          const IniDocument& dok, const Berorte* berorte, std::string& delt, std::string& historikk,
+                          std::string& grunn) {
   delt.clear();
+  historikk.clear();
   if (okt) {
     Virtuell& v = okt->filer.try_emplace(lokal, Virtuell{forrige, forrige}).first->second;
     v.na.status = platform::LeseStatus::Ok;
@@ -168,7 +170,7 @@ bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& f
     if (versjon) historikk::Avbryt(*versjon);
     return false;
   }
-  if (versjon && historikk::Fullfor(*versjon, forrige.bytes, lenket)) delt = versjon->ini;
+  if (versjon && historikk::Fullfor(*versjon, forrige.bytes, lenket, historikk)) delt = versjon->ini;
   return true;
 }
 

@@ -87,9 +87,11 @@ platform::FilLesing LesInnstillinger(const std::string& lokal);
 // the history with the new one). `dok` is `bytes` as the save holds it, so
 // the history need not read it again, and `berorte` what the save touched
 // (nullptr: anything). `delt` gets the kept version's file when it is the
-// replaced file itself under a second name, and is emptied otherwise.
+// replaced file itself under a second name, and is emptied otherwise;
+// `historikk` why no version could be kept (the save still stands).
 bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& forrige, const std::string& bytes,
-                          const IniDocument& dok, const Berorte* berorte, std::string& delt, std::string& grunn);
+                          const IniDocument& dok, const Berorte* berorte, std::string& delt, std::string& historikk,
+                          std::string& grunn);
 bool LagMappe(const std::string& lokal, std::string& grunn);
 bool FinnesMappe(const std::string& lokal);
 bool ErstattTekstfil(const std::string& sti, const std::string& bytes, std::string& grunn);

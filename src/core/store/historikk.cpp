@@ -139,9 +139,11 @@ bool BareMaskinvalg(const Endringer& e) {
   return e.slettedeSeksjoner.empty() && !e.nokler.empty() && std::all_of(e.nokler.begin(), e.nokler.end(), ErMaskinvalg);
 }
 
-void Feil(const std::string& mappe, const std::string& grunn) {
-  VisMelding("Historikk", "Forrige versjon av " + IniFil + " ble ikke tatt vare på i " + mappe + ": " + grunn + ".");
+std::string Feiltekst(const std::string& mappe, const std::string& grunn) {
+  return "Forrige versjon av " + IniFil + " ble ikke tatt vare på i " + mappe + ": " + grunn + ".";
 }
+
+void Feil(const std::string& mappe, const std::string& grunn) { VisMelding("Historikk", Feiltekst(mappe, grunn)); }
 
 void Anvend(IniDocument& d, const Endringer& e) {
   for (const std::string& s : e.slettedeSeksjoner) d.slettSeksjon(s);
@@ -233,7 +235,7 @@ std::optional<NyVersjon> Forbered(const std::string& lokalIni, const std::string
   return v;
 }
 
-bool Fullfor(const NyVersjon& v, const std::string& forBytes, bool lenket) {
+bool Fullfor(const NyVersjon& v, const std::string& forBytes, bool lenket, std::string& melding) {
   std::string grunn = v.feil;
   std::error_code ec;
   if (grunn.empty() && lenket) {
@@ -243,7 +245,7 @@ bool Fullfor(const NyVersjon& v, const std::string& forBytes, bool lenket) {
   if (grunn.empty() && !lenket) Skriv(v.ini, forBytes, grunn);
   if (!grunn.empty()) {
     Avbryt(v);
-    Feil(v.mappe, grunn);
+    melding = Feiltekst(v.mappe, grunn);
     return false;
   }
   fs::remove(Sti(v.lenke), ec);

@@ -46,15 +46,16 @@ struct NyVersjon {
 // keeps none. `berorte` are the sections (key empty) and keys the save
 // touched, nullptr when it may have touched anything; the rest is the same on
 // both sides and is not compared. nullopt when no version is kept. A failure
-// is kept in the result and reported by Fullfor, once the save stands.
+// is kept in the result and given by Fullfor, once the save stands.
 std::optional<NyVersjon> Forbered(const std::string& lokalIni, const std::string& forBytes, const IniDocument& etter,
                                   const Berorte* berorte);
 // After the replacement: `lenket` tells whether the old file was given the
 // name `lenke` (a link), which becomes the version's; otherwise `forBytes`
 // is written as the version. The oldest versions beyond kHistorikkMaks are
-// removed. A failure is reported; the save itself stands. True when the
-// version kept is the replaced file itself.
-bool Fullfor(const NyVersjon& v, const std::string& forBytes, bool lenket);
+// removed. True when the version kept is the replaced file itself. A failure
+// goes into `melding` (caption "Historikk"), for the caller to show once the
+// save no longer holds the file: the save itself stands.
+bool Fullfor(const NyVersjon& v, const std::string& forBytes, bool lenket, std::string& melding);
 // The replacement failed: the prepared version goes.
 void Avbryt(const NyVersjon& v);
 // A version kept as a link to the replaced file, which another program wrote
