@@ -1,5 +1,6 @@
 #include "store/batch.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -30,6 +31,12 @@ struct Tilstand {
   bool avvist = false;         // a write since the last commit was refused
   int holdt = 0;               // live lager::EnLesing objects
   std::size_t lesinger = 0;    // reads of the settings file, for the tests that count them
+  // The sections the operations since the last commit touched, as the file
+  // held them before (IniDocument::seksjonsBytes): what the history compares
+  // the saved document with, so the old file need not be parsed again.
+  std::string forTekst;
+  std::vector<std::string> forNavn;  // their names (Seksjonsnavn)
+  IniDocument::Koding forKoding = IniDocument::Koding::Win1252;
 };
 
 Tilstand t;
@@ -50,12 +57,27 @@ bool KanBeholdes() {
   return t.holdt > 0 && t.dok && t.ops.empty() && t.lest.status == platform::LeseStatus::Ok && !ITorrkjoring();
 }
 
+void GlemFor() {
+  t.forTekst.clear();
+  t.forNavn.clear();
+}
+
 void Forkast() {
   t.lastet = false;
   t.dok.reset();
   t.lest = {};
   t.ops.clear();
   t.avvist = false;
+  GlemFor();
+}
+
+// Keeps a section as `d` holds it before an operation touches it first.
+void Husk(const IniDocument& d, const std::string& seksjon) {
+  std::string navn = Seksjonsnavn(seksjon);
+  if (std::find(t.forNavn.begin(), t.forNavn.end(), navn) != t.forNavn.end()) return;
+  if (t.forNavn.empty()) t.forKoding = d.koding();
+  t.forNavn.push_back(std::move(navn));
+  t.forTekst += d.seksjonsBytes(seksjon);
 }
 
 void Last() {
@@ -125,15 +147,22 @@ std::vector<Operasjon> Forskjeller(const IniDocument& fra, const IniDocument& ti
   return ut;
 }
 
-// What a batch's operations touched, for the history; nullopt when one of
-// them put back a whole content.
-std::optional<Berorte> Berort(const std::vector<Operasjon>& ops) {
-  Berorte ut;
+// The sections `ops` touch, kept again as a newer base `d` holds them.
+void HuskAlle(const IniDocument& d, const std::vector<Operasjon>& ops) {
+  GlemFor();
+  for (const Operasjon& op : ops)
+    if (op.type != Operasjon::Type::Erstatt) Husk(d, op.seksjon);
+}
+
+// What a batch's operations touched and how it stood, for the history;
+// nullopt when one of them put back a whole content.
+std::optional<Berort> Beroring(const std::vector<Operasjon>& ops) {
+  Berorte nokler;
   for (const Operasjon& op : ops) {
     if (op.type == Operasjon::Type::Erstatt) return std::nullopt;
-    ut.emplace_back(op.seksjon, op.nokkel);
+    nokler.emplace_back(op.seksjon, op.nokkel);
   }
-  return ut;
+  return Berort{std::move(nokler), IniDocument::fraBytes(t.forTekst, t.forKoding)};
 }
 
 IniDocument::Utfall Utfor(Operasjon op) {
@@ -144,6 +173,7 @@ IniDocument::Utfall Utfor(Operasjon op) {
     t.ops.push_back(std::move(op));
     return IniDocument::Utfall::Endret;
   }
+  if (op.type != Operasjon::Type::Erstatt) Husk(*t.dok, op.seksjon);
   const auto u = Gjor(op, *t.dok);
   if (u == IniDocument::Utfall::Endret) t.ops.push_back(std::move(op));
   else if (u != IniDocument::Utfall::Uendret) t.avvist = true;
@@ -177,6 +207,7 @@ bool Lagre(std::string& grunn, int runde) {
     // Another program changed the file since this batch read it: our own
     // operations are replayed on its content, so its changes survive.
     IniDocument frisk = na.status == platform::LeseStatus::Ok ? IniDocument::fraBytes(na.bytes) : IniDocument();
+    HuskAlle(frisk, t.ops);
     if (!SpillAv(t.ops, frisk, grunn)) {
       Forkast();
       return false;
@@ -188,11 +219,15 @@ bool Lagre(std::string& grunn, int runde) {
   t.ops.clear();
   t.avvist = false;
   std::string bytes = t.dok->tilBytes();
-  if (t.lest.status == platform::LeseStatus::Ok && bytes == t.lest.bytes) return true;
-  const std::optional<Berorte> berorte = Berort(gjort);
+  if (t.lest.status == platform::LeseStatus::Ok && bytes == t.lest.bytes) {
+    GlemFor();
+    return true;
+  }
+  const std::optional<Berort> berort = Beroring(gjort);
+  GlemFor();                 // what is written is the next save's base
   std::string delt;          // the kept version, when it is the replaced file itself
   std::string versjonsfeil;  // why no version was kept
-  if (!lager::ErstattInnstillinger(t.lokal, t.lest, bytes, *t.dok, berorte ? &*berorte : nullptr, delt, versjonsfeil,
+  if (!lager::ErstattInnstillinger(t.lokal, t.lest, bytes, *t.dok, berort ? &*berort : nullptr, delt, versjonsfeil,
                                    grunn)) {
     // What is on disk is the truth from now on.
     Forkast();
@@ -224,6 +259,7 @@ bool Lagre(std::string& grunn, int runde) {
     return false;
   }
   ops.insert(ops.end(), gjort.begin(), gjort.end());
+  HuskAlle(*t.dok, ops);  // the next commit's base is what was just written
   t.dok = std::move(frisk);
   t.ops = std::move(ops);
   return Lagre(grunn, runde + 1);

@@ -41,14 +41,12 @@ Endringer Forskjell(std::string_view forBytes, std::string_view etterBytes) {
   return Forskjell(IniDocument::fraBytes(forBytes), IniDocument::fraBytes(etterBytes));
 }
 
-namespace {
-
-// A section name as a look-up matches it: blanks around it do not count, nor
-// does letter case.
 std::string Seksjonsnavn(const std::string& navn) {
   const std::size_t fra = navn.find_first_not_of(" \t"), til = navn.find_last_not_of(" \t");
   return TilStore(fra == std::string::npos ? std::string() : navn.substr(fra, til - fra + 1));
 }
+
+namespace {
 
 Endringer Forskjell(const IniDocument& a, const IniDocument& b, const std::vector<std::string>* bare) {
   auto med = [&](const std::string& s) {
@@ -150,10 +148,10 @@ platform::FilLesing LesInnstillinger(const std::string& lokal) {
 }
 
 bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& forrige, const std::string& bytes,
-                          const IniDocument& dok, const Berorte* berorte, std::string& delt, std::string& historikk,
+                          const IniDocument& dok, const Berort* berort, std::string& delt, std::string& versjonsfeil,
                           std::string& grunn) {
   delt.clear();
-  historikk.clear();
+  versjonsfeil.clear();
   if (okt) {
     Virtuell& v = okt->filer.try_emplace(lokal, Virtuell{forrige, forrige}).first->second;
     v.na.status = platform::LeseStatus::Ok;
@@ -161,7 +159,7 @@ bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& f
     return true;
   }
   const std::optional<historikk::NyVersjon> versjon =
-      forrige.status == platform::LeseStatus::Ok ? historikk::Forbered(lokal, forrige.bytes, dok, berorte)
+      forrige.status == platform::LeseStatus::Ok ? historikk::Forbered(lokal, forrige.bytes, dok, berort)
                                                   : std::nullopt;
   bool lenket = false;
   const bool lenke = versjon && versjon->feil.empty();
@@ -170,7 +168,7 @@ bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& f
     if (versjon) historikk::Avbryt(*versjon);
     return false;
   }
-  if (versjon && historikk::Fullfor(*versjon, forrige.bytes, lenket, historikk)) delt = versjon->ini;
+  if (versjon && historikk::Fullfor(*versjon, forrige.bytes, lenket, versjonsfeil)) delt = versjon->ini;
   return true;
 }
 

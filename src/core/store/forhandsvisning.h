@@ -12,10 +12,9 @@
 #include <vector>
 
 #include "platform/fil.h"
+#include "store/ini_document.h"
 
 namespace brul {
-
-class IniDocument;
 
 // One key that a save writes, changes or deletes.
 struct NokkelEndring {
@@ -49,6 +48,17 @@ using Berorte = std::vector<std::pair<std::string, std::string>>;
 // case), for a `b` made from `a` by operations that touched only those: the
 // other sections are the same and need no comparison.
 Endringer Forskjell(const IniDocument& a, const IniDocument& b, const Berorte& berorte);
+
+// What a save's operations touched, with those sections as they stood before
+// it: all a description of the save needs, without the whole old file.
+struct Berort {
+  Berorte nokler;
+  IniDocument for_;  // the touched sections alone (IniDocument::seksjonsBytes)
+};
+
+// A section name as a look-up matches it: blanks around it and letter case
+// do not count.
+std::string Seksjonsnavn(const std::string& navn);
 
 // The description for the operator, one line each, Norwegian:
 //   [Maskin1]
@@ -85,12 +95,13 @@ namespace lager {
 platform::FilLesing LesInnstillinger(const std::string& lokal);
 // Replaces the settings file; `forrige` is the content it replaces (kept in
 // the history with the new one). `dok` is `bytes` as the save holds it, so
-// the history need not read it again, and `berorte` what the save touched
-// (nullptr: anything). `delt` gets the kept version's file when it is the
-// replaced file itself under a second name, and is emptied otherwise;
-// `historikk` why no version could be kept (the save still stands).
+// the history need not read it again, and `berort` what the save touched
+// (nullptr: anything, and the old content is parsed for the history).
+// `delt` gets the kept version's file when it is the replaced file itself
+// under a second name, and is emptied otherwise; `versjonsfeil` why no
+// version could be kept (the save still stands).
 bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& forrige, const std::string& bytes,
-                          const IniDocument& dok, const Berorte* berorte, std::string& delt, std::string& historikk,
+                          const IniDocument& dok, const Berort* berort, std::string& delt, std::string& versjonsfeil,
                           std::string& grunn);
 bool LagMappe(const std::string& lokal, std::string& grunn);
 bool FinnesMappe(const std::string& lokal);

@@ -206,15 +206,14 @@ Versjon LesVersjon(const std::string& mappe, int nr) {
 std::string Mappe(const std::string& lokalIni) { return lokalIni + ".historikk"; }
 
 std::optional<NyVersjon> Forbered(const std::string& lokalIni, const std::string& forBytes, const IniDocument& etter,
-                                  const Berorte* berorte) {
-  // A pick writes the remembered machine alone: nothing else can differ, and
-  // the old content need not even be read.
-  if (berorte && std::all_of(berorte->begin(), berorte->end(), [](const auto& b) {
+                                  const Berort* berort) {
+  // A pick writes the remembered machine alone: nothing else can differ.
+  if (berort && std::all_of(berort->nokler.begin(), berort->nokler.end(), [](const auto& b) {
         return LikTekst(b.first, "Program") && LikTekst(b.second, "Maskin");
       }))
     return std::nullopt;
-  const IniDocument for_ = IniDocument::fraBytes(forBytes);
-  const Endringer e = berorte ? Forskjell(for_, etter, *berorte) : Forskjell(for_, etter);
+  const Endringer e = berort ? Forskjell(berort->for_, etter, berort->nokler)
+                             : Forskjell(IniDocument::fraBytes(forBytes), etter);
   if (BareMaskinvalg(e)) return std::nullopt;
   NyVersjon v;
   v.mappe = Mappe(lokalIni);

@@ -43,12 +43,12 @@ struct NyVersjon {
 // Before the settings file is replaced with `etter`: whether the save keeps
 // the old content `forBytes` as a version, with its description written. A
 // save that changed nothing but the remembered machine ([Program] Maskin)
-// keeps none. `berorte` are the sections (key empty) and keys the save
-// touched, nullptr when it may have touched anything; the rest is the same on
-// both sides and is not compared. nullopt when no version is kept. A failure
+// keeps none. `berort` is what the save touched and how it stood, nullptr
+// when it may have touched anything (then `forBytes` is parsed); the rest is
+// the same on both sides and is not compared. nullopt when no version is kept. A failure
 // is kept in the result and given by Fullfor, once the save stands.
 std::optional<NyVersjon> Forbered(const std::string& lokalIni, const std::string& forBytes, const IniDocument& etter,
-                                  const Berorte* berorte);
+                                  const Berort* berort);
 // After the replacement: `lenket` tells whether the old file was given the
 // name `lenke` (a link), which becomes the version's; otherwise `forBytes`
 // is written as the version. The oldest versions beyond kHistorikkMaks are

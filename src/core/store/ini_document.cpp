@@ -168,6 +168,27 @@ std::string_view IniDocument::slutt(const Linje& l) const {
   }
 }
 
+IniDocument IniDocument::fraBytes(std::string_view bytes, Koding koding) {
+  IniDocument d = fraBytes(bytes);
+  d.koding_ = koding;
+  return d;
+}
+
+std::string IniDocument::seksjonsBytes(std::string_view seksjon) const {
+  std::string ut;
+  const Seksjon* s = finn(seksjon);
+  if (!s) return ut;
+  auto legg = [&](const Linje& l) {
+    const std::string_view e = slutt(l);
+    ut.append(raw(l));
+    ut.append(e.empty() ? std::string_view(eol_) : e);
+  };
+  legg(s->hode);
+  const Linje* l = linjer(*s);
+  for (std::size_t i = 0, n = antall(*s); i < n; ++i) legg(l[i]);
+  return ut;
+}
+
 std::string IniDocument::tilBytes() const {
   std::string ut;
   ut.reserve(buf_.size() + kBom.size() + eol_.size());

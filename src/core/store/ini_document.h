@@ -28,6 +28,9 @@ class IniDocument {
 
   IniDocument();  // an empty new file: Windows-1252, CRLF
   static IniDocument fraBytes(std::string_view bytes);
+  // Bytes known to be in `koding` (without a byte-order mark): a part of a
+  // file, which on its own could look like another encoding.
+  static IniDocument fraBytes(std::string_view bytes, Koding koding);
   // The file's bytes; lines not changed are returned exactly as read.
   std::string tilBytes() const;
 
@@ -47,6 +50,10 @@ class IniDocument {
   // byte, here and in `annen` (or is missing from both), in the same
   // encoding: every read in it then gives the same answer in both.
   bool likSeksjon(const IniDocument& annen, std::string_view seksjon) const;
+  // The first section of that name as it stands, header and lines, each
+  // with a line ending; empty when there is none. Read back with fraBytes
+  // in this document's encoding, it gives the same answers.
+  std::string seksjonsBytes(std::string_view seksjon) const;
 
   Utfall skriv(std::string_view seksjon, std::string_view nokkel, std::string_view verdi);
   Utfall slettNokkel(std::string_view seksjon, std::string_view nokkel);
