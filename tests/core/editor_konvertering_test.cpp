@@ -388,6 +388,14 @@ TEST(EditorKonvertering, Forinnstillertabellen) {
   EXPECT_EQ(k.fil("Maskin1", "System0"), mangler);
   EXPECT_EQ(k.fil("Maskin1", "NomReg13"), "N.TXT");
   EXPECT_EQ(k.op.meldinger(), std::vector<std::string>{"System 7: NomReg må være lik ToolReg"});
+  // The row now stands for 13: another program's new system 12 stays
+  // through the next save.
+  SkrivStreng("Maskin1", "System12", "Annet");
+  g.operatorEdit(3, 2, "1000");
+  ASSERT_TRUE(e.OKBtnClick());
+  EXPECT_EQ(k.fil("Maskin1", "System12"), "Annet");
+  EXPECT_EQ(k.fil("Maskin1", "ProgDiv13"), "1000");
+  SlettVerdi("Maskin1", "System12");
   e.LesOppsett(true, true);
   EXPECT_EQ(g.rowCount(), 23);
   EXPECT_EQ(g.cell(1, 0), "7");

@@ -796,6 +796,7 @@ bool Editor::OKBtnClick() {
   // folders come first, as the files go into them.
   lagKataloger();
   skrivHenteprogrammer();
+  if (aktiv(SideId::ForInst)) ToolGridLagret(*this);
   slutt();
   return true;
 }

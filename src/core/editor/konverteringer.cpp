@@ -242,6 +242,21 @@ void LagreToolGrid(Editor& e, const Nokkel&) {
   }
 }
 
+void ToolGridLagret(Editor& e) {
+  const Grid& g = e.ToolGrid;
+  e.ToolGridSystemer.resize(static_cast<size_t>(g.rowCount()));
+  for (int r = 1; r < g.rowCount(); ++r) {
+    std::string& nr = e.ToolGridSystemer[static_cast<size_t>(r)];
+    if (std::string n = SystemNummer(g.cell(r, 0)); !n.empty()) {
+      nr = std::move(n);
+      continue;
+    }
+    bool tom = true;
+    for (int c = 0; c < g.colCount(); ++c) tom = tom && g.cell(r, c).empty();
+    if (tom) nr.clear();  // a row with a number that is not valid still stands for what is stored
+  }
+}
+
 std::string SystemNummer(const std::string& celle) {
   if (celle.empty()) return {};
   for (char c : celle)

@@ -46,6 +46,10 @@ void LagreAnnetGrid(Editor& e, const Nokkel& n);
 // A presetter-grid system number: a whole number of 0 or more written in
 // decimal without leading zeros; empty when the cell holds anything else.
 std::string SystemNummer(const std::string& celle);
+// After the page "Forinnst." was saved: each row of the presetter grid now
+// stands for the number it shows (Editor::ToolGridSystemer), so a later save
+// moves from there and not from the number it was loaded with.
+void ToolGridLagret(Editor& e);
 // The event code a log-box cell is saved as: the digits and minus signs of its
 // first three characters.
 long HendelseKode(const std::string& celle);
