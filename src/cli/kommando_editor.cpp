@@ -9,7 +9,6 @@
 #include "cli/kommandoer.h"
 #include "editor/editor.h"
 #include "presets/katalog.h"
-#include "schema/nokler.h"
 #include "store/batch.h"
 #include "store/tekst.h"
 
@@ -186,14 +185,6 @@ int KommandoShow(Kontekst& k) {
 
 namespace {
 
-// Whether the control shows a key of the port's section.
-bool ErPortnokkel(const Editor& e, const std::string& kontroll) {
-  const auto& rader = Nokler(e.sideAv(kontroll));
-  return std::any_of(rader.begin(), rader.end(), [&](const Nokkel& n) {
-    return n.seksjon == SeksjonsType::Port && n.kontroll == kontroll;
-  });
-}
-
 // The assignments of `set`, page by page, then OK.
 int settAlle(Kontekst& k, Editor& e, const std::vector<Tilordning>& tilordninger) {
   startMedMaskin(e, k.args[0]);
@@ -221,7 +212,7 @@ int settAlle(Kontekst& k, Editor& e, const std::vector<Tilordning>& tilordninger
   // without a word.
   if (e.LagringsPort().empty())
     for (const auto& t : tilordninger)
-      if (ErPortnokkel(e, sjekk(e, t).name()))
+      if (std::ranges::count(e.portKontroller(), &sjekk(e, t)))
         throw BrukFeil{t.navn + " lagres for porten, men maskinen har ingen port (Com er tom); velg en port (Com=Com1 til Com26) i samme kommando"};
   return trykkOK(e);
 }

@@ -137,4 +137,14 @@ void Grid::setDropDown(int col, std::vector<std::string> list) {
   notify();
 }
 
+std::function<void()>* Endringshandler(Control& c) {
+  switch (c.kind()) {
+    case ControlKind::Edit: return &static_cast<Edit&>(c).onChange;
+    case ControlKind::Combo: return &static_cast<Combo&>(c).onChange;
+    case ControlKind::Check: return &static_cast<Check&>(c).onClick;
+    case ControlKind::RadioGroup: return &static_cast<RadioGroup&>(c).onClick;
+    default: return nullptr;
+  }
+}
+
 }  // namespace brul

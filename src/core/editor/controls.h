@@ -207,4 +207,8 @@ class Page {
   bool shown_ = true;
 };
 
+// The handler a change of the control raises: onChange of an edit or combo
+// box, onClick of a check box or radio group; nullptr for other kinds.
+std::function<void()>* Endringshandler(Control& c);
+
 }  // namespace brul

@@ -129,18 +129,8 @@ void Editor::registrer() {
 }
 
 void Editor::kobleHandlere() {
-  for (Control* c : kontroller_) {
-    switch (c->kind()) {
-      case ControlKind::Edit: static_cast<Edit*>(c)->onChange = [this] { FirmaChange(); }; break;
-      case ControlKind::Check: static_cast<Check*>(c)->onClick = [this] { FirmaChange(); }; break;
-      case ControlKind::Combo: static_cast<Combo*>(c)->onChange = [this] { FirmaChange(); }; break;
-      case ControlKind::RadioGroup: static_cast<RadioGroup*>(c)->onClick = [this] { FirmaChange(); }; break;
-      case ControlKind::Grid:
-      case ControlKind::Button:
-      case ControlKind::Label:
-      case ControlKind::Group: break;
-    }
-  }
+  for (Control* c : kontroller_)
+    if (auto* h = Endringshandler(*c)) *h = [this] { FirmaChange(); };
   MaskinBoks.onChange = [this] { MaskinBoksChange(); };
   OKBtn.onClick = [this] { OKBtnClick(); };
   Angre.onClick = [this] { AngreClick(); };
@@ -183,20 +173,16 @@ void Editor::kobleHandlere() {
   // no port to store it under is not done without a word.
   for (SideId side : {SideId::Maskin, SideId::Com, SideId::Mazak})
     for (const Nokkel& n : Nokler(side)) {
-      if (n.seksjon != SeksjonsType::Port) continue;
-      Control* c = find(n.kontroll);
-      auto merk = [this](std::function<void()>& h) {
-        auto eget = std::move(h);
-        h = [this, eget = std::move(eget)] {
-          if (!Laster()) portEndret_ = true;
-          if (eget) eget();
-        };
+      Control* c = n.seksjon == SeksjonsType::Port ? find(n.kontroll) : nullptr;
+      if (c && std::find(portKontroller_.begin(), portKontroller_.end(), c) == portKontroller_.end())
+        portKontroller_.push_back(c);
+    }
+  for (Control* c : portKontroller_)
+    if (auto* h = Endringshandler(*c)) {
+      *h = [this, eget = std::move(*h)] {
+        if (!Laster()) portEndret_ = true;
+        if (eget) eget();
       };
-      if (!c) continue;
-      if (c->kind() == ControlKind::Edit) merk(static_cast<Edit*>(c)->onChange);
-      else if (c->kind() == ControlKind::Combo) merk(static_cast<Combo*>(c)->onChange);
-      else if (c->kind() == ControlKind::Check) merk(static_cast<Check*>(c)->onClick);
-      else if (c->kind() == ControlKind::RadioGroup) merk(static_cast<RadioGroup*>(c)->onClick);
     }
 
   // Auxiliary commands (editor/kommandoer.h, editor/filindeks.h).
@@ -617,37 +603,34 @@ void Editor::lesPortNokler() {
 // last, as the radio groups' handlers set their partner boxes.
 std::vector<std::function<void()>> Editor::taPortBilde() {
   std::vector<std::function<void()>> forst, sist;
-  for (SideId s : {SideId::Maskin, SideId::Com, SideId::Mazak})
-    for (const Nokkel& n : Nokler(s)) {
-      if (n.seksjon != SeksjonsType::Port) continue;
-      Control* c = find(n.kontroll);
-      switch (c ? c->kind() : ControlKind::Label) {
-        case ControlKind::Edit: {
-          auto* f = static_cast<Edit*>(c);
-          forst.push_back([f, t = f->text()] { f->setText(t); });
-          break;
-        }
-        case ControlKind::Check: {
-          auto* f = static_cast<Check*>(c);
-          forst.push_back([f, v = f->checked()] { f->setChecked(v); });
-          break;
-        }
-        case ControlKind::RadioGroup: {
-          auto* g = static_cast<RadioGroup*>(c);
-          forst.push_back([g, i = g->itemIndex()] { g->setItemIndex(i); });
-          break;
-        }
-        case ControlKind::Combo: {
-          auto* b = static_cast<Combo*>(c);
-          sist.push_back([b, t = b->text(), i = b->itemIndex()] {
-            b->setItemIndex(i);
-            if (i < 0) b->setText(t);
-          });
-          break;
-        }
-        default: break;
+  for (Control* c : portKontroller_) {
+    switch (c->kind()) {
+      case ControlKind::Edit: {
+        auto* f = static_cast<Edit*>(c);
+        forst.push_back([f, t = f->text()] { f->setText(t); });
+        break;
       }
+      case ControlKind::Check: {
+        auto* f = static_cast<Check*>(c);
+        forst.push_back([f, v = f->checked()] { f->setChecked(v); });
+        break;
+      }
+      case ControlKind::RadioGroup: {
+        auto* g = static_cast<RadioGroup*>(c);
+        forst.push_back([g, i = g->itemIndex()] { g->setItemIndex(i); });
+        break;
+      }
+      case ControlKind::Combo: {
+        auto* b = static_cast<Combo*>(c);
+        sist.push_back([b, t = b->text(), i = b->itemIndex()] {
+          b->setItemIndex(i);
+          if (i < 0) b->setText(t);
+        });
+        break;
+      }
+      default: break;
     }
+  }
   forst.insert(forst.end(), sist.begin(), sist.end());
   return forst;
 }

@@ -359,6 +359,8 @@ class Editor {
   // The port section a save now would write the port keys into: the "Com"
   // page's port box when it is the page shown and has a port picked.
   std::string LagringsPort() const;
+  // The controls of the port keys (pages "Maskin", "Com" and "Mazak"), each once.
+  const std::vector<Control*>& portKontroller() const { return portKontroller_; }
   // The section a key table row addresses, and its defaults as they stand now
   // (defaults taken from another control read that control at this moment).
   std::string Seksjon(SeksjonsType s) const;
@@ -398,6 +400,7 @@ class Editor {
   const Control* finn(const std::string& name) const;
 
   std::vector<Control*> kontroller_;
+  std::vector<Control*> portKontroller_;
   std::map<std::string, Control*> navn_;
   std::map<std::string, SideId> sideAv_;
   SideId aktiv_ = SideId::Maskin;
