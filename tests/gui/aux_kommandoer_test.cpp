@@ -20,7 +20,6 @@
 #include <fstream>
 #include <memory>
 
-#include "core/oppstart_felles.h"
 #include "app/skriptoperator.h"
 #include "app/tilstand.h"
 #include "editor/editor.h"
@@ -29,6 +28,7 @@
 #include "gui/hovedvindu.h"
 #include "gui/portform.h"
 #include "gui/utskrift.h"
+#include "vindu_felles.h"
 #include "windows/portoversikt.h"
 
 using brul::Editor;
@@ -50,29 +50,17 @@ const char* const Oppsett =
 // The source tree: the Hjelp folder the program ships.
 fs::path Rot() { return fs::path(__FILE__).parent_path().parent_path().parent_path(); }
 
-struct Kladd {
-  QTemporaryDir dir;
-  brul::test::BevarTilstand bevar;  // the paths the test sets, put back after the window is gone
-  SkriptOperator op;
-  brul::MedOperator med{op};
-  std::unique_ptr<Editor> ed;
-  std::unique_ptr<HovedVindu> vindu;
+struct Kladd : brul::test::VinduKladd {
   HjelpKommandoer* hjelp = nullptr;
 
   Kladd() {
-    const std::string rot = dir.path().toStdString() + "/";
-    std::ofstream(rot + "Brul.ini", std::ios::binary) << Oppsett;
-    brul::IniFil = rot + "Brul.ini";
-    brul::DataKatalog = rot;
+    skrivFil("Brul.ini", Oppsett);
+    brul::IniFil = rot() + "Brul.ini";
+    brul::DataKatalog = rot();
     brul::ExeKatalog = Rot().string() + "/";  // its Hjelp folder is the shipped one
-    ed = std::make_unique<Editor>();
-    vindu = std::make_unique<HovedVindu>(*ed);
+    lagVindu();
     hjelp = new HjelpKommandoer(*vindu);
     vindu->show();
-  }
-  ~Kladd() {
-    vindu.reset();
-    ed.reset();
   }
 };
 

@@ -28,7 +28,6 @@
 
 #include "schema/sider.h"
 
-#include "core/oppstart_felles.h"
 #include "app/skriptoperator.h"
 #include "app/tilstand.h"
 #include "editor/editor.h"
@@ -37,6 +36,7 @@
 #include "gui/vinduoperator.h"
 #include "gui/askform.h"
 #include "store/settings.h"
+#include "vindu_felles.h"
 
 using brul::Editor;
 using brul::SideId;
@@ -53,26 +53,13 @@ const char* const ToMaskiner =
 
 // A scratch installation: IniFil and the folders point into a temporary
 // folder, and the model's questions go to a scripted operator.
-struct Kladd {
-  QTemporaryDir dir;
-  brul::test::BevarTilstand bevar;  // the paths the test sets, put back after the window is gone
-  SkriptOperator op;
-  brul::MedOperator med{op};
-  std::unique_ptr<Editor> ed;
-  std::unique_ptr<HovedVindu> vindu;
-
+struct Kladd : brul::test::VinduKladd {
   explicit Kladd(const std::string& ini = ToMaskiner) {
-    const std::string rot = dir.path().toStdString() + "/";
-    std::ofstream(rot + "Brul.ini", std::ios::binary) << ini;
-    brul::IniFil = rot + "Brul.ini";
-    brul::ExeKatalog = brul::DataKatalog = rot;
-    ed = std::make_unique<Editor>();
-    vindu = std::make_unique<HovedVindu>(*ed);
+    skrivFil("Brul.ini", ini);
+    brul::IniFil = rot() + "Brul.ini";
+    brul::ExeKatalog = brul::DataKatalog = rot();
+    lagVindu();
     vindu->show();
-  }
-  ~Kladd() {
-    vindu.reset();
-    ed.reset();
   }
   template <class W>
   W* w(const char* navn) const {

@@ -17,7 +17,6 @@
 #include <iterator>
 #include <memory>
 
-#include "core/oppstart_felles.h"
 #include "app/skriptoperator.h"
 #include "app/tilstand.h"
 #include "editor/editor.h"
@@ -26,6 +25,7 @@
 #include "platform/sti.h"
 #include "presets/katalog.h"
 #include "store/tekst.h"
+#include "vindu_felles.h"
 
 using brul::Editor;
 using brul::SideId;
@@ -46,13 +46,7 @@ std::string Les(const std::string& fil) {
   return std::string(std::istreambuf_iterator<char>(inn), {});
 }
 
-struct Kladd {
-  QTemporaryDir dir;
-  brul::test::BevarTilstand bevar;  // the paths the test sets, put back after the window is gone
-  SkriptOperator op;
-  brul::MedOperator med{op};
-  std::unique_ptr<Editor> ed;
-  std::unique_ptr<HovedVindu> vindu;
+struct Kladd : brul::test::VinduKladd {
   KontrollKommandoer* kommandoer = nullptr;
 
   // Drive C: is the temporary folder, so the paths read as an installation's.
@@ -60,17 +54,12 @@ struct Kladd {
     brul::platform::SettStasjoner({{'C', dir.path().toStdString()}});
     QDir(dir.path()).mkpath("Brul/Maskin1");
     QDir(dir.path()).mkpath("Brul/Maskin2");
-    std::ofstream(dir.path().toStdString() + "/Brul/Brul.ini", std::ios::binary) << Ini;
+    skrivFil("Brul/Brul.ini", Ini);
     brul::IniFil = "C:\\Brul\\Brul.ini";
     brul::ExeKatalog = brul::DataKatalog = "C:\\Brul\\";
-    ed = std::make_unique<Editor>();
-    vindu = std::make_unique<HovedVindu>(*ed);
+    lagVindu();
     kommandoer = new KontrollKommandoer(*vindu);
     vindu->show();
-  }
-  ~Kladd() {
-    vindu.reset();
-    ed.reset();
   }
   std::string fil() const { return Les(brul::platform::LokalSti(brul::IniFil)); }
 };
