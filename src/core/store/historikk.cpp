@@ -130,13 +130,17 @@ std::string Maskiner(const Endringer& e, const IniDocument& etter) {
   return maskiner.empty() ? andre : maskiner;
 }
 
-bool ErMaskinvalg(const NokkelEndring& n) { return LikTekst(n.seksjon, "Program") && LikTekst(n.nokkel, "Maskin"); }
+bool ErMaskinvalg(std::string_view seksjon, std::string_view nokkel) {
+  return LikTekst(seksjon, "Program") && LikTekst(nokkel, "Maskin");
+}
+bool ErMaskinvalg(const NokkelEndring& n) { return ErMaskinvalg(n.seksjon, n.nokkel); }
 
 // Picking a machine remembers it in the file at once. Kept as versions, the
 // picks of an operator clicking through the machines would push every real
 // save out of the history.
 bool BareMaskinvalg(const Endringer& e) {
-  return e.slettedeSeksjoner.empty() && !e.nokler.empty() && std::all_of(e.nokler.begin(), e.nokler.end(), ErMaskinvalg);
+  return e.slettedeSeksjoner.empty() && !e.nokler.empty() &&
+         std::all_of(e.nokler.begin(), e.nokler.end(), [](const NokkelEndring& n) { return ErMaskinvalg(n); });
 }
 
 std::string Feiltekst(const std::string& mappe, const std::string& grunn) {
@@ -208,9 +212,8 @@ std::string Mappe(const std::string& lokalIni) { return lokalIni + ".historikk";
 std::optional<NyVersjon> Forbered(const std::string& lokalIni, const std::string& forBytes, const IniDocument& etter,
                                   const Berort* berort) {
   // A pick writes the remembered machine alone: nothing else can differ.
-  if (berort && std::all_of(berort->nokler.begin(), berort->nokler.end(), [](const auto& b) {
-        return LikTekst(b.first, "Program") && LikTekst(b.second, "Maskin");
-      }))
+  if (berort && std::all_of(berort->nokler.begin(), berort->nokler.end(),
+                            [](const auto& b) { return ErMaskinvalg(b.first, b.second); }))
     return std::nullopt;
   const Endringer e = berort ? Forskjell(berort->for_, etter, berort->nokler)
                              : Forskjell(IniDocument::fraBytes(forBytes), etter);
@@ -315,7 +318,7 @@ bool Gjenopprett(int nr) {
     if (na.status == platform::LeseStatus::Ok) andre = Forskjell(forventet.tilBytes(), na.bytes);
     // Machine picks keep no version, so the history cannot tell them from
     // another program's: the remembered machine goes back with the version.
-    std::erase_if(andre.nokler, ErMaskinvalg);
+    std::erase_if(andre.nokler, [](const NokkelEndring& n) { return ErMaskinvalg(n); });
     IniDocument mal = IniDocument::fraBytes(kopi.bytes);
     Anvend(mal, andre);
     if (!andre.tom()) {
