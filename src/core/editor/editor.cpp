@@ -1,5 +1,6 @@
 #include "editor/editor.h"
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 #include <stdexcept>
@@ -728,8 +729,9 @@ std::string Editor::LagringsPort() const {
 bool Editor::OKBtnClick() {
   // Port settings the operator changed are stored in the section of the
   // machine's port: with no port they would be dropped without a word.
-  const bool portSider = aktiv_ == SideId::Maskin || aktiv_ == SideId::Com || aktiv_ == SideId::Mazak;
-  if (portEndret_ && portSider && LagringsPort().empty()) {
+  const bool portSide =
+      std::ranges::any_of(portKontroller_, [this](const Control* c) { return sideAv(c->name()) == aktiv_; });
+  if (portEndret_ && portSide && LagringsPort().empty()) {
     VisMelding("Lagre", "Maskinen har ingen port (Com er tom), så endringene i portinnstillingene kan ikke lagres. "
                         "Velg en port, eller trykk Angre.");
     return false;

@@ -193,6 +193,16 @@ void LagreLinjer2(Editor& e, const Nokkel& n) {
   LagreStreng(maskin(e), n.nokkel, e.StandardTekst(n.skriv), e.Linjer2.checked() ? "2" : "4");
 }
 
+namespace {
+
+bool TomRad(const Grid& g, int r) {
+  for (int c = 0; c < g.colCount(); ++c)
+    if (!g.cell(r, c).empty()) return false;
+  return true;
+}
+
+}  // namespace
+
 void LesToolGrid(Editor& e, const Nokkel&) {
   const std::string m = maskin(e);
   std::vector<std::array<std::string, 7>> rader;
@@ -229,9 +239,7 @@ void LagreToolGrid(Editor& e, const Nokkel&) {
   for (int r = 1; r < g.rowCount() && static_cast<size_t>(r) < e.ToolGridSystemer.size(); ++r) {
     const std::string& gammelt = e.ToolGridSystemer[static_cast<size_t>(r)];
     const std::string n = SystemNummer(g.cell(r, 0));
-    bool tom = true;
-    for (int c = 0; c < g.colCount(); ++c) tom = tom && g.cell(r, c).empty();
-    if (gammelt.empty() || (n.empty() && !tom) || n == gammelt || numre.count(gammelt)) continue;
+    if (gammelt.empty() || (n.empty() && !TomRad(g, r)) || n == gammelt || numre.count(gammelt)) continue;
     for (const char* f : familie) LagreStreng(m, f + gammelt, "", "");
   }
   for (int r = 1; r < g.rowCount(); ++r) {
@@ -251,9 +259,7 @@ void ToolGridLagret(Editor& e) {
       nr = std::move(n);
       continue;
     }
-    bool tom = true;
-    for (int c = 0; c < g.colCount(); ++c) tom = tom && g.cell(r, c).empty();
-    if (tom) nr.clear();  // a row with a number that is not valid still stands for what is stored
+    if (TomRad(g, r)) nr.clear();  // a row with a number that is not valid still stands for what is stored
   }
 }
 
