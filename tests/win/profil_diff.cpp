@@ -215,7 +215,7 @@ std::string Trim(const std::string& t) {
 // Whether, in the first section of that name, a line holding only the key's
 // name (no "=") comes before the first line that sets the key. wine takes
 // such a line as the key without a value and reads the default; the rule
-// kept here (ini-rules.md) is that a line without "=" is no key, so the
+// kept here is that a line without "=" is no key and sets nothing, so the
 // later line counts.
 bool NavnLinjeForNokkelen(const std::string& bytes, const std::string& s, const std::string& k) {
   std::vector<std::string> linjer;
@@ -252,7 +252,7 @@ bool NavnLinjeForNokkelen(const std::string& bytes, const std::string& s, const 
   return false;
 }
 
-constexpr const char* kNavnLinje = "wine tar en linje med bare nøkkelens navn (uten «=») foran nøkkelen som nøkkelen uten verdi; vi (ini-rules: ingen nøkkel) leser nøkkelen etter";
+constexpr const char* kNavnLinje = "wine tar en linje med bare nøkkelens navn (uten «=») foran nøkkelen som nøkkelen uten verdi; hos oss er en linje uten «=» ingen nøkkel, så vi leser nøkkelen etter";
 
 constexpr const char* kStorrelse = "wine skiller store og små bokstaver over ASCII i navn (Æ/æ), Windows og vi gjør ikke";
 
