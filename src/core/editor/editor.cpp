@@ -783,6 +783,7 @@ bool Editor::OKBtnClick() {
   skrivHenteprogrammer();
   if (aktiv(SideId::ForInst)) ToolGridLagret(*this);
   slutt();
+  if (etterLagring) etterLagring();
   return true;
 }
 

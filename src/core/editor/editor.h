@@ -371,6 +371,8 @@ class Editor {
   // The view: asked before OK saves anything; false leaves every edit and the
   // armed preset pending, as a save that could not be written does.
   std::function<bool()> forLagring;
+  // The view: told after a save that stood (not after one refused or failed).
+  std::function<void()> etterLagring;
   // The text a control shows (edit, combo) by registry name; empty for others.
   std::string tekstAv(const std::string& kontroll) const;
   // For measuring only: false makes every read and write of a load or a save
