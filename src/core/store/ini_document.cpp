@@ -457,11 +457,17 @@ IniDocument::Utfall IniDocument::skriv(std::string_view seksjon, std::string_vie
     } else {
       std::string rawNokkel;
       if (!koder(nokkel, rawNokkel)) return Utfall::IkkeLagerbart;
-      // After the last non-blank line, so a blank line between sections stays
-      // where it is.
+      // After the section's last key line and the comments right below it;
+      // blank lines, and the comments after them that introduce the next
+      // section, stay where they are.
       std::vector<Linje>& linjer = egne(*s);
       std::size_t pos = linjer.size();
-      while (pos > 0 && Trim(raw(linjer[pos - 1])).empty()) --pos;
+      auto tomEllerKommentar = [&](std::size_t i) {
+        const std::string_view t = Trim(raw(linjer[i]));
+        return t.empty() || t.front() == ';';
+      };
+      while (pos > 0 && tomEllerKommentar(pos - 1)) --pos;
+      while (pos < linjer.size() && !Trim(raw(linjer[pos])).empty()) ++pos;
       const Linje ny = nyLinje(rawNokkel + "=" + rawVerdi);
       linjer.insert(linjer.begin() + static_cast<std::ptrdiff_t>(pos), ny);
       s->indeksert = false;
