@@ -41,20 +41,20 @@ struct Kommando {
 const Kommando kKommandoer[] = {
     {"paths", "", "viser IniFil, ExeKatalog og DataKatalog (og om innstillingsfilen mangler)", 0, 0,
      KommandoPaths, false},
-    {"get", "SECTION KEY [DEFAULT]", "viser verdien slik redigeringen leser den (store bokstaver)",
+    {"get", "SEKSJON NØKKEL [STANDARD]", "viser verdien slik redigeringen leser den (store bokstaver)",
      2, 3, KommandoGet},
-    {"decode", "TEXT", "skriver bytene en visuell streng står for (Windows-1252)", 1, 1,
+    {"decode", "TEKST", "skriver bytene en visuell streng står for (Windows-1252)", 1, 1,
      KommandoDecode, false},
     {"ports", "[--by-port|--by-machine]",
      "oversikt over ComPorter som tabulatordelt tekst (som «Til Utklippstavle»)", 0, 1, KommandoPorts},
     {"index", "", "genererer katalog/extension-listen (filindeksen) som når Indeks krysses av", 0, 0,
      KommandoIndex},
-    {"show", "MACHINE", "viser sidene og feltene slik redigeringen viser maskinen", 1, 1, KommandoShow},
-    {"set", "MACHINE CONTROL=VALUE... [--vis]",
-     "endrer felt som operatøren (GRID[RAD,KOL]=TEKST for tabeller), side for side, og trykker OK; "
+    {"show", "MASKIN", "viser sidene og feltene slik redigeringen viser maskinen", 1, 1, KommandoShow},
+    {"set", "MASKIN KONTROLL=VERDI... [--vis]",
+     "endrer felt som operatøren (TABELL[RAD,KOL]=TEKST for tabeller), side for side, og trykker OK; "
      "--vis viser hva OK ville gjort, uten å endre noe", 2, -1,
      KommandoSetVis},
-    {"preset", "MACHINE STYRING ALTERNATIV [--opprett-henteprogram] [--behold-port] [--vis]",
+    {"preset", "MASKIN STYRING ALTERNATIV [--opprett-henteprogram] [--behold-port] [--vis]",
      "velger styring og alternativ som operatøren og lagrer forvalget med OK; --vis viser hva OK ville gjort, "
      "uten å endre noe", 3, 6, KommandoPresetVis},
     {"check", "", "kontrollerer innstillingsfilen og installasjonen; ett funn per linje (alvor, hvor, side, "
@@ -62,7 +62,7 @@ const Kommando kKommandoer[] = {
     {"history", "[N]", "lister lagringene i historikken, eller hva lagring N endret", 0, 1, KommandoHistory},
     {"restore", "N", "legger tilbake filen slik den var før lagring N (spør om endringer fra andre programmer)",
      1, 1, KommandoRestore},
-    {"controls", "[PAGE]", "lister kontrollene set tar, side for side, med verdiene de godtar", 0, 1,
+    {"controls", "[SIDE]", "lister kontrollene set tar, side for side, med verdiene de godtar", 0, 1,
      KommandoControls, false},
     {"presets", "[STYRING]", "lister styringene og alternativene preset tar", 0, 1, KommandoPresets,
      false},
@@ -79,8 +79,9 @@ std::string Syntaks(const Kommando& k) {
 }
 
 void SkrivBruk(std::ostream& ut) {
-  ut << "Bruk: brulini [--ini FILE] [--svar CAPTION=ANSWER]... COMMAND [ARGS]\n"
-        "      brulini [--ini FILE]   (redigeringsvinduet)\n"
+  ut << "Bruk: brulini [--ini FIL] [--svar TITTEL=SVAR]... KOMMANDO [ARGUMENTER]\n"
+        "      brulini [--ini FIL]   (redigeringsvinduet)\n"
+        "      brulini --version\n"
         "\n"
         "Kommandoer:\n";
   for (const auto& k : kKommandoer) {
@@ -90,10 +91,12 @@ void SkrivBruk(std::ostream& ut) {
   }
   ut << "\n"
         "Valg:\n"
-        "  --ini FILE             bruk FILE som innstillingsfil (i stedet for registeret/Brul.conf)\n"
-        "  --svar CAPTION=ANSWER  svar på spørsmålet med denne tittelen eller teksten (Ja/Nei\n"
+        "  --ini FIL              bruk FIL som innstillingsfil (i stedet for registeret/Brul.conf)\n"
+        "  --svar TITTEL=SVAR     svar på spørsmålet med denne tittelen eller teksten (Ja/Nei\n"
         "                         eller tekst); kan gjentas. Spørsmål og meldinger skrives på\n"
         "                         standard feil.\n"
+        "  -h, --help             viser denne teksten\n"
+        "  -V, --version          viser versjonen\n"
         "  Valgene kan stå hvor som helst; etter -- er alt argumenter til kommandoen.\n"
         "\n"
         "Avslutningskode: 0 ferdig, 1 feil meldt, 2 feil bruk.\n";
@@ -103,6 +106,7 @@ struct Tolkning {
   std::optional<std::string> ini;
   std::vector<std::pair<std::string, std::string>> svar;
   bool hjelp = false;
+  bool versjon = false;
   std::optional<std::string> kommando;
   std::vector<std::string> args;
 };
@@ -137,12 +141,16 @@ Tolkning Tolk(int argc, char** argv) {
         std::string s = verdi("--svar");
         auto lik = s.find('=');
         if (lik == std::string::npos || lik == 0)
-          throw BrukFeil{"--svar må ha formen CAPTION=ANSWER: \"" + s + "\""};
+          throw BrukFeil{"--svar må ha formen TITTEL=SVAR: \"" + s + "\""};
         t.svar.emplace_back(s.substr(0, lik), s.substr(lik + 1));
         continue;
       }
       if (a == "-h" || a == "--help" || a == "--hjelp") {
         t.hjelp = true;
+        continue;
+      }
+      if (a == "-V" || a == "--version" || a == "--versjon") {
+        t.versjon = true;
         continue;
       }
       if (!t.kommando && !a.empty() && a[0] == '-') throw BrukFeil{"ukjent valg \"" + a + "\""};
@@ -192,7 +200,7 @@ void SkrivHvorDetBleLett(std::ostream& feil, bool medIni) {
 bool ErKommandolinje(int argc, char** argv) {
   try {
     Tolkning t = Tolk(argc, argv);
-    return t.kommando.has_value() || t.hjelp;
+    return t.kommando.has_value() || t.hjelp || t.versjon;
   } catch (const BrukFeil&) {
     return true;  // the command line explains what is wrong
   }
@@ -207,6 +215,10 @@ int Kjor(int argc, char** argv) {
   }
   if (t.hjelp) {
     SkrivBruk(std::cout);
+    return 0;
+  }
+  if (t.versjon) {
+    std::cout << "brulini " BRUL_VERSJON "\n";
     return 0;
   }
   if (!t.kommando)

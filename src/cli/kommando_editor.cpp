@@ -50,7 +50,7 @@ std::string verdi(const Control& c) {
   }
 }
 
-// One assignment of `set`: CONTROL=VALUE or GRID[ROW,COL]=TEXT.
+// One assignment of `set`: KONTROLL=VERDI or TABELL[RAD,KOL]=TEKST.
 struct Tilordning {
   std::string navn;
   int rad = -1, kol = -1;  // a grid cell when rad >= 0
@@ -61,7 +61,7 @@ struct Tilordning {
 Tilordning tolk(const std::string& arg) {
   const size_t lik = arg.find('=');
   if (lik == std::string::npos || lik == 0)
-    throw BrukFeil{"forventet KONTROLL=VERDI eller GRID[RAD,KOL]=TEKST: \"" + arg + "\""};
+    throw BrukFeil{"forventet KONTROLL=VERDI eller TABELL[RAD,KOL]=TEKST: \"" + arg + "\""};
   Tilordning t;
   t.tekst = arg;
   t.navn = arg.substr(0, lik);
@@ -70,7 +70,7 @@ Tilordning tolk(const std::string& arg) {
   if (klamme != std::string::npos) {
     const size_t komma = t.navn.find(',', klamme);
     if (t.navn.back() != ']' || komma == std::string::npos)
-      throw BrukFeil{"forventet GRID[RAD,KOL]=TEKST: \"" + arg + "\""};
+      throw BrukFeil{"forventet TABELL[RAD,KOL]=TEKST: \"" + arg + "\""};
     const std::string rad = t.navn.substr(klamme + 1, komma - klamme - 1);
     const std::string kol = t.navn.substr(komma + 1, t.navn.size() - komma - 2);
     auto tall = [&](const std::string& s) {

@@ -28,7 +28,7 @@ int Kjor(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brul.INI - Redigering"));
-  QApplication::setApplicationVersion(QStringLiteral("1.4.1"));
+  QApplication::setApplicationVersion(QStringLiteral(BRUL_VERSJON));
   QApplication::setOrganizationName(QStringLiteral("Brul"));
   QApplication::setDesktopFileName(QStringLiteral("brulini"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/brulini.svg")));

@@ -96,19 +96,19 @@ TEST(CliBruk, FeilBrukGirStatusToOgGrunnenPaaEnLinje) {
     std::string syntaks;  // the command's usage line, empty when no command is known
   } tilfeller[] = {
       {{"bogus"}, "brulini: ukjent kommando \"bogus\"", ""},
-      {{"get", "Maskin1"}, "brulini: feil antall argumenter til get", "Bruk: brulini get SECTION KEY [DEFAULT]"},
-      {{"get", "a", "b", "c", "d"}, "brulini: feil antall argumenter til get", "Bruk: brulini get SECTION KEY [DEFAULT]"},
+      {{"get", "Maskin1"}, "brulini: feil antall argumenter til get", "Bruk: brulini get SEKSJON NØKKEL [STANDARD]"},
+      {{"get", "a", "b", "c", "d"}, "brulini: feil antall argumenter til get", "Bruk: brulini get SEKSJON NØKKEL [STANDARD]"},
       {{"paths", "mer"}, "brulini: feil antall argumenter til paths", "Bruk: brulini paths"},
-      {{"decode"}, "brulini: feil antall argumenter til decode", "Bruk: brulini decode TEXT"},
+      {{"decode"}, "brulini: feil antall argumenter til decode", "Bruk: brulini decode TEKST"},
       {{"--ini"}, "brulini: --ini mangler verdi", ""},
       {{"--ini=", "paths"}, "brulini: --ini mangler filnavn", ""},
-      {{"--svar", "UtenLikhetstegn", "paths"}, "brulini: --svar må ha formen CAPTION=ANSWER", ""},
+      {{"--svar", "UtenLikhetstegn", "paths"}, "brulini: --svar må ha formen TITTEL=SVAR", ""},
       {{"--frobnicate", "paths"}, "brulini: ukjent valg \"--frobnicate\"", ""},
       {{"paths", "--ini"}, "brulini: --ini mangler verdi", ""},
-      {{"show", "1", "--svar", "x"}, "brulini: --svar må ha formen CAPTION=ANSWER", ""},
+      {{"show", "1", "--svar", "x"}, "brulini: --svar må ha formen TITTEL=SVAR", ""},
       {{"ports", "--sorted"}, "brulini: ports: ukjent valg \"--sorted\"", "Bruk: brulini ports [--by-port|--by-machine]"},
-      {{"set", "1", "Ukjent=1"}, "brulini: ukjent kontroll \"Ukjent\"", "Bruk: brulini set MACHINE CONTROL=VALUE..."},
-      {{"controls", "Ingen"}, "brulini: ukjent side \"Ingen\"", "Bruk: brulini controls [PAGE]"},
+      {{"set", "1", "Ukjent=1"}, "brulini: ukjent kontroll \"Ukjent\"", "Bruk: brulini set MASKIN KONTROLL=VERDI..."},
+      {{"controls", "Ingen"}, "brulini: ukjent side \"Ingen\"", "Bruk: brulini controls [SIDE]"},
       {{"presets", "Ingen"}, "brulini: ukjent styring \"Ingen\"", "Bruk: brulini presets [STYRING]"},
   };
   for (const auto& t : tilfeller) {
@@ -130,7 +130,12 @@ TEST(CliBruk, HjelpGirBrukstekstenOgStatusNull) {
   Utfall u = demo.Kjor({"--help"});
   EXPECT_EQ(u.kode, 0);
   EXPECT_EQ(u.ut.rfind("Bruk: brulini", 0), 0u) << u.ut;
-  EXPECT_NE(u.ut.find("--svar CAPTION=ANSWER"), std::string::npos);
+  EXPECT_NE(u.ut.find("--svar TITTEL=SVAR"), std::string::npos);
+  for (const char* valg : {"--version", "-V"}) {
+    u = demo.Kjor({valg});
+    EXPECT_EQ(u.kode, 0);
+    EXPECT_EQ(u.ut, "brulini " BRUL_VERSJON "\n");
+  }
 }
 
 TEST(CliOppstart, ManglendeFilSporsOgHentesFraDisketten) {

@@ -32,7 +32,7 @@ TEST(EditorRamme, StartmaskinVelgesVedOppstart) {
     EXPECT_EQ(e.aktivSide(), SideId::Maskin);
     EXPECT_FALSE(e.Endret());
     EXPECT_TRUE(e.MaskinBoks.enabled());
-    EXPECT_EQ(e.Caption, "Tarvsamband - Redigering av Brul.INI  (versjon 1.4.1)");
+    EXPECT_EQ(e.Caption, "Tarvsamband - Redigering av Brul.INI  (versjon " BRUL_VERSJON ")");
   }
 }
 

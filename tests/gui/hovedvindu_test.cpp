@@ -152,7 +152,7 @@ class HovedVinduTest : public QObject {
 void HovedVinduTest::vinduOgLasting() {
   Kladd k;
   QVERIFY(QTest::qWaitForWindowExposed(k.vindu.get()));
-  QCOMPARE(k.vindu->windowTitle(), QString("Tarvsamband - Redigering av Brul.INI  (versjon 1.4.1)"));
+  QCOMPARE(k.vindu->windowTitle(), QString("Tarvsamband - Redigering av Brul.INI  (versjon " BRUL_VERSJON ")"));
   QCOMPARE(k.vindu->minimumSize(), k.vindu->maximumSize());  // fixed size
   QCOMPARE(k.vindu->sider()->count(), 16);
   QCOMPARE(k.vindu->sider()->tabText(HovedVindu::fane(SideId::ForInst)), QString("Forinnst."));

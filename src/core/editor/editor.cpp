@@ -27,7 +27,7 @@ constexpr SideId maskinSider[] = {SideId::Maskin,   SideId::Filer,     SideId::C
                                   SideId::Parallell, SideId::Terminal,  SideId::ForInst, SideId::Logging,
                                   SideId::LoggeBoks, SideId::FTP,       SideId::Annet};
 
-const char* const versjon = "1.4.1";
+const char* const versjon = BRUL_VERSJON;
 
 // Counts nested loads so that Laster() holds for the whole of LesOppsett.
 struct Teller {
