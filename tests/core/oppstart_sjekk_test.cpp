@@ -30,13 +30,16 @@ TEST(SjekkIniFil, SporOgHenterFraDiskettenUtenAaOverskrive) {
     bool resultat;
     int sporsmal;          // questions asked
     bool kopiert;          // the file holds the diskette's bytes afterwards
+    const char* melding;   // begins the message after each Yes that fetched nothing
   } tilfeller[] = {
-      {"filen finnes: ingen spørsmål", true, true, true, "Ja", 0, true, 0, false},
-      {"Nei: ett spørsmål, ingen fil", false, true, true, "Nei", 0, false, 1, false},
-      {"ikke besvart regnes som Nei", false, true, true, nullptr, 0, false, 1, false},
-      {"Ja: kopieres fra disketten", false, true, true, "Ja", 0, true, 1, true},
-      {"Ja uten diskett: spør igjen til grensen", false, false, true, "Ja", 3, false, 3, false},
-      {"Ja, mappen mangler: ingen mappe lages", false, true, false, "Ja", 2, false, 2, false},
+      {"filen finnes: ingen spørsmål", true, true, true, "Ja", 0, true, 0, false, nullptr},
+      {"Nei: ett spørsmål, ingen fil", false, true, true, "Nei", 0, false, 1, false, nullptr},
+      {"ikke besvart regnes som Nei", false, true, true, nullptr, 0, false, 1, false, nullptr},
+      {"Ja: kopieres fra disketten", false, true, true, "Ja", 0, true, 1, true, nullptr},
+      {"Ja uten diskett: spør igjen til grensen", false, false, true, "Ja", 3, false, 3, false,
+       "Installasjonsdisketten har ingen Brul.ini: A:\\Brul.ini finnes ikke (så etter "},
+      {"Ja, mappen mangler: ingen mappe lages", false, true, false, "Ja", 2, false, 2, false,
+       "Kunne ikke kopiere A:\\Brul.ini ("},
   };
   for (const auto& t : tilfeller) {
     SCOPED_TRACE(t.navn);
@@ -55,12 +58,22 @@ TEST(SjekkIniFil, SporOgHenterFraDiskettenUtenAaOverskrive) {
     if (t.svar) op.svar(caption, t.svar);
     EXPECT_EQ(SjekkIniFil(op, t.maks), t.resultat);
 
-    ASSERT_EQ(static_cast<int>(op.logg().size()), t.sporsmal);
+    int sporsmal = 0, meldinger = 0;
     for (const auto& h : op.logg()) {
+      if (h.type == SkriptOperator::Hendelse::Type::Melding && t.melding) {
+        // Says what was looked for, and where on this system.
+        ++meldinger;
+        EXPECT_EQ(h.text.rfind(t.melding, 0), 0u) << h.text;
+        EXPECT_NE(h.text.find(kladd.sti("a/Brul.ini")), std::string::npos) << h.text;
+        continue;
+      }
+      ++sporsmal;
       EXPECT_EQ(h.type, SkriptOperator::Hendelse::Type::Sporsmal);
       EXPECT_EQ(h.caption, caption);
       EXPECT_EQ(h.text, kTekst);
     }
+    EXPECT_EQ(sporsmal, t.sporsmal);
+    EXPECT_EQ(meldinger, t.melding ? t.sporsmal : 0);
     if (t.kopiert) {
       EXPECT_EQ(kladd.les("c/Brul/Brul.ini"), kDiskett);
     }

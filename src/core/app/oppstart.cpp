@@ -154,10 +154,23 @@ bool SjekkIniFil(Operator& op, int maksSporsmal) {
     if (!op.sporsmal("Mangler konfigurasjonsfilen \"" + IniFil + "\"",
                      "Hente fra siste installasjonsdiskett ?"))
       break;
-    // A failed copy (no diskette, no file on it, a folder that cannot take
-    // it) says nothing of its own: the question simply comes again. The copy
-    // never replaces a file that appeared meanwhile.
-    platform::KopierFil(platform::LokalSti("A:\\Brul.ini"), platform::LokalSti(IniFil), grunn);
+    // The copy never replaces a file that appeared meanwhile. A failed one
+    // (no diskette, no file on it, a folder that cannot take it) says why
+    // before the question comes again: a Yes that silently led nowhere would
+    // leave the operator guessing.
+    const std::string diskett = "A:\\Brul.ini";
+    const auto fra = platform::LokalSti(diskett, grunn);
+    const std::string til = platform::LokalSti(IniFil);
+    std::string feil;
+    if (fra && platform::KopierFil(*fra, til, feil)) continue;
+    if (FilFinnes(IniFil)) break;
+    if (!fra)
+      feil = diskett + " kan ikke åpnes: " + grunn + ".";
+    else if (!platform::FinnesFil(*fra))
+      feil = "Installasjonsdisketten har ingen Brul.ini: " + diskett + " finnes ikke (så etter " + *fra + ").";
+    else
+      feil = "Kunne ikke kopiere " + diskett + " (" + *fra + ") til " + IniFil + " (" + til + "): " + feil + ".";
+    op.melding("Installasjonsdiskett", feil);
   }
   return FilFinnes(IniFil);
 }
