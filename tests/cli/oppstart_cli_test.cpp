@@ -73,7 +73,12 @@ TEST(CliDecode, SkriverBytenePaaLinjen) {
       {"[128][129]", "\x80\x81", 0, ""},
       {"Ærø", "\xC6r\xF8", 0, ""},
       {"ab", "ab", 0, ""},
-      {"[FOO]x", "x", 1, "Feil med visuell string: [FOO]x\n"},
+      {"[FOO]x", "x", 1,
+       "Feil med visuell string: [FOO]x\n\"[FOO]\" er ingen kontrollkode. Skriv koden som [CR], [DC2] eller et tall "
+       "fra [0] til [255].\n"},
+      {"[CRX", "CRX", 1,
+       "Feil med visuell string: [CRX\n\"[CRX\" har ingen \"]\": en kode har høyst fire tegn mellom klammene. "
+       "\"[\" er tatt bort.\n"},
       {"Ω", "", 1, "decode: tegnet \"Ω\" finnes ikke i Windows-1252\n"},
   };
   for (const auto& t : tilfeller) {

@@ -47,7 +47,7 @@ bool TolkVisuellKode(std::string_view token, unsigned char& byte) {
 void FraVisuell(std::string& tekst) {
   if (AntallTegn(tekst) <= 2 || tekst.find('[') == std::string::npos) return;
   std::string ut;
-  bool feil = false;
+  std::string feil;  // one line per token that did not decode, and why
   std::size_t pos = 0;
   while (pos < tekst.size()) {
     if (tekst[pos] != '[') {
@@ -66,7 +66,9 @@ void FraVisuell(std::string& tekst) {
       NesteTegn(tekst, p);
     }
     if (slutt == std::string::npos) {
-      feil = true;  // the "[" is dropped, the rest is read as text
+      // the "[" is dropped, the rest is read as text
+      feil += "\n\"" + tekst.substr(pos, p - pos) +
+              "\" har ingen \"]\": en kode har høyst fire tegn mellom klammene. \"[\" er tatt bort.";
       ++pos;
       continue;
     }
@@ -74,10 +76,11 @@ void FraVisuell(std::string& tekst) {
     if (TolkVisuellKode(TilStore(std::string_view(tekst).substr(pos, slutt - pos + 1)), byte))
       LeggTilUtf8(ut, Win1252Tegn(byte));
     else
-      feil = true;
+      feil += "\n\"" + tekst.substr(pos, slutt - pos + 1) +
+              "\" er ingen kontrollkode. Skriv koden som [CR], [DC2] eller et tall fra [0] til [255].";
     pos = slutt + 1;
   }
-  if (feil) VisMelding("Feil med visuell string", tekst);
+  if (!feil.empty()) VisMelding("Feil med visuell string", tekst + feil);
   tekst = std::move(ut);
 }
 

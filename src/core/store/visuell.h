@@ -18,7 +18,8 @@ std::string VisuellKode(unsigned char byte);
 // Decodes one upper-cased token including its brackets ("[CR]", "[$20]").
 bool TolkVisuellKode(std::string_view token, unsigned char& byte);
 // Decodes a whole visual string in place. A malformed value keeps what could
-// be decoded and is reported once (caption "Feil med visuell string").
+// be decoded and is reported once (caption "Feil med visuell string"; the
+// text is the value, then a line per token that did not decode, saying why).
 void FraVisuell(std::string& tekst);
 
 }  // namespace brul
