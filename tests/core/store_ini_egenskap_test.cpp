@@ -67,7 +67,8 @@ struct Referanse {
       const std::size_t lik = t.find('=');
       if (t.empty() || t.front() == ';' || lik == std::string_view::npos) continue;
       if (TilStore(Tekst(Trim(t.substr(0, lik)))) != TilStore(Trim(nokkel))) continue;
-      std::string_view v = Trim(t.substr(lik + 1));
+      std::string_view v = t.substr(lik + 1);
+      v = Trim(v.substr(0, v.find('\0')));  // a read stops at a NUL byte
       if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         v = v.substr(1, v.size() - 2);
       std::string ut = Tekst(v);

@@ -70,6 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         LeseRad{"tom_fil", "", "S", "k", std::nullopt},
         LeseRad{"nokkel_i_neste_seksjon", "[S]\r\n[T]\r\nk=1\r\n", "S", "k", std::nullopt},
         LeseRad{"lengde_4095", "[S]\r\nk=" + kLang + "\r\n", "S", "k", std::string(4095, 'x')},
+        LeseRad{"nulltegn_avslutter_verdien", std::string("[S]\r\nk= a \0b\r\n", 14), "S", "k", "a"},
         LeseRad{"lengde_i_tegn_utf8", "[S]\r\nk=" + std::string(5, 'x') + std::string("\xC3\xA6") + "\r\n",
                 "S", "k", "xxxxx\xC3\xA6"},
         LeseRad{"bare_lf", "[S]\nk=1\nj=2\n", "S", "j", "2"},

@@ -184,6 +184,9 @@ TEST(SkrivStreng, AvviserLinjeskiftOgUlagerbareTegn) {
       {"S", "k", "\xE2\x84\x96", "\"\xE2\x84\x96\""},
       {"S", "k", "\xC3", "UTF-8"},
       {"S", "a=b", "1", "\"=\""},
+      {"S", "k", std::string(4096, 'x'), "lengre enn de 4095 tegnene"},
+      {"S", "k", std::string("a\0b", 3), "nulltegn"},
+      {"S", std::string("k\0", 2), "a", "nulltegn"},
   };
   for (const auto& r : rader) {
     StoreKladd k;

@@ -42,9 +42,11 @@ bool Ascii(std::string_view s) {
   return true;
 }
 
-// The value part of a key line as the profile functions return it.
+// The value part of a key line as the profile functions return it: they
+// stop at a NUL byte, as at the end of the line.
 std::string_view Verdi(std::string_view raw) {
-  std::string_view v = Trim(raw.substr(raw.find('=') + 1));
+  raw = raw.substr(raw.find('=') + 1);
+  std::string_view v = Trim(raw.substr(0, raw.find('\0')));
   if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
     v = v.substr(1, v.size() - 2);
   return v;
@@ -420,6 +422,7 @@ bool IniDocument::likSeksjon(const IniDocument& annen, std::string_view seksjon)
 
 IniDocument::Utfall IniDocument::sjekkNavn(std::string_view navn, bool nokkel) const {
   if (HarLinjeskift(navn)) return Utfall::Linjeskift;
+  if (navn.find('\0') != std::string_view::npos) return Utfall::Nulltegn;
   const std::string_view t = Trim(navn);
   if (t.empty()) return Utfall::UgyldigNavn;
   // A key the file could not read back under the same name.
@@ -434,10 +437,15 @@ IniDocument::Utfall IniDocument::skriv(std::string_view seksjon, std::string_vie
   for (const auto u : {sjekkNavn(seksjon, false), sjekkNavn(nokkel, true)})
     if (u != Utfall::Endret) return u;
   if (HarLinjeskift(verdi)) return Utfall::Linjeskift;
+  if (verdi.find('\0') != std::string_view::npos) return Utfall::Nulltegn;
   seksjon = Trim(seksjon);
   nokkel = Trim(nokkel);
   std::string rawVerdi;
   if (!koder(verdi, rawVerdi)) return Utfall::IkkeLagerbart;
+  // Every reader gets at most kMaksLengde of it back: the rest would be
+  // lost without a word. Counted in the file's bytes, as the 8-bit readers
+  // count (in a Windows-1252 file one byte is one character).
+  if (rawVerdi.size() > kMaksLengde && Verdi("=" + rawVerdi).size() > kMaksLengde) return Utfall::ForLang;
 
   if (Seksjon* s = finn(seksjon)) {
     indekser(*s);

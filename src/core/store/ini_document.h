@@ -22,6 +22,8 @@ class IniDocument {
     Linjeskift,     // a name or value holds CR or LF: refused
     UgyldigNavn,    // an empty name, or a key name the file could not read back
     IkkeLagerbart,  // a character the file's encoding cannot hold: refused
+    ForLang,        // a value longer than a read returns (kMaksLengde): refused
+    Nulltegn,       // a name or value holds a NUL byte, where every read stops: refused
   };
   // A read returns at most this many characters, like the profile functions.
   static constexpr std::size_t kMaksLengde = 4095;
@@ -39,7 +41,8 @@ class IniDocument {
   bool endret() const { return endret_; }
 
   // The value of the first key of that name in the first section of that name,
-  // trimmed, one pair of quotes removed, cut to kMaksLengde characters.
+  // up to its first NUL byte, trimmed, one pair of quotes removed, cut to
+  // kMaksLengde characters.
   std::optional<std::string> les(std::string_view seksjon, std::string_view nokkel) const;
   bool harSeksjon(std::string_view seksjon) const;
   // Section names in file order (first of each name), and a section's key

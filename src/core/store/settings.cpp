@@ -36,6 +36,13 @@ void MeldAvvist(Utfall u, const std::string& seksjon, const std::string& nokkel)
                      : "teksten er ikke gyldig UTF-8";
       break;
     }
+    case Utfall::ForLang:
+      grunn = "verdien er lengre enn de " + std::to_string(IniDocument::kMaksLengde) +
+              " tegnene som leses fra fila";
+      break;
+    case Utfall::Nulltegn:
+      grunn = "teksten inneholder et nulltegn, der all lesing av fila stopper";
+      break;
     default:
       return;
   }
