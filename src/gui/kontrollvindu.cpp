@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -19,7 +20,9 @@
 #include "app/tilstand.h"
 #include "editor/editor.h"
 #include "gui/hovedvindu.h"
+#include "store/forhandsvisning.h"
 #include "store/historikk.h"
+#include "store/lager.h"
 
 namespace brul::gui {
 namespace {
@@ -31,6 +34,21 @@ QString Linjer(const std::vector<std::string>& l) {
   for (const std::string& s : l) t += Q(s) + QLatin1Char('\n');
   return t;
 }
+
+// A row as high as its texts need when they wrap within their column's
+// width: the view itself measures them as if the column had no end.
+class Ombryting : public QStyledItemDelegate {
+ public:
+  explicit Ombryting(QTreeView* v) : QStyledItemDelegate(v), v_(v) {}
+  QSize sizeHint(const QStyleOptionViewItem& o, const QModelIndex& i) const override {
+    QStyleOptionViewItem opt(o);
+    opt.rect = QRect(0, 0, std::max(1, v_->header()->sectionSize(i.column())), std::max(1, o.rect.height()));
+    return QStyledItemDelegate::sizeHint(opt, i);
+  }
+
+ private:
+  QTreeView* v_;
+};
 
 QPlainTextEdit* Tekstfelt(QWidget* eier) {
   auto* t = new QPlainTextEdit(eier);
@@ -44,15 +62,26 @@ QPlainTextEdit* Tekstfelt(QWidget* eier) {
 
 // ---- Kontroller --------------------------------------------------------------
 
-KontrollVindu::KontrollVindu(HovedVindu& hoved, QWidget* parent) : QDialog(parent), hoved_(hoved) {
-  setObjectName("KontrollVindu");
-  setWindowTitle(QStringLiteral("Kontroller Brul.INI"));
+KontrollVindu::KontrollVindu(HovedVindu& hoved, QWidget* parent, const std::vector<Funn>* nye)
+    : QDialog(parent), hoved_(hoved) {
+  setObjectName(nye ? "NyeFunnVindu" : "KontrollVindu");
+  setWindowTitle(nye ? QStringLiteral("Lagret, men kontrollen fant noe nytt") : QStringLiteral("Kontroller Brul.INI"));
   auto* lay = new QVBoxLayout(this);
-  lay->addWidget(new QLabel(QStringLiteral("Dobbeltklikk et funn for å gå til maskinen, siden og feltet."), this));
+  const QString hjelp = QStringLiteral("Dobbeltklikk et funn for å gå til maskinen, siden og feltet.");
+  auto* tekst = new QLabel(nye ? QStringLiteral("Lagringen er gjort. Kontrollen fant dette, som ikke var der før. ") +
+                                     hjelp
+                               : hjelp,
+                           this);
+  tekst->setWordWrap(true);
+  lay->addWidget(tekst);
   liste_ = new QTreeWidget(this);
   liste_->setObjectName("Funn");
   liste_->setRootIsDecorated(false);
+  // Long texts wrap within their column instead of ending in "…".
   liste_->setWordWrap(true);
+  liste_->setTextElideMode(Qt::ElideNone);
+  liste_->setUniformRowHeights(false);
+  liste_->setItemDelegate(new Ombryting(liste_));
   liste_->setHeaderLabels({QStringLiteral("Alvor"), QStringLiteral("Hvor"), QStringLiteral("Side"),
                            QStringLiteral("Nøkkel"), QStringLiteral("Hva er galt, og hva du kan gjøre")});
   lay->addWidget(liste_, 1);
@@ -64,12 +93,23 @@ KontrollVindu::KontrollVindu(HovedVindu& hoved, QWidget* parent) : QDialog(paren
   lay->addWidget(knapper);
   connect(liste_, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* i) { gaaTil(liste_->indexOfTopLevelItem(i)); });
-  resize(980, 420);
-  oppdater();
+  // Row heights follow the width the text column gets.
+  connect(liste_->header(), &QHeaderView::sectionResized, liste_, [this] { liste_->doItemsLayout(); });
+  resize(980, nye ? 300 : 420);
+  if (nye) {
+    funn_ = *nye;
+    fyll();
+  } else {
+    oppdater();
+  }
 }
 
 void KontrollVindu::oppdater() {
   funn_ = Kontroller();
+  fyll();
+}
+
+void KontrollVindu::fyll() {
   liste_->clear();
   for (const Funn& f : funn_) {
     auto* i = new QTreeWidgetItem(liste_, {QString::fromLatin1(AlvorTekst(f.alvor)), Q(f.hvor),
@@ -230,14 +270,46 @@ KontrollKommandoer::KontrollKommandoer(HovedVindu& hoved)
   };
   e.OKBtn.onView();
   e.forLagring = [this] { return forLagring(); };
+  e.etterLagring = [this] { etterLagring(); };
 }
 
 KontrollKommandoer::~KontrollKommandoer() {
   ed_.forLagring = nullptr;
+  ed_.etterLagring = nullptr;
   med_.reset();
 }
 
 bool KontrollKommandoer::forLagring() {
+  forFunn_.reset();
+  if (!visForvalg()) return false;
+  // The check as the file stands before the save. Not for a dry run (the
+  // preview), nor inside a running action, where its own dry runs would join.
+  if (!ITorrkjoring() && !lager::IBatch()) {
+    forMaskin_ = hoved_.editor().ValgtMaskin();
+    forFunn_ = Kontroller(forMaskin_);
+  }
+  return true;
+}
+
+void KontrollKommandoer::etterLagring() {
+  if (!forFunn_ || ITorrkjoring()) return;
+  // Once the save has let go of the file: the check runs its own dry runs.
+  QTimer::singleShot(0, this, [this, for_ = std::move(*forFunn_)] {
+    const std::vector<Funn> nye = NyeFunn(for_, Kontroller(forMaskin_));
+    if (nye.empty()) return;
+    delete nye_;
+    nye_ = new KontrollVindu(hoved_, &hoved_, &nye);
+    nye_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(nye_, &QObject::destroyed, this, [this, v = nye_] {
+      if (nye_ == v) nye_ = nullptr;
+    });
+    nye_->show();
+    nye_->raise();
+  });
+  forFunn_.reset();
+}
+
+bool KontrollKommandoer::visForvalg() {
   Editor& e = hoved_.editor();
   if (iGang_ || !e.NyttForvalg) return true;
   avsluttSvar();

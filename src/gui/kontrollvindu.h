@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,11 +25,12 @@ namespace brul::gui {
 class HovedVindu;
 
 // The findings of the check; a double-click on one selects its machine,
-// page and control in the main window.
+// page and control in the main window. Given `nye`, it shows those (what a
+// save brought in) instead of running the check.
 class KontrollVindu : public QDialog {
   Q_OBJECT
  public:
-  KontrollVindu(HovedVindu& hoved, QWidget* parent = nullptr);
+  KontrollVindu(HovedVindu& hoved, QWidget* parent = nullptr, const std::vector<Funn>* nye = nullptr);
   void oppdater();  // runs the check again
   QTreeWidget* liste() const { return liste_; }
   const std::vector<Funn>& funn() const { return funn_; }
@@ -36,6 +38,7 @@ class KontrollVindu : public QDialog {
   void gaaTil(int i);
 
  private:
+  void fyll();
   HovedVindu& hoved_;
   QTreeWidget* liste_ = nullptr;
   std::vector<Funn> funn_;
@@ -87,6 +90,8 @@ class KontrollKommandoer : public QObject {
   // The window that decides OK / Avbryt; replaceable by tests.
   std::function<bool(EndringsVindu&)> godta;
   KontrollVindu* kontrollVindu() const { return kontroll_; }
+  // The findings the last save brought in, while there were any.
+  KontrollVindu* nyeFunnVindu() const { return nye_; }
   HistorikkVindu* historikkVindu() const { return historikk_; }
 
  private:
@@ -94,12 +99,18 @@ class KontrollKommandoer : public QObject {
   // page change or Avslutt): an armed preset is shown first, and Avbryt
   // leaves it pending.
   bool forLagring();
+  bool visForvalg();
+  // The check before a save, and after it what the save brought in.
+  void etterLagring();
   void avsluttSvar();
   HovedVindu& hoved_;
   // Kept apart from hoved_: the window destroys this object from its QWidget
   // base, after its own part is gone, and the editor outlives it.
   Editor& ed_;
   KontrollVindu* kontroll_ = nullptr;
+  KontrollVindu* nye_ = nullptr;
+  std::optional<std::vector<Funn>> forFunn_;
+  int forMaskin_ = 0;
   HistorikkVindu* historikk_ = nullptr;
   bool iGang_ = false;  // a preview or its save is running: no second preview
   // The answers of the last preview, given to the save that follows it.

@@ -4,6 +4,7 @@
 // a save can be restored from the history. With BRUL_SKJERMBILDER set to a
 // folder, each window is saved there as a picture for the documentation.
 #include <QDir>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QComboBox>
 #include <QListWidget>
@@ -93,6 +94,9 @@ class KontrollVinduTest : public QObject {
     QVERIFY(kv && kv->isVisible());
     QVERIFY(kv->liste()->topLevelItemCount() >= 2);
     Bilde(kv, "kontroller.png");
+    // The long text of the third finding wraps instead of being cut short.
+    QVERIFY(kv->liste()->visualItemRect(kv->liste()->topLevelItem(2)).height() >
+            kv->liste()->visualItemRect(kv->liste()->topLevelItem(0)).height());
     int kode = -1, feilstavet = -1;
     for (int i = 0; i < static_cast<int>(kv->funn().size()); ++i) {
       if (kv->funn()[i].nokkel == "StartKode") kode = i;
@@ -153,6 +157,28 @@ class KontrollVinduTest : public QObject {
     QVERIFY(hv->gjenopprett());
     QCOMPARE(k.fil(), std::string(Ini));
     QCOMPARE(k.ed->Styring.text(), std::string(""));
+  }
+
+  // A save that brings in a fault shows it at once, with the jump to it;
+  // faults that were there before are not shown again.
+  void lagringViserNyeFunn() {
+    Kladd k;
+    k.ed->Baud.operatorText("12345");
+    k.vindu->findChild<QPushButton*>("OKBtn")->click();
+    QTRY_VERIFY(k.kommandoer->nyeFunnVindu());
+    auto* nv = k.kommandoer->nyeFunnVindu();
+    QCOMPARE(nv->funn().size(), std::size_t{1});
+    QCOMPARE(nv->funn()[0].nokkel, std::string("Baud"));
+    Bilde(nv, "nye-funn.png");
+    k.ed->byttSide(SideId::Filer);
+    nv->gaaTil(0);
+    QCOMPARE(k.ed->aktivSide(), SideId::Maskin);
+    QCOMPARE(k.vindu->focusWidget(), k.vindu->widget("Baud"));
+    nv->close();
+    k.ed->MaskinNavn.setText("Fres 2");
+    k.vindu->findChild<QPushButton*>("OKBtn")->click();
+    QTest::qWait(50);
+    QVERIFY(!k.kommandoer->nyeFunnVindu());
   }
 
   void skjermbildeAvHovedvinduet() {

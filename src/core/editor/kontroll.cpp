@@ -1,6 +1,7 @@
 #include "editor/kontroll.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <optional>
 #include <set>
@@ -17,6 +18,7 @@
 #include "schema/nokler.h"
 #include "store/forhandsvisning.h"
 #include "store/ini_document.h"
+#include "store/lager.h"
 #include "store/settings.h"
 #include "store/tekst.h"
 #include "store/visuell.h"
@@ -165,6 +167,7 @@ std::string Liste(const std::vector<std::string>& items) {
 class Kontroll {
  public:
   std::vector<Funn> funn;
+  int bare = 0;  // the one machine whose preset is run dry, 0 for all
 
   void kjor();
 
@@ -498,6 +501,7 @@ void Kontroll::henteprogrammer() {
   Editor e;
   e.FormCreate();
   for (const auto& [n, katalog] : katalogOk_) {
+    if (bare > 0 && n != bare) continue;
     const std::string s = MaskinSeksjon(n);
     const int st = FinnIndeks(dok_.les(s, "Styring").value_or(""), StyringsTekster());
     if (st < 0 || n > static_cast<int>(e.MaskinBoks.items().size())) continue;
@@ -565,6 +569,8 @@ void Kontroll::kjor() {
   maskiner();
   linjer();
   porter();
+  // A dry run inside a running action would add its writes to that action.
+  if (lager::IBatch()) return;
   henteprogrammer();
   filindeks();
 }
@@ -580,10 +586,60 @@ const char* AlvorTekst(Alvor a) {
   return "";
 }
 
-std::vector<Funn> Kontroller() {
+std::vector<Funn> Kontroller(int maskin) {
   Kontroll k;
+  k.bare = maskin;
   k.kjor();
   return std::move(k.funn);
+}
+
+namespace {
+
+// The text with the number after each "linje "/"Linje " (and after the " og "
+// that joins two of them) left out.
+std::string UtenLinjenumre(const std::string& tekst) {
+  std::string ut;
+  for (std::size_t i = 0; i < tekst.size();) {
+    const bool linje = tekst.compare(i + 1, 5, "inje ") == 0 && (tekst[i] == 'l' || tekst[i] == 'L');
+    const bool og = !ut.empty() && ut.back() == '#' && tekst.compare(i, 4, " og ") == 0;
+    if (!linje && !og) {
+      ut += tekst[i++];
+      continue;
+    }
+    const std::size_t tall = i + (linje ? 6 : 4);
+    std::size_t slutt = tall;
+    while (slutt < tekst.size() && std::isdigit(static_cast<unsigned char>(tekst[slutt]))) ++slutt;
+    if (slutt == tall) {
+      ut += tekst[i++];
+      continue;
+    }
+    ut += tekst.substr(i, tall - i) + "#";
+    i = slutt;
+  }
+  return ut;
+}
+
+}  // namespace
+
+std::vector<Funn> NyeFunn(const std::vector<Funn>& for_, const std::vector<Funn>& etter) {
+  auto nokkel = [](const Funn& f) {
+    return std::to_string(static_cast<int>(f.alvor)) + '\n' + f.hvor + '\n' + f.nokkel + '\n' + UtenLinjenumre(f.tekst);
+  };
+  std::multiset<std::string> fantes;
+  for (const Funn& f : for_) fantes.insert(nokkel(f));
+  std::vector<Funn> nye;
+  for (const Funn& f : etter) {
+    if (f.alvor == Alvor::Info) continue;
+    // As many of a kind as there were before are old; one more is new.
+    if (auto it = fantes.find(nokkel(f)); it != fantes.end()) fantes.erase(it);
+    else nye.push_back(f);
+  }
+  return nye;
+}
+
+std::string FunnMerknad(const Funn& f) {
+  const std::string hvor = f.hvor == "Fil" ? "filen" : "[" + f.hvor + "]";
+  return std::string(AlvorTekst(f.alvor)) + " i " + hvor + (f.nokkel.empty() ? "" : " " + f.nokkel) + ": " + f.tekst;
 }
 
 std::string FunnLinje(const Funn& f) {
