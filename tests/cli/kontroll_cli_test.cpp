@@ -19,6 +19,7 @@ struct Steg {
   int kode;
   std::vector<std::string> ut;  // parts of standard output, in this order
   bool uendret;                 // the settings file is left as it was
+  std::string merk = "";        // the note on standard error; none when empty
 };
 
 struct CliRad {
@@ -45,6 +46,10 @@ TEST(CliKontroll, CheckVisHistoryRestore) {
          0,
          {"  Protokoll: \"Standard\" → \"BTR\"", "Fil skrives: C:\\BRUL\\MASKIN1\\5000.NC\n"},
          true}}},
+      // A save notes the faults it brought in, and only those: the command still saved.
+      {"SetMerkerNyFeil", "",
+       {{{"set", "1", "Baud=12345"}, 0, {}, false, "brulini: merk: Feil i [Com3] Baud: \"12345\" står ikke i listen"},
+        {{"set", "1", "MaskinNavn=Ny"}, 0, {}, false}}},
       {"LagreHistorikkGjenopprett", "",
        {{{"set", "1", "MaskinNavn=Ny"}, 0, {}, false},
         {{"history"}, 0, {"1\t", "\tMaskin1 (Ny)\t2 endringer\n"}, true},
@@ -70,6 +75,7 @@ TEST(CliKontroll, CheckVisHistoryRestore) {
         pos = p + del.size();
       }
       EXPECT_EQ(DemoInstallasjon::Les(demo.ini()) == for_, s.uendret);
+      EXPECT_EQ(u.feil.find(s.merk.empty() ? "brulini: merk:" : s.merk) != std::string::npos, !s.merk.empty()) << u.feil;
     }
     if (std::string(r.navn) == "LagreHistorikkGjenopprett") {
       EXPECT_EQ(DemoInstallasjon::Les(demo.ini()), demoIni) << "restore gives the file back byte for byte";
