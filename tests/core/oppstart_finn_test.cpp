@@ -22,12 +22,15 @@ using test::oppstart::Kladd;
 
 // In the expected texts: {K} is the scratch folder (with its closing '/'),
 // {P} the program's folder, {PU} that folder upper-cased (as it comes back
-// through the settings file), {CWD} the current folder.
+// through the settings file), {CWD} the current folder ({KU}, {CWDU}: the
+// same upper-cased).
 std::string Fyll(std::string tekst, const Kladd& kladd) {
   const std::string p = kladd.sti() + "prog/";
   const std::map<std::string, std::string> erstatt = {
       {"{K}", kladd.sti()},
       {"{PU}", TilStore(p)},
+      {"{KU}", TilStore(kladd.sti())},
+      {"{CWDU}", TilStore(std::filesystem::current_path().string() + "/")},
       {"{P}", p},
       {"{CWD}", std::filesystem::current_path().string() + "/"},
   };
@@ -57,31 +60,31 @@ TEST(FinnIniFil, FolgerNokkelenOgReserveneIRiktigRekkefolge) {
 #endif
   const std::vector<FinnTilfelle> tilfeller = {
       {"ingen nøkkel og ingen fil gir standardfilen", "prog/BrulINI.exe", std::nullopt, {}, {},
-       std::nullopt, "C:\\Brul\\Brul.ini", "{PU}", "{PU}"},
+       std::nullopt, "C:\\Brul\\Brul.ini", "C:\\BRUL\\", "C:\\BRUL\\"},
       {"tom nøkkel gir standardfilen", "prog/BrulINI.exe", std::map<std::string, std::string>{},
-       {}, {}, std::nullopt, "C:\\Brul\\Brul.ini", "{PU}", "{PU}"},
+       {}, {}, std::nullopt, "C:\\Brul\\Brul.ini", "C:\\BRUL\\", "C:\\BRUL\\"},
       {"INI-Fil uten mappe får programmets mappe foran", "prog/BrulINI.exe",
        std::map<std::string, std::string>{{"INI-Fil", "Brul.ini"}}, {}, {}, std::nullopt,
        "{P}Brul.ini", "{PU}", "{PU}"},
       {"verdien med programmets navn vinner over INI-Fil", "prog/BrulINI.exe",
        std::map<std::string, std::string>{{"brulini", "D:\\Egen.ini"}, {"INI-Fil", "D:\\Felles.ini"}},
-       {}, {}, std::nullopt, "D:\\Egen.ini", "{PU}", "{PU}"},
+       {}, {}, std::nullopt, "D:\\Egen.ini", "D:\\", "D:\\"},
       {"tom verdi med programmets navn faller til INI-Fil", "prog/BrulINI.exe",
        std::map<std::string, std::string>{{"BrulINI", ""}, {"INI-Fil", "D:\\Felles.ini"}}, {}, {},
-       std::nullopt, "D:\\Felles.ini", "{PU}", "{PU}"},
+       std::nullopt, "D:\\Felles.ini", "D:\\", "D:\\"},
       {"program uten etternavn bruker hele filnavnet", "prog/BrulINI",
        std::map<std::string, std::string>{{"BrulINI", "D:\\Uten.ini"}, {"INI-Fil", "D:\\Felles.ini"}},
-       {}, {}, std::nullopt, "D:\\Uten.ini", "{PU}", "{PU}"},
+       {}, {}, std::nullopt, "D:\\Uten.ini", "D:\\", "D:\\"},
       {"verdinavn med etternavnet leses ikke", "prog/BrulINI.exe",
        std::map<std::string, std::string>{{"BrulINI.exe", "D:\\Feil.ini"},
                                           {"INI-Fil", "D:\\Felles.ini"}},
-       {}, {}, std::nullopt, "D:\\Felles.ini", "{PU}", "{PU}"},
+       {}, {}, std::nullopt, "D:\\Felles.ini", "D:\\", "D:\\"},
       {"en kopi under annet navn leser sin egen verdi", "prog/Verksted.exe",
        std::map<std::string, std::string>{{"BrulINI", "D:\\A.ini"}, {"Verksted", "D:\\V.ini"}}, {},
-       {}, std::nullopt, "D:\\V.ini", "{PU}", "{PU}"},
+       {}, std::nullopt, "D:\\V.ini", "D:\\", "D:\\"},
       {"bare siste punktum kuttes", "prog/Brul.ini.exe",
        std::map<std::string, std::string>{{"Brul.ini", "D:\\Punkt.ini"}}, {}, {}, std::nullopt,
-       "D:\\Punkt.ini", "{PU}", "{PU}"},
+       "D:\\Punkt.ini", "D:\\", "D:\\"},
       {"Brul.ini ved siden av programmet brukes", "prog/BrulINI.exe", std::nullopt, {},
        {{"prog/Brul.ini", ""}}, std::nullopt, "{P}Brul.ini", "{PU}", "{PU}"},
       {"Brul.ini ved programmet finnes uansett bokstavstørrelse", "prog/BrulINI.exe",
@@ -89,7 +92,7 @@ TEST(FinnIniFil, FolgerNokkelenOgReserveneIRiktigRekkefolge) {
       {"filen nøkkelen viser til går foran den ved programmet", "prog/BrulINI.exe",
        std::map<std::string, std::string>{{"INI-Fil", "C:\\Brul\\Brul.ini"}}, {{'C', "c"}},
        {{"c/Brul/Brul.ini", ""}, {"prog/Brul.ini", ""}}, std::nullopt, "C:\\Brul\\Brul.ini",
-       "{PU}", "{PU}"},
+       "C:\\BRUL\\", "C:\\BRUL\\"},
       {"ExeKatalog D:\\Dnc blir D:\\DNC\\ og gir DataKatalog", "prog/BrulINI.exe",
        std::map<std::string, std::string>{{"ExeKatalog", "D:\\Dnc"}}, {}, {}, std::nullopt,
        "C:\\Brul\\Brul.ini", "D:\\DNC\\", "D:\\DNC\\"},
@@ -113,25 +116,28 @@ TEST(FinnIniFil, FolgerNokkelenOgReserveneIRiktigRekkefolge) {
        "C:\\Brul\\Brul.ini", "", "D:\\Data\\"},
       {"--ini erstatter nøkkelens verdi", "prog/BrulINI.exe",
        std::map<std::string, std::string>{{"INI-Fil", "D:\\Felles.ini"}}, {}, {},
-       std::string("{K}egen/../Egen.ini"), "{K}Egen.ini", "{PU}", "{PU}"},
+       std::string("{K}egen/../Egen.ini"), "{K}Egen.ini", "{KU}", "{KU}"},
       {"--ini relativt til gjeldende mappe", "prog/BrulINI.exe", std::nullopt, {}, {},
-       std::string("ikke-her-brul/Brul.ini"), "{CWD}ikke-her-brul/Brul.ini", "{PU}",
-       "{PU}"},
+       std::string("ikke-her-brul/Brul.ini"), "{CWD}ikke-her-brul/Brul.ini",
+       "{CWDU}IKKE-HER-BRUL/", "{CWDU}IKKE-HER-BRUL/"},
       {"--ini som mangler byttes ikke mot filen ved programmet", "prog/BrulINI.exe",
        std::nullopt, {}, {{"prog/Brul.ini", ""}}, std::string("{K}mangler.ini"),
-       "{K}mangler.ini", "{PU}", "{PU}"},
+       "{K}mangler.ini", "{KU}", "{KU}"},
       {"--ini med stasjon tas som den er", "prog/BrulINI.exe",
        std::map<std::string, std::string>{}, {{'C', "c"}},
        {{"c/Brul/Brul.ini", kMedExe}}, std::string("C:\\Brul\\Brul.ini"), "C:\\Brul\\Brul.ini",
        "E:\\DNC\\PROG\\", "E:\\DNC\\PROG\\"},
       {"--ini med nettverkssti tas som den er, ikke som en fil her", "prog/BrulINI.exe",
        std::map<std::string, std::string>{}, {}, {}, std::string("\\\\srv\\cnc\\Brul.ini"),
-       "\\\\srv\\cnc\\Brul.ini", "{PU}", "{PU}"},
+       "\\\\srv\\cnc\\Brul.ini", "\\\\SRV\\CNC\\", "\\\\SRV\\CNC\\"},
       // Folders of this system go into the file as the Windows programs know
-      // them, through the drive map: the program's folder, and the folders
-      // Brul.conf names.
-      {"programmets mappe under en stasjon blir en Windows-sti", "prog/BrulINI.exe",
-       std::map<std::string, std::string>{}, {{'P', "prog"}}, {}, std::nullopt, "C:\\Brul\\Brul.ini", "P:\\", "P:\\"},
+      // them, through the drive map: the settings file's folder, and the
+      // folders Brul.conf names. The program's own folder (/usr/local/bin)
+      // is never the installation's here; one under no mapped folder stays
+      // a local path, which nothing is created from.
+      {"innstillingsfilens mappe under en stasjon blir en Windows-sti", "prog/BrulINI.exe",
+       std::map<std::string, std::string>{}, {{'P', "prog"}}, {}, std::string("{K}prog/Brul.ini"),
+       "{K}prog/Brul.ini", "P:\\", "P:\\"},
       {"mapper fra nøkkelen under en stasjon blir Windows-stier", "prog/BrulINI.exe",
        std::map<std::string, std::string>{{"ExeKatalog", "{K}d/Dnc/"}, {"DataKatalog", "{K}d/Data"}},
        {{'D', "d"}}, {{"d/Dnc/x", ""}}, std::nullopt, "C:\\Brul\\Brul.ini", "D:\\DNC\\",

@@ -16,6 +16,7 @@
 #include "oppstart_felles.h"
 #include "platform/sti.h"
 #include "store/settings.h"
+#include "store/tekst.h"
 
 namespace brul {
 namespace {
@@ -234,6 +235,60 @@ TEST(LagretSti, MappetMappeBlirWindowsSti) {
   std::string grunn;
   EXPECT_EQ(platform::LagretSti(kladd.sti("c"), grunn), std::nullopt);
   EXPECT_NE(grunn.find("ingen mapper er satt opp i [Stasjoner] i Brul.conf"), std::string::npos) << grunn;
+}
+
+// What a path field stores, whoever typed it: a folder of this system in
+// Windows form through the drive map, Windows forms as given; nothing that
+// leads out of a mapped folder or that no Windows program could open.
+TEST(LagretVerdi, LokaleStierBlirWindowsStierOgIngenStiKlatrerUt) {
+  BevarTilstand bevar;
+  Kladd kladd;
+  kladd.mappe("c/Brul");
+  kladd.mappe("utenfor");
+  platform::SettStasjoner({{'C', kladd.sti("c")}});
+  const std::optional<std::string> avvist;
+  struct Tilfelle {
+    std::string inn;
+    bool mappe;
+    std::optional<std::string> ut;
+    bool lokal;  // a local path of this system: not one on Windows
+  } tilfeller[] = {
+      {kladd.sti("c/Brul/Nye/M1"), true, "C:\\Brul\\Nye\\M1\\", true},
+      {TilStore(kladd.sti("c/brul")) + "/M1/", true, "C:\\Brul\\M1\\", true},  // as read back from the file
+      {kladd.sti("c/Brul") + "\\M1\\Backup\\", true, "C:\\Brul\\M1\\Backup\\", true},
+      {kladd.sti("c/x/../Brul/./M1"), true, "C:\\Brul\\M1\\", true},
+      {kladd.sti("c/Brul/Logg/m1.log"), false, "C:\\Brul\\Logg\\m1.log", true},
+      {kladd.sti("c/../utenfor/M1"), true, avvist, true},
+      {kladd.sti("utenfor/M1"), true, avvist, true},
+      {kladd.sti("utenfor/m1.log"), false, avvist, true},
+      {"C:\\Brul\\..\\Nye\\M1\\", true, "C:\\Brul\\..\\Nye\\M1\\", false},
+      {"C:\\Brul\\..\\..\\M1\\", true, avvist, false},
+      {"C:..\\M1", true, avvist, false},
+      {"\\..\\M1", true, avvist, false},
+      {"\\\\SRV\\CNC\\M1\\", true, "\\\\SRV\\CNC\\M1\\", false},
+      {"\\\\SRV\\CNC\\M1\\..\\..\\ANNEN\\", true, avvist, false},
+      {"\\\\SRV\\..\\X\\", true, avvist, false},
+      {"Relativ\\M1\\", true, "Relativ\\M1\\", false},
+      {"", true, "", false},
+  };
+  for (const auto& t : tilfeller) {
+    SCOPED_TRACE(t.inn);
+#ifdef _WIN32
+    if (t.lokal) continue;
+#endif
+    std::string grunn;
+    EXPECT_EQ(platform::LagretVerdi(t.inn, t.mappe, grunn), t.ut);
+    const bool klatrer = t.inn.find("..") != std::string::npos && !t.lokal;
+    if (!t.ut) EXPECT_NE(grunn.find(klatrer ? "går opp over roten av" : "Disse kan brukes:\n"), std::string::npos) << grunn;
+  }
+  // A data folder under no mapped folder: what to add to Brul.conf.
+  DataKatalog = ExeKatalog = "";
+  EXPECT_EQ(UbruktMappe(), "");
+#ifndef _WIN32
+  DataKatalog = TilStore(kladd.sti("utenfor/"));
+  EXPECT_EQ(UbruktMappe().rfind("Mappen " + kladd.sti("utenfor") + " ligger ikke i en mappe som er satt opp", 0), 0u);
+  EXPECT_NE(UbruktMappe().find("ExeKatalog= og DataKatalog= under [Brul]"), std::string::npos);
+#endif
 }
 
 TEST(MedSkilletegn, LeggerTilEttSkilletegnDerDetMangler) {

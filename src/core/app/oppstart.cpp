@@ -46,7 +46,7 @@ std::string KommandolinjeFil(const std::string& fil) {
   return std::string(ut.begin(), ut.end());
 }
 
-// A folder of this system (the program's own, or one Brul.conf names) in the
+// A folder of this system (the settings file's, or one Brul.conf names) in the
 // form the file's readers know, through the drive map, so that a folder
 // written into the file (the data folder of the file index, a machine folder
 // by default) is one the Windows programs can open. A folder under no mapped
@@ -57,7 +57,31 @@ std::string LagretForm(const std::string& mappe) {
   return platform::LagretSti(mappe, grunn).value_or(mappe);
 }
 
+// The settings file's folder with its closing separator; "C:\\" for a
+// file named from a drive's current folder (C:Brul.ini).
+std::string IniKatalog(const std::string& ini) {
+  for (std::size_t i = ini.size(); i > 0; --i)
+    if (platform::ErSkilletegn(ini[i - 1])) return ini.substr(0, i);
+  return HarStasjon(ini) ? ini.substr(0, 2) + "\\" : std::string();
+}
+
 }  // namespace
+
+std::string UbruktMappe() {
+  for (const std::string* mappe : {&DataKatalog, &ExeKatalog}) {
+    if (!platform::ErLokalForm(*mappe)) continue;
+    // As it lies here: the folder read back through the file is upper-cased.
+    std::string lokal = platform::LokalSti(*mappe);
+    if (lokal.empty()) lokal = *mappe;
+    while (lokal.size() > 1 && lokal.back() == '/') lokal.pop_back();
+    return "Mappen " + lokal +
+           " ligger ikke i en mappe som er satt opp i [Stasjoner] i Brul.conf: Windows-programmene kan ikke lese "
+           "den, og ingenting lages der. Legg den til under [Stasjoner] i Brul.conf (for eksempel C=" +
+           lokal + "), eller sett ExeKatalog= og DataKatalog= under [Brul] i Brul.conf til mapper på en stasjon "
+           "som er satt opp.";
+  }
+  return {};
+}
 
 std::optional<std::string> IniFraArgumenter(int argc, const char* const* argv) {
   std::optional<std::string> ini;
@@ -119,7 +143,7 @@ void FinnIniFil(const OppstartKilder& kilder) {
   }
   IniFil = ini;
 
-  if (exe.empty()) exe = programKatalog;
+  if (exe.empty()) exe = platform::StandardExeKatalog(programKatalog, IniKatalog(ini));
   exe = LagretForm(exe);
   data = LagretForm(data);
   // The settings file has the last word on the program folder; like every

@@ -31,6 +31,11 @@ void FinnIniFil(const OppstartKilder& kilder);
 // The same from the running program and the system's key.
 void FinnIniFil(const std::optional<std::string>& iniFil = std::nullopt);
 
+// When the data folder (or the program folder) is a folder of this system
+// with no Windows form (under no mapped folder): why nothing is created from
+// it, naming the Brul.conf entry to add. Empty when both have one.
+std::string UbruktMappe();
+
 // The settings file named by "--ini FILE" (or "--ini=FILE") among the
 // options before the command, as the window and the command line both take
 // it; nullopt when none is given.

@@ -7,6 +7,7 @@
 
 #include "app/maskin.h"
 #include "app/operator.h"
+#include "app/oppstart.h"
 #include "app/tilstand.h"
 #include "editor/filindeks.h"
 #include "editor/kommandoer.h"
@@ -48,6 +49,26 @@ struct Handling {
     if (b) b->forkast();
   }
 };
+
+// A path field's value as the Windows programs that read the file name it
+// (a folder of this system through the drive map). One they cannot name is
+// refused with the reason, and the whole save with it: nothing is written,
+// and no folder is created from it.
+bool SomLagret(const Nokkel& n, const std::string& seksjon, std::string& verdi) {
+  std::string grunn;
+  const auto lagret = platform::LagretVerdi(verdi, n.sti == Sti::Mappe, grunn);
+  if (lagret) {
+    verdi = *lagret;
+    return true;
+  }
+  std::string tekst = "[" + seksjon + "] " + n.nokkel + " ble ikke lagret i " + IniFil + ". " + KatalogAvvist(grunn);
+  // A default folder from a data folder with no Windows form: the entry to add.
+  if (const std::string mappe = UbruktMappe(); !mappe.empty() && platform::ErLokalForm(verdi))
+    tekst += "\n" + mappe;
+  VisMelding("Lagre", tekst);
+  Batch().avvis();
+  return false;
+}
 
 }  // namespace
 
@@ -492,7 +513,12 @@ void Editor::lagreRad(const Nokkel& n) {
     case Regel::Tick:
       LagreBool(seksjon, n.nokkel, StandardBool(skriv), static_cast<Check*>(c)->checked());
       break;
-    case Regel::Tekst: LagreStreng(seksjon, n.nokkel, StandardTekst(skriv), static_cast<Edit*>(c)->text()); break;
+    case Regel::Tekst: {
+      std::string verdi = static_cast<Edit*>(c)->text();
+      if (n.sti != Sti::Ingen && !SomLagret(n, seksjon, verdi)) return;
+      LagreStreng(seksjon, n.nokkel, StandardTekst(skriv), verdi);
+      break;
+    }
     case Regel::Liste:
     case Regel::ListeTekst:
     case Regel::ListeValg:
@@ -660,14 +686,25 @@ void Editor::slutt() {
 
 void Editor::lagKataloger() {
   if (!OpprettKataloger.checked()) return;
-  // The stored folder stays as typed; the path built from it needs its
+  // The folder as the save stored it; the path built from it needs its
   // final backslash, or the last part would be taken for a file name.
+  std::string grunn;
   std::string k = Katalog.text();
   bool ok = !k.empty();
+  if (ok) {
+    const auto lagret = platform::LagretVerdi(k, true, grunn);
+    ok = lagret.has_value();
+    if (ok) k = *lagret;
+  }
   if (ok && k.back() != '\\') k += '\\';
+  // Only a folder on a mapped drive or share is created: a relative one
+  // would land wherever the program was started.
+  if (ok && !platform::Forankret(k)) {
+    ok = false;
+    grunn = "stien er ikke en hel sti med stasjon (C:\\…) eller nettverkssti (\\\\SERVER\\DELT\\…)";
+  }
   // The folder and the reason on lines of their own: a drive with no
   // mapping, a file in the way, no access.
-  std::string grunn;
   ok = ok && LagKatalog(k, grunn) && LagKatalog(k + "Backup\\", grunn);
   if (ok) OpprettKataloger.setChecked(false);
   else if (k.empty()) operatoren().melding("Opprette katalog", "Feil med oppretting av katalog");

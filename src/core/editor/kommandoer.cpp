@@ -35,12 +35,14 @@ bool VelgKatalogFor(Edit& felt, const std::string& maskinNavn) {
   std::string grunn;
   const auto lagret = platform::LagretSti(*valgt, grunn);
   if (!lagret) {
-    operatoren().melding("Velg katalog", "Katalogen kan ikke brukes: " + grunn);
+    operatoren().melding("Velg katalog", KatalogAvvist(grunn));
     return false;
   }
   felt.setText(platform::MedSkilletegn(*lagret));
   return true;
 }
+
+std::string KatalogAvvist(const std::string& grunn) { return "Katalogen kan ikke brukes: " + grunn; }
 
 std::string ForInstTipsTekst(const std::string& valgtSeksjon) {
   return "Sys = Systemnummer (Et for hver maskin)\r"

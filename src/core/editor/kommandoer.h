@@ -29,6 +29,9 @@ void ApneIniFil();
 // name; on OK the field gets the chosen folder with a closing separator (its
 // change rule runs), on Cancel nothing changes. True when a folder was chosen.
 bool VelgKatalogFor(Edit& felt, const std::string& maskinNavn);
+// The message when a folder has no form the Windows programs can read:
+// `grunn` says why, and which folders can be used.
+std::string KatalogAvvist(const std::string& grunn);
 
 // ForInstTipsClick: caption and text of the presetter tips for the machine
 // section selected in the bottom bar.

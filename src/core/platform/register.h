@@ -40,6 +40,14 @@ KonfigFiler FinnKonfigFiler();
 // neither exists. Lets tests point start-up at their own files.
 std::unique_ptr<BrulNokkel> ApneBrulNokkel(const KonfigFiler& filer);
 
+// The program folder when neither the key nor the settings file names one,
+// given the program's own folder and the settings file's folder. On Windows
+// the program lies beside its settings file, so it is the program's folder.
+// Elsewhere the program lies in a folder of this system (/usr/local/bin)
+// that no Windows program reading the file knows, so the settings file's
+// folder stands for the installation.
+std::string StandardExeKatalog(const std::string& programKatalog, const std::string& iniKatalog);
+
 // A key held in memory: tests give start-up a registry of their own.
 class MinneNokkel final : public BrulNokkel {
  public:

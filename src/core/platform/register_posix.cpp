@@ -55,4 +55,6 @@ KonfigFiler FinnKonfigFiler() {
 
 std::unique_ptr<BrulNokkel> ApneBrulNokkel() { return ApneBrulNokkel(FinnKonfigFiler()); }
 
+std::string StandardExeKatalog(const std::string&, const std::string& iniKatalog) { return iniKatalog; }
+
 }  // namespace brul::platform

@@ -58,4 +58,6 @@ std::unique_ptr<BrulNokkel> ApneBrulNokkel() {
   return nullptr;
 }
 
+std::string StandardExeKatalog(const std::string& programKatalog, const std::string&) { return programKatalog; }
+
 }  // namespace brul::platform

@@ -61,6 +61,78 @@ void SettStasjoner(Stasjonskart kart) {
 }
 const Stasjonskart& Stasjoner() { return kart_; }
 
+namespace {
+
+// Whether the ".." of a path in Windows form climb above its root: a drive
+// (C:\, and C:x from the drive's root), a share (\\SRV\CNC), or the root of
+// the current drive (\x). `rot` names it. A relative path has no root here.
+bool OverRoten(const std::string& sti, std::string& rot) {
+  std::size_t i = 0;
+  std::size_t fast = 0;  // components that are the root itself (server and share)
+  if (sti.size() >= 2 && sti[1] == ':' && ErBokstav(sti[0])) {
+    rot = Stasjon(sti[0]).somSti();
+    i = 2;
+  } else if (sti.size() >= 2 && ErSkille(sti[0]) && ErSkille(sti[1])) {
+    rot = "\\";
+    fast = 2;
+  } else if (!sti.empty() && ErSkille(sti[0])) {
+    rot.clear();  // the current drive, whichever it is
+  } else {
+    return false;
+  }
+  long dybde = 0;
+  std::size_t del = 0;
+  while (i <= sti.size()) {
+    std::size_t slutt = i;
+    while (slutt < sti.size() && !ErSkille(sti[slutt])) ++slutt;
+    const std::string navn = sti.substr(i, slutt - i);
+    i = slutt + 1;
+    if (navn.empty()) continue;
+    if (del < fast) {
+      // Server and share: no ".." or "." stands for either.
+      if (navn == "." || navn == "..") return true;
+      rot += "\\" + navn;
+      ++del;
+      continue;
+    }
+    if (navn == ".") continue;
+    if (navn == "..") {
+      if (--dybde < 0) return true;
+    } else {
+      ++dybde;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+std::optional<std::string> LagretVerdi(const std::string& verdi, bool mappe, std::string& grunn) {
+  if (verdi.empty()) return verdi;
+  if (ErLokalForm(verdi)) {
+    // As it lies here: a value read back from the file comes upper-cased,
+    // and a preset adds to it with backslashes (Katalog + "Backup\").
+    std::string lokal = LokalSti(verdi);
+    std::string navn;  // a file's own name, kept as given behind its folder
+    if (!mappe && lokal.back() != '/') {
+      const std::size_t p = lokal.rfind('/');
+      navn = lokal.substr(p + 1);
+      if (navn == "." || navn == "..") navn.clear();
+      else lokal.erase(p + 1);
+    }
+    const auto lagret = LagretSti(lokal, grunn);
+    if (!lagret) return std::nullopt;
+    if (mappe || navn.empty()) return MedSkilletegn(*lagret);
+    return MedSkilletegn(*lagret) + navn;
+  }
+  std::string rot;
+  if (OverRoten(verdi, rot)) {
+    grunn = "stien " + verdi + " går opp over roten av " + (rot.empty() ? "stasjonen" : rot);
+    return std::nullopt;
+  }
+  return verdi;
+}
+
 std::string LokalSti(const std::string& sti) {
   std::string grunn;
   return LokalSti(sti, grunn).value_or(std::string());

@@ -61,6 +61,24 @@ std::string LokalSti(const std::string& sti);
 // can be used. On Windows every path is already in stored form.
 std::optional<std::string> LagretSti(const std::string& lokal, std::string& grunn);
 
+// Whether a path is a local path of this system (/srv/brul/Maskin1), which
+// the Windows programs reading the file cannot open. Never on Windows, where
+// "/Brul" is the root of the current drive.
+bool ErLokalForm(const std::string& sti);
+// Whether a stored path names a place of its own (a drive or a network path)
+// rather than one relative to a current folder: only such a path can be
+// created here, inside its mapped folder. Every path on Windows.
+bool Forankret(const std::string& sti);
+
+// The form a value typed into a path field (a folder, or a file when `mappe`
+// is false) is stored in, whoever typed it. A local path of this system goes
+// through LagretSti, its ".." resolved first (a folder gets its closing
+// backslash, as from the folder browser); one under no mapped folder has no
+// such form. A path in Windows form (C:\Nye\M1\, \\SRV\CNC\M1) is kept as
+// given, unless its ".." climbs above its drive's root or its share. Empty
+// and relative values are kept. nullopt with `grunn` when refused.
+std::optional<std::string> LagretVerdi(const std::string& verdi, bool mappe, std::string& grunn);
+
 // Whether `c` separates folders in a path: the backslash, and on systems
 // other than Windows the slash too (a local path such as /srv/brul/Brul.ini).
 bool ErSkilletegn(char c);

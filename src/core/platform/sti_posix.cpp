@@ -200,6 +200,10 @@ std::optional<std::string> LagretSti(const std::string& lokal, std::string& grun
 
 bool ErSkilletegn(char c) { return c == '\\' || c == '/'; }
 
+bool ErLokalForm(const std::string& sti) { return !sti.empty() && sti[0] == '/'; }
+
+bool Forankret(const std::string& sti) { return HarStasjon(sti) || ErUnc(sti); }
+
 std::string MedSkilletegn(const std::string& sti) {
   if (sti.empty() || ErSkilletegn(sti.back())) return sti;
   const bool bareSkraastrek = sti.find('\\') == std::string::npos &&

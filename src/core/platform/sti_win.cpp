@@ -43,6 +43,10 @@ std::optional<std::string> LagretSti(const std::string& lokal, std::string& grun
 
 bool ErSkilletegn(char c) { return c == '\\'; }
 
+bool ErLokalForm(const std::string&) { return false; }
+
+bool Forankret(const std::string&) { return true; }
+
 std::string MedSkilletegn(const std::string& sti) {
   if (sti.empty() || sti.back() == '\\') return sti;
   return sti + '\\';

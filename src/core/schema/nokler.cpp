@@ -49,6 +49,10 @@ Nokkel bruk(Nokkel n, Bruk b) {
   n.bruk = b;
   return n;
 }
+Nokkel sti(Nokkel n, Sti s = Sti::Mappe) {
+  n.sti = s;
+  return n;
+}
 Nokkel spesial(Nokkel n, Konvertering k) {
   n.regel = Regel::Spesial;
   n.konvertering = k;
@@ -80,7 +84,7 @@ std::vector<Nokkel> maskin() {
       skriv(med(T("Port", "Com", av(ST::PortForvalg)), Regel::ListeTekst), fast("")),
       skriv(med(T("Baud", "Baud", fast("4800"), P), Regel::ListeTekst), fast("48XX")),
       spesial(B("HandShake", "HandShake", true, P), Konvertering::HandShakeBoks),
-      skriv(T("Katalog", "Katalog", av(ST::MaskinKatalog)), fast("C:\\Brul\\Maskin0\\")),
+      sti(skriv(T("Katalog", "Katalog", av(ST::MaskinKatalog)), fast("C:\\Brul\\Maskin0\\"))),
       T("Ext", "Ext", av(ST::ProgramExt)),
       bruk(skriv(med(T("Protokoll", "Protokoll", fast("STANDARD")), Regel::Liste), fast("STANDARDX")),
            Bruk::LagreUtenForvalg),
@@ -94,12 +98,12 @@ std::vector<Nokkel> maskin() {
 
 std::vector<Nokkel> filer() {
   return {T("IngenFil", "IngenFil"),
-          T("FeilFil", "FeilFil"),
+          sti(T("FeilFil", "FeilFil"), Sti::Fil),
           T("KvitteringsTid", "KvitteringsTid"),
           T("Kvittering", "Kvittering"),
           T("FeilMelding", "FeilMelding"),
           T("BackupFiles", "BackupFiles"),
-          T("BackupKatalog", "BackupKatalog", fra("Katalog")),
+          sti(T("BackupKatalog", "BackupKatalog", fra("Katalog"))),
           T("Utvid", "Utvid"),
           T("UtvidEkstra", "UtvidEkstra"),
           T("FjernLinje", "FjernLinje"),
@@ -175,7 +179,7 @@ std::vector<Nokkel> henteprog() {
 std::vector<Nokkel> henteprog2() {
   return {T("StartLagre2", "StartLagre2", fra("StartLagre")), T("StoppLagre2", "StoppLagre2", fra("StoppLagre")),
           T("Hent2", "Hent2", fra("Hent")),                   T("StartHent2", "StartHent2", fra("StartHent")),
-          T("StoppHent2", "StoppHent2", fra("StoppHent")),    T("Katalog2", "Katalog2", fra("Katalog")),
+          T("StoppHent2", "StoppHent2", fra("StoppHent")),    sti(T("Katalog2", "Katalog2", fra("Katalog"))),
           T("Ext2", "Ext2", fra("Ext"))};
 }
 
@@ -241,7 +245,7 @@ std::vector<Nokkel> forInst() {
 }
 
 std::vector<Nokkel> logging() {
-  return {T("LoggeFil", "LoggeFil"),
+  return {sti(T("LoggeFil", "LoggeFil"), Sti::Fil),
           med(T("MakroProgram", "MakroProgram", fast("Ingen")), Regel::Liste),
           T("Makro", "Makro"),
           T("StartHendelse", "StartHendelse"),
@@ -256,7 +260,7 @@ std::vector<Nokkel> loggeBoks() {
 }
 
 std::vector<Nokkel> ftp() {
-  return {T("FtpKatalog", "FtpKatalog", fra("Katalog")),
+  return {sti(T("FtpKatalog", "FtpKatalog", fra("Katalog"))),
           T("FtpExt", "FtpExt", fra("Ext")),
           T("NCExt", "NcExt", fra("Ext")),
           B("FtpUnderKataloger", "FtpUnderKataloger", true),

@@ -69,6 +69,10 @@ enum class Bruk {
   LagreUtenForvalg,  // loaded; saved only while no preset is armed
 };
 
+// What a text key's value names, for the keys that hold a path. Such a value
+// is stored as the Windows programs that read the file name it.
+enum class Sti { Ingen, Mappe, Fil };
+
 struct Nokkel {
   std::string nokkel;
   SeksjonsType seksjon = SeksjonsType::Maskin;
@@ -79,6 +83,7 @@ struct Nokkel {
   Standard skriv;  // the write default; the read default unless the row says otherwise
   Konvertering konvertering = Konvertering::Ingen;
   Bruk bruk = Bruk::Begge;
+  Sti sti = Sti::Ingen;
 };
 
 // The keys of a page in load and save order.
