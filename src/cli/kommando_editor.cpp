@@ -86,10 +86,42 @@ Tilordning tolk(const std::string& arg) {
 }
 
 // Checks what can be checked before anything is done, so that a wrong
+// "; mente du A, B eller C?" with the names nearest to one that is none of
+// them, nearest first: a typo is a letter or two away (one in a short name),
+// and a name typed in part is the start of the one meant. Empty when none is.
+std::string menteDu(const std::string& navn, const std::vector<std::string>& kjente) {
+  const std::size_t grense = navn.size() <= 4 ? 1 : 2;
+  const std::string stor = TilStore(navn);
+  std::vector<std::pair<std::size_t, std::string>> treff;
+  for (const auto& k : kjente) {
+    const std::size_t d = Redigeringsavstand(navn, k);
+    if (d <= grense) treff.emplace_back(d, k);
+    else if (stor.size() >= 3 && TilStore(k).rfind(stor, 0) == 0) treff.emplace_back(grense + 1, k);
+  }
+  std::stable_sort(treff.begin(), treff.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  if (treff.size() > 5) treff.resize(5);
+  std::string s;
+  for (std::size_t i = 0; i < treff.size(); ++i)
+    s += (i == 0 ? "; mente du " : i + 1 == treff.size() ? " eller " : ", ") + treff[i].second;
+  return s.empty() ? s : s + "?";
+}
+
+// What would do after a name that is none of them: the nearest, then all of
+// them one a line, indented, for a list too long for one line.
+std::string gyldige(const std::string& navn, const std::vector<std::string>& kjente) {
+  const std::string forslag = menteDu(navn, kjente);
+  std::string s = forslag.empty() ? "; gyldige:" : forslag + " Gyldige:";
+  for (const auto& n : kjente) s += "\n  " + n;
+  return s;
+}
+
 // argument changes nothing.
 Control& sjekk(Editor& e, const Tilordning& t) {
   Control* c = e.find(t.navn);
-  if (!c || !e.paSide(t.navn)) throw BrukFeil{"ukjent kontroll \"" + t.navn + "\""};
+  if (!c || !e.paSide(t.navn)) {
+    const std::string forslag = menteDu(t.navn, KontrollNavn(e));
+    throw BrukFeil{"ukjent kontroll \"" + t.navn + "\"" + (forslag.empty() ? "; se: brulini controls" : forslag)};
+  }
   const bool erGrid = c->kind() == ControlKind::Grid;
   if (erGrid != (t.rad >= 0))
     throw BrukFeil{erGrid ? "en tabell settes som " + t.navn + "[RAD,KOL]=TEKST"
@@ -249,11 +281,11 @@ int KommandoPreset(Kontekst& k) {
   }
   if (pos.size() != 3) throw BrukFeil{"preset trenger MASKIN STYRING ALTERNATIV"};
   const int s = FinnIndeks(pos[1], StyringsTekster());
-  if (s < 0) throw BrukFeil{"ukjent styring \"" + pos[1] + "\"; gyldige: " + liste(StyringsTekster())};
+  if (s < 0) throw BrukFeil{"ukjent styring \"" + pos[1] + "\"" + gyldige(pos[1], StyringsTekster())};
   const int a = FinnIndeks(pos[2], Alternativer(s));
   if (a < 0)
     throw BrukFeil{"ukjent alternativ \"" + pos[2] + "\" for " + StyringsTekster()[static_cast<size_t>(s)] +
-                   "; gyldige: " + liste(Alternativer(s))};
+                   gyldige(pos[2], Alternativer(s))};
 
   Editor e;
   startMedMaskin(e, pos[0]);

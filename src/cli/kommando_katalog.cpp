@@ -75,7 +75,23 @@ void SkrivFelter(Editor& e, const std::vector<Gruppe>& grupper, std::ostream& ut
   }
 }
 
+void SamleNavn(Editor& e, const std::vector<Gruppe>& grupper, std::vector<std::string>& navn) {
+  for (const Gruppe& g : grupper) {
+    for (const Felt& f : g.felter) {
+      const Control* c = f.kontroll.empty() ? nullptr : e.find(f.kontroll);
+      if (c && !HvaDenTar(*c).empty()) navn.push_back(f.kontroll);
+    }
+    SamleNavn(e, g.grupper, navn);
+  }
+}
+
 }  // namespace
+
+std::vector<std::string> KontrollNavn(Editor& e) {
+  std::vector<std::string> navn;
+  for (const SideOppsett& s : Sider()) SamleNavn(e, s.grupper, navn);
+  return navn;
+}
 
 int KommandoControls(Kontekst& k) {
   Editor e;

@@ -4,7 +4,14 @@
 // failure it reported (a message to the operator also counts as one, see
 // cli.cpp). A wrong use of the arguments throws BrukFeil. Every command has a
 // row in the table in cli.cpp.
+#include <string>
+#include <vector>
+
 #include "cli/cli.h"
+
+namespace brul {
+class Editor;
+}
 
 namespace brul::cli {
 
@@ -31,6 +38,8 @@ int KommandoPreset(Kontekst& k);
 int KommandoControls(Kontekst& k);
 // presets [STYRING]: the controller types and their variants preset takes.
 int KommandoPresets(Kontekst& k);
+// The names of the controls `controls` lists, page by page: what set takes.
+std::vector<std::string> KontrollNavn(Editor& e);
 
 // set/preset with --vis: the save as a dry run, printing what it would
 // change; without --vis they are set and preset.

@@ -67,10 +67,14 @@ TEST(CliEditor, FeilBrukGirKode2OgRorIkkeFilen) {
     EXPECT_FALSE(u.feil.empty());
     EXPECT_EQ(DemoInstallasjon::Les(demo.ini()), for_) << args.back();
   }
+  // The names that would do, one a line; the nearest named first.
   Utfall u = demo.Kjor({"preset", "1", "Ukjent", "X"});
-  EXPECT_NE(u.feil.find("\"Burny\""), std::string::npos) << u.feil;
+  EXPECT_NE(u.feil.find("; gyldige:\n  Burny\n"), std::string::npos) << u.feil;
   u = demo.Kjor({"preset", "1", "fanuc", "X"});
-  EXPECT_NE(u.feil.find("\"Med parenteser\""), std::string::npos) << u.feil;
+  EXPECT_NE(u.feil.find("\n  Med parenteser\n"), std::string::npos) << u.feil;
+  u = demo.Kjor({"preset", "1", "Mazatrol 8 siffer", "X"});
+  EXPECT_EQ(u.feil.rfind("brulini: ukjent styring \"Mazatrol 8 siffer\"; mente du Mazatrol (8 siffer)? Gyldige:\n", 0),
+            0u) << u.feil;
 }
 
 TEST(CliEditor, SetRedigererSideForSideOgTrykkerOK) {

@@ -113,6 +113,10 @@ TEST(CliBruk, FeilBrukGirStatusToOgGrunnenPaaEnLinje) {
       {{"show", "1", "--svar", "x"}, "brulini: --svar må ha formen TITTEL=SVAR", ""},
       {{"ports", "--sorted"}, "brulini: ports: ukjent valg \"--sorted\"", "Bruk: brulini ports [--by-port|--by-machine]"},
       {{"set", "1", "Ukjent=1"}, "brulini: ukjent kontroll \"Ukjent\"", "Bruk: brulini set MASKIN KONTROLL=VERDI..."},
+      {{"set", "1", "Katalg=x"}, "brulini: ukjent kontroll \"Katalg\"; mente du Katalog eller Katalog2?\n",
+       "Bruk: brulini set MASKIN KONTROLL=VERDI..."},
+      {{"set", "1", "Xyzzy=1"}, "brulini: ukjent kontroll \"Xyzzy\"; se: brulini controls\n",
+       "Bruk: brulini set MASKIN KONTROLL=VERDI..."},
       {{"controls", "Ingen"}, "brulini: ukjent side \"Ingen\"", "Bruk: brulini controls [SIDE]"},
       {{"presets", "Ingen"}, "brulini: ukjent styring \"Ingen\"", "Bruk: brulini presets [STYRING]"},
   };

@@ -111,27 +111,11 @@ std::optional<Plass> MaskinPlass(const std::string& nokkel, const std::set<std::
   return std::nullopt;
 }
 
-// Edit distance without regard to letter case, two neighbours swapped
-// counting as one edit, for "did you mean".
-std::size_t Avstand(const std::string& a0, const std::string& b0) {
-  const std::string a = TilStore(a0), b = TilStore(b0);
-  std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
-  for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
-  for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
-  for (std::size_t i = 1; i <= a.size(); ++i)
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
-      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
-        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
-    }
-  return d[a.size()][b.size()];
-}
-
 std::string Naermeste(const std::string& nokkel, const std::vector<std::string>& kjente) {
   std::string best;
   std::size_t min = nokkel.size() <= 4 ? 1 : 2;  // a short name is a typo only one letter away
   for (const std::string& k : kjente) {
-    const std::size_t d = Avstand(nokkel, k);
+    const std::size_t d = Redigeringsavstand(nokkel, k);
     if (d <= min && (best.empty() || d < min)) {
       best = k;
       min = d;

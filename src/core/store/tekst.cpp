@@ -1,5 +1,6 @@
 #include "store/tekst.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -46,6 +47,20 @@ int FinnIndeks(std::string_view tekst, const std::vector<std::string>& items) {
   for (std::size_t i = 0; i < items.size(); ++i)
     if (TilStore(items[i]) == s) return static_cast<int>(i);
   return -1;
+}
+
+std::size_t Redigeringsavstand(std::string_view a0, std::string_view b0) {
+  const std::string a = TilStore(a0), b = TilStore(b0);
+  std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+  for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+  for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i)
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+    }
+  return d[a.size()][b.size()];
 }
 
 bool TolkHeltall(std::string_view t, long& verdi) {

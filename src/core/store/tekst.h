@@ -14,6 +14,9 @@ std::string TilStore(std::string_view utf8);
 bool LikTekst(std::string_view a, std::string_view b);
 // Index of the first item equal to `tekst` without regard to case, -1 if none.
 int FinnIndeks(std::string_view tekst, const std::vector<std::string>& items);
+// Edit distance without regard to letter case, two neighbours swapped
+// counting as one edit: how far a misspelt name is from the one meant.
+std::size_t Redigeringsavstand(std::string_view a, std::string_view b);
 
 // Parses a whole text as an integer in the standard syntax: leading blanks, an
 // optional sign, then decimal digits, or hexadecimal digits after "$", "x" or
