@@ -19,14 +19,34 @@ _brulini_uten_sitat() {
   printf '%s' "$w"
 }
 
+# $2 written as it must stand after the quote $1 the word opened and left
+# open (readline closes it): inside "…" only \ " $ ` are escaped, inside '…'
+# a ' is closed, escaped and opened again, and with no quote the shell's own
+# quoting keeps blanks and brackets in one argument.
+_brulini_sitat() {
+  local t=$2
+  case $1 in
+    \")
+      t=${t//\\/\\\\}
+      t=${t//\"/\\\"}
+      t=${t//\$/\\\$}
+      t=${t//\`/\\\`}
+      printf '%s' "$t"
+      ;;
+    \') printf '%s' "${t//\'/\'\\\'\'}" ;;
+    *) printf '%q' "$t" ;;
+  esac
+}
+
 # Offers the lines of $1 (one candidate a line) that start with $2, quoted for
-# the shell so that names with blanks stay one argument.
+# the quote $3 the word is in (none: the shell's quoting), so that names with
+# blanks stay one argument.
 _brulini_tilby() {
   local kandidat
   local IFS=$'\n'
   for kandidat in $1; do
     [[ -z $kandidat || $kandidat != "$2"* ]] && continue
-    COMPREPLY+=("$(printf '%q' "$kandidat")")
+    COMPREPLY+=("$(_brulini_sitat "$3" "$kandidat")")
   done
 }
 
@@ -62,6 +82,14 @@ _brulini() {
     kontroll=${ord[${#ord[@]}-1]%=}
     unset 'ord[${#ord[@]}-1]'
   fi
+  # A word in an open quote is not split at "=": readline replaces all of it
+  # after the quote, so the candidates are whole words, in that quoting.
+  local sitat=""
+  case $cur in
+    \"* | \'*) [[ ${#cur} -eq 1 || ${cur: -1} != "${cur:0:1}" ]] && sitat=${cur:0:1} ;;
+  esac
+  local ren
+  ren=$(_brulini_uten_sitat "$cur")
 
   # The global options may stand anywhere; the first other word is the
   # command, the rest its arguments.
@@ -74,7 +102,8 @@ _brulini() {
       :
     elif [[ $w == --ini=* ]]; then
       ini=(--ini "$(_brulini_uten_sitat "${w#--ini=}")")
-    elif [[ $w == --ini || $w == --svar || $w == --svar=* || $w == -h || $w == --help ]]; then
+    elif [[ $w == --ini || $w == --svar || $w == --svar=* || $w == -h || $w == --help || $w == -V ||
+            $w == --version ]]; then
       :
     elif [[ -z $kommando ]]; then
       kommando=$w
@@ -91,7 +120,7 @@ _brulini() {
   fi
   [[ $forrige == --svar ]] && return
   if [[ $cur == -* ]]; then
-    local valg="--ini --svar --help"
+    local valg="--ini --svar --help --version"
     case $kommando in
       ports) valg+=" --by-port --by-machine" ;;
       preset) valg+=" --opprett-henteprogram --behold-port" ;;
@@ -115,18 +144,28 @@ _brulini() {
     set)
       if ((n == 0)); then
         COMPREPLY=($(compgen -W "$(eval "$maskiner")" -- "$cur"))
-      elif [[ -n $kontroll ]]; then
+      elif [[ -n $kontroll || (-n $sitat && $ren == *=*) ]]; then
         # The values the control takes, from its line in `controls`: after
-        # its label, "A | B", "tekst eller A | B" or only "tekst".
-        local linje verdier
+        # its label, "A | B", "tekst eller A | B" or only "tekst". In a quote
+        # the word holds the control too, and so does each candidate.
+        local foran=""
+        if [[ -z $kontroll ]]; then
+          kontroll=${ren%%=*}
+          foran=$kontroll=
+          ren=${ren#*=}
+        fi
+        local linje verdier v liste=""
         linje=$("$program" controls 2>/dev/null | awk -v k="$kontroll" '$1 == k { print; exit }')
         verdier=$(printf '%s\n' "$linje" | sed -e 's/^ *[^ ]* *\("[^"]*"\)\{0,1\} *//' -e 's/^tekst eller //' \
           -e 's/^tekst.*$//' -e 's/ | /\n/g')
-        _brulini_tilby "$verdier" "$cur"
+        while IFS= read -r v; do
+          [[ -n $v ]] && liste+=$foran$v$'\n'
+        done <<<"$verdier"
+        _brulini_tilby "$liste" "$foran$ren" "$sitat"
       else
         local navn
         navn=$("$program" controls 2>/dev/null | awk '/^  / { n = $1; sub(/\[.*/, "[", n); if (n !~ /\[$/) n = n "="; print n }')
-        _brulini_tilby "$navn" "$cur"
+        _brulini_tilby "$navn" "$ren" "$sitat"
         compopt -o nospace 2>/dev/null
       fi
       ;;
@@ -134,16 +173,16 @@ _brulini() {
       if ((n == 0)); then
         COMPREPLY=($(compgen -W "$(eval "$maskiner")" -- "$cur"))
       elif ((n == 1)); then
-        _brulini_tilby "$("$program" presets 2>/dev/null | grep -v '^ ')" "$(_brulini_uten_sitat "$cur")"
+        _brulini_tilby "$("$program" presets 2>/dev/null | grep -v '^ ')" "$ren" "$sitat"
       elif ((n == 2)); then
-        _brulini_tilby "$("$program" presets "${args[1]}" 2>/dev/null)" "$(_brulini_uten_sitat "$cur")"
+        _brulini_tilby "$("$program" presets "${args[1]}" 2>/dev/null)" "$ren" "$sitat"
       fi
       ;;
     presets)
-      ((n == 0)) && _brulini_tilby "$("$program" presets 2>/dev/null | grep -v '^ ')" "$(_brulini_uten_sitat "$cur")"
+      ((n == 0)) && _brulini_tilby "$("$program" presets 2>/dev/null | grep -v '^ ')" "$ren" "$sitat"
       ;;
     controls)
-      ((n == 0)) && _brulini_tilby "$("$program" controls 2>/dev/null | sed -n 's/^\[\(.*\)\]$/\1/p')" "$cur"
+      ((n == 0)) && _brulini_tilby "$("$program" controls 2>/dev/null | sed -n 's/^\[\(.*\)\]$/\1/p')" "$ren" "$sitat"
       ;;
     ports)
       ((n == 0)) && COMPREPLY=($(compgen -W "--by-port --by-machine" -- "$cur"))

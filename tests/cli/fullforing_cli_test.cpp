@@ -68,6 +68,12 @@ TEST(CliFullforing, TilbyrKommandoerMaskinerKontrollerOgStyringer) {
       {{"preset", "1", "Sie"}, {"Siemens\\ m.\\ subprogram"}, {"Fanuc"}},
       {{"preset", "1", "Fanuc", "Med\\ p"}, {"Med\\ parenteser"}, {"Med\\ kommentarer"}},
       {{"preset", "1", "\"Siemens m. subprogram\"", ""}, {"Med\\ parenteser"}, {}},
+      // In an open quote readline closes the quote: the candidate is the
+      // whole word, escaped only as that quote needs.
+      {{"preset", "1", "\"Mazatrol (8"}, {"Mazatrol (8 siffer)"}, {"Mazatrol\\ \\(8\\ siffer\\)"}},
+      {{"preset", "1", "'Siemens (s"}, {"Siemens (samle program)", "Siemens (splitt program)"}, {}},
+      {{"set", "1", "\"HandShake=Sof"}, {"HandShake=Software (Xon/Xoff)"}, {"Software (Xon/Xoff)"}},
+      {{"set", "1", "\"Pari"}, {"Paritet="}, {}},
       {{"controls", "Ma"}, {"Maskin", "Mazak"}, {"Com"}},
       {{"ports", "--by-p"}, {"--by-port"}, {"--by-machine"}},
       {{"show", "1", "--sv"}, {"--svar"}, {}},
