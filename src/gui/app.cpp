@@ -33,8 +33,10 @@ int Kjor(int argc, char** argv) {
   QApplication::setDesktopFileName(QStringLiteral("brulini"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/brulini.svg")));
   // The toolkit's own texts (the folder browser, the text fields' menu,
-  // standard buttons) in Norwegian when a translation is installed: Bokmål,
-  // else Nynorsk (some distributions carry only that), else they stay English.
+  // standard buttons) in Bokmål, as the rest of the program. The program
+  // carries the texts it shows itself; the system's translation, Bokmål or
+  // else Nynorsk (some distributions carry only that), covers the rest.
+  // The translator installed last is asked first.
   QTranslator qtTekster;
   for (QLocale::Language sprak : {QLocale::NorwegianBokmal, QLocale::NorwegianNynorsk})
     if (qtTekster.load(QLocale(sprak), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -42,6 +44,8 @@ int Kjor(int argc, char** argv) {
       QApplication::installTranslator(&qtTekster);
       break;
     }
+  QTranslator egneQtTekster;
+  if (egneQtTekster.load(QStringLiteral(":/i18n/qtbase_nb.qm"))) QApplication::installTranslator(&egneQtTekster);
 
   VinduOperator op;
   if (!SjekkIniFil(op)) return 0;  // still no settings file: end without a window
