@@ -24,6 +24,7 @@
 #include "app/tilstand.h"
 #include "editor/editor.h"
 #include "gui/binding.h"
+#include "gui/hurtigtaster.h"
 #include "platform/sti.h"
 
 namespace brul::gui {
@@ -154,7 +155,7 @@ void HovedVindu::byggSider() {
   const std::vector<int> kolonner = VelgKolonner(bygget);
   for (size_t i = 0; i < bygget.size(); ++i) {
     LeggUt(bygget[i], kolonner[i]);
-    sider_->addTab(bygget[i].side, Q(Sider()[i].tekst));
+    sider_->addTab(bygget[i].side, MedHurtigtast(Sider()[i].tekst));
   }
   for (const char* navn : {"ComPortBtn", "ForInstTips"})
     if (QPushButton* b = knapp(navn))
@@ -204,17 +205,17 @@ QWidget* HovedVindu::byggBunnlinje() {
     lay->addWidget(b);
     return b;
   };
-  QPushButton* brulIni = lagKnapp(ed_.Brul_INI, QStringLiteral("Brul.INI"));
+  QPushButton* brulIni = lagKnapp(ed_.Brul_INI, MedHurtigtast("Brul.INI"));
   KobleKnapp(ed_.Brul_INI, brulIni);
   connect(brulIni, &QPushButton::clicked, this, &HovedVindu::brulIniKlikket);
-  QPushButton* angre = lagKnapp(ed_.Angre, QStringLiteral("Angre"));
+  QPushButton* angre = lagKnapp(ed_.Angre, MedHurtigtast("Angre"));
   KobleKnapp(ed_.Angre, angre);
   connect(angre, &QPushButton::clicked, this, &HovedVindu::fokusTilSiden);
-  QPushButton* ok = lagKnapp(ed_.OKBtn, QStringLiteral("OK"));
+  QPushButton* ok = lagKnapp(ed_.OKBtn, MedHurtigtast("OK"));
   KobleKnapp(ed_.OKBtn, ok);
   connect(ok, &QPushButton::clicked, this, &HovedVindu::fokusTilSiden);
   // Avslutt asks in the model; the model tells the window when it may close.
-  QPushButton* avsluttKnapp = lagKnapp(ed_.Avslutt, QStringLiteral("Avslutt"));
+  QPushButton* avsluttKnapp = lagKnapp(ed_.Avslutt, MedHurtigtast("Avslutt"));
   KobleKnapp(ed_.Avslutt, avsluttKnapp);
   ed_.onLukk = [this] { avslutt(); };
   return bunn;
@@ -224,9 +225,14 @@ void HovedVindu::kobleSider() {
   for (const SideOppsett& s : Sider()) {
     Page& side = ed_.side(s.id);
     const int indeks = fane(s.id);
-    side.onView = [this, &side, indeks] {
+    // A hidden page gives up its Alt key: pages never shown together share
+    // letters, and a hidden one must not take the key from the one shown.
+    const QString merket = MedHurtigtast(s.tekst);
+    const QString umerket = Q(s.tekst);
+    side.onView = [this, &side, indeks, merket, umerket] {
       ++synk_;
       sider_->setTabVisible(indeks, side.shown());
+      sider_->setTabText(indeks, side.shown() ? merket : umerket);
       --synk_;
     };
     side.onView();

@@ -20,6 +20,7 @@
 #include "app/tilstand.h"
 #include "editor/editor.h"
 #include "gui/hovedvindu.h"
+#include "gui/hurtigtaster.h"
 #include "store/forhandsvisning.h"
 #include "store/historikk.h"
 #include "store/lager.h"
@@ -86,8 +87,8 @@ KontrollVindu::KontrollVindu(HovedVindu& hoved, QWidget* parent, const std::vect
                            QStringLiteral("Nøkkel"), QStringLiteral("Hva er galt, og hva du kan gjøre")});
   lay->addWidget(liste_, 1);
   auto* knapper = new QDialogButtonBox(this);
-  auto* igjen = knapper->addButton(QStringLiteral("Kontroller igjen"), QDialogButtonBox::ActionRole);
-  auto* lukk = knapper->addButton(QStringLiteral("Lukk"), QDialogButtonBox::RejectRole);
+  auto* igjen = knapper->addButton(QStringLiteral("&Kontroller igjen"), QDialogButtonBox::ActionRole);
+  auto* lukk = knapper->addButton(QStringLiteral("&Lukk"), QDialogButtonBox::RejectRole);
   connect(igjen, &QPushButton::clicked, this, &KontrollVindu::oppdater);
   connect(lukk, &QPushButton::clicked, this, &QDialog::reject);
   lay->addWidget(knapper);
@@ -177,8 +178,8 @@ HistorikkVindu::HistorikkVindu(HovedVindu& hoved, QWidget* parent) : QDialog(par
   deler->setStretchFactor(1, 2);
   lay->addWidget(deler, 1);
   auto* knapper = new QDialogButtonBox(this);
-  gjenopprett_ = knapper->addButton(QStringLiteral("Gjenopprett"), QDialogButtonBox::ActionRole);
-  auto* lukk = knapper->addButton(QStringLiteral("Lukk"), QDialogButtonBox::RejectRole);
+  gjenopprett_ = knapper->addButton(QStringLiteral("&Gjenopprett"), QDialogButtonBox::ActionRole);
+  auto* lukk = knapper->addButton(QStringLiteral("&Lukk"), QDialogButtonBox::RejectRole);
   connect(gjenopprett_, &QPushButton::clicked, this, [this] { gjenopprett(); });
   connect(lukk, &QPushButton::clicked, this, &QDialog::reject);
   lay->addWidget(knapper);
@@ -238,17 +239,17 @@ KontrollKommandoer::KontrollKommandoer(HovedVindu& hoved)
   QWidget* bunn = brulIni ? brulIni->parentWidget() : nullptr;
   auto* lay = bunn ? qobject_cast<QBoxLayout*>(bunn->layout()) : nullptr;
   int plass = lay ? lay->indexOf(brulIni) + 1 : 0;
-  auto lagKnapp = [&](const char* navn, const QString& tekst, void (KontrollKommandoer::*gjor)()) {
-    auto* b = new QPushButton(tekst, bunn);
+  auto lagKnapp = [&](const char* navn, const char* tekst, void (KontrollKommandoer::*gjor)()) {
+    auto* b = new QPushButton(MedHurtigtast(tekst), bunn);
     b->setObjectName(QString::fromLatin1(navn));
     b->setAutoDefault(false);
     if (lay) lay->insertWidget(plass++, b);
     connect(b, &QPushButton::clicked, this, gjor);
     return b;
   };
-  lagKnapp("KontrollerBtn", QStringLiteral("Kontroller"), &KontrollKommandoer::kontroller);
-  QPushButton* vis = lagKnapp("VisEndringerBtn", QStringLiteral("Vis endringer"), &KontrollKommandoer::visEndringer);
-  lagKnapp("HistorikkBtn", QStringLiteral("Historikk"), &KontrollKommandoer::historikk);
+  lagKnapp("KontrollerBtn", "Kontroller", &KontrollKommandoer::kontroller);
+  QPushButton* vis = lagKnapp("VisEndringerBtn", "Vis endringer", &KontrollKommandoer::visEndringer);
+  lagKnapp("HistorikkBtn", "Historikk", &KontrollKommandoer::historikk);
   // The window fixed its size (and centred itself) before these buttons
   // were there: widen it around the same centre, so it does not grow past the
   // screen's edge.

@@ -3,7 +3,9 @@
 // an armed preset is shown before it is saved and Avbryt keeps it pending;
 // a save can be restored from the history. With BRUL_SKJERMBILDER set to a
 // folder, each window is saved there as a picture for the documentation.
+#include <QAbstractButton>
 #include <QDir>
+#include <QKeySequence>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QComboBox>
@@ -16,6 +18,7 @@
 #include <QtTest>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 
 #include "app/skriptoperator.h"
@@ -179,6 +182,52 @@ class KontrollVinduTest : public QObject {
     k.vindu->findChild<QPushButton*>("OKBtn")->click();
     QTest::qWait(50);
     QVERIFY(!k.kommandoer->nyeFunnVindu());
+  }
+
+  // Alt+letter: each bottom-bar button and each page shown, and each button
+  // of the check and the history, has a key of its own in its window,
+  // whichever protocol decides the pages. A hidden page has none, so pages
+  // never shown together may share one.
+  void hurtigtasterErUlike_data() {
+    QTest::addColumn<QString>("apner");  // the bottom-bar button that opens the window
+    QTest::newRow("hovedvinduet") << QString();
+    QTest::newRow("Kontroller") << "KontrollerBtn";
+    QTest::newRow("Historikk") << "HistorikkBtn";
+  }
+  void hurtigtasterErUlike() {
+    QFETCH(QString, apner);
+    Kladd k;
+    auto sjekk = [](QWidget* vindu, QTabWidget* sider, const QString& hvor) {
+      std::map<QString, QString> brukt;
+      auto ta = [&](const QString& tekst, bool maa) {
+        const QString tast = QKeySequence::mnemonic(tekst).toString();
+        QVERIFY2(!tast.isEmpty() || !maa, qPrintable(hvor + ": ingen hurtigtast for " + tekst));
+        if (tast.isEmpty()) return;
+        const auto [forst, ny] = brukt.emplace(tast, tekst);
+        QVERIFY2(ny, qPrintable(hvor + ": " + tast + " for både " + forst->second + " og " + tekst));
+      };
+      for (QAbstractButton* b : vindu->findChildren<QAbstractButton*>()) {
+        const bool maa =
+            sider ? b->parentWidget()->objectName() == "Bunnlinje" : qobject_cast<QPushButton*>(b) != nullptr;
+        if (b->isVisibleTo(vindu)) ta(b->text(), maa);
+      }
+      for (int i = 0; sider && i < sider->count(); ++i) {
+        if (sider->isTabVisible(i)) ta(sider->tabText(i), true);
+        else QVERIFY2(QKeySequence::mnemonic(sider->tabText(i)).isEmpty(), qPrintable(sider->tabText(i)));
+      }
+    };
+    if (apner.isEmpty()) {
+      const auto& protokoller = k.ed->Protokoll.items();
+      for (int p = 0; p < static_cast<int>(protokoller.size()); ++p) {
+        k.ed->Protokoll.operatorPick(p);
+        sjekk(k.vindu.get(), k.vindu->sider(), QString::fromStdString(protokoller[static_cast<std::size_t>(p)]));
+      }
+      return;
+    }
+    k.vindu->findChild<QPushButton*>(apner)->click();
+    QWidget* vindu = apner == "KontrollerBtn" ? static_cast<QWidget*>(k.kommandoer->kontrollVindu())
+                                              : k.kommandoer->historikkVindu();
+    sjekk(vindu, nullptr, apner);
   }
 
   void skjermbildeAvHovedvinduet() {
