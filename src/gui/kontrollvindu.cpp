@@ -10,6 +10,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -192,11 +194,33 @@ void HistorikkVindu::oppdater() {
   liste_->clear();
   versjoner_ = historikk::Liste();
   for (const historikk::Versjon& v : versjoner_) {
-    liste_->addItem(Q(std::to_string(v.nr) + "  " + v.tid + "  " + v.maskin +
-                      (v.merknad.empty() ? std::string() : "  (" + v.merknad + ")")));
+    const QString rad = Q(std::to_string(v.nr) + "  " + v.tid + "  " + v.maskin +
+                          (v.merknad.empty() ? std::string() : "  (" + v.merknad + ")"));
+    auto* i = new QListWidgetItem(rad, liste_);
+    i->setToolTip(rad);
   }
+  tilpassListen();
   if (!versjoner_.empty()) liste_->setCurrentRow(0);
   vis();
+}
+
+void HistorikkVindu::tilpassListen() {
+  // The list as wide as its widest entry: the window grows for it as far as
+  // the screen allows, and the list takes at most two thirds of it. An entry
+  // still too long shows whole in its tip.
+  auto* deler = qobject_cast<QSplitter*>(liste_->parentWidget());
+  if (!deler || liste_->count() == 0) return;
+  const int innhold = liste_->sizeHintForColumn(0) + 2 * liste_->frameWidth() +
+                      liste_->verticalScrollBar()->sizeHint().width() + 8;
+  int bredde = width();
+  if (const QScreen* skjerm = screen()) {
+    const int plass = skjerm->availableGeometry().width() - 40;  // and the window's frame
+    bredde = std::max(bredde, std::min(innhold + 520, plass));
+  }
+  if (bredde != width()) resize(bredde, height());
+  const int liste = std::min(innhold, bredde * 2 / 3);
+  // The text beside takes what the window gains or loses later.
+  deler->setSizes({liste, std::max(1, bredde - liste - 30)});
 }
 
 void HistorikkVindu::vis() {

@@ -70,6 +70,7 @@ class HistorikkVindu : public QDialog {
 
  private:
   void vis();
+  void tilpassListen();
   HovedVindu& hoved_;
   QListWidget* liste_ = nullptr;
   QPlainTextEdit* tekst_ = nullptr;
