@@ -57,7 +57,7 @@ _brulini() {
   program=${program/#\~/$HOME}
   command -v -- "$program" >/dev/null 2>&1 || program=brulini
 
-  # Bash splits CONTROL=VALUE at "=": put such words back together, and note
+  # Bash splits KONTROLL=VERDI at "=": put such words back together, and note
   # where the word being completed starts.
   local -a ord=()
   local i w nyttOrd=1

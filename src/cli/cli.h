@@ -1,5 +1,5 @@
 #pragma once
-// The command line: `brulini [--ini FILE] [--svar CAPTION=ANSWER]... COMMAND ARGS...`.
+// The command line: `brulini [--ini FIL] [--svar TITTEL=SVAR]... KOMMANDO ARGUMENTER...`.
 // It drives the same core as the window, answers questions from --svar, and
 // needs no display.
 #include <iosfwd>

@@ -17,9 +17,9 @@ namespace brul::cli {
 
 // paths: IniFil=…, ExeKatalog=…, DataKatalog=… one a line.
 int KommandoPaths(Kontekst& k);
-// get SECTION KEY [DEFAULT]: the value as the editor reads it (upper-cased).
+// get SEKSJON NØKKEL [STANDARD]: the value as the editor reads it (upper-cased).
 int KommandoGet(Kontekst& k);
-// decode TEXT: the bytes a visual string stands for, in Windows-1252.
+// decode TEKST: the bytes a visual string stands for, in Windows-1252.
 int KommandoDecode(Kontekst& k);
 // ports [--by-port|--by-machine]: the COM-port overview as the clipboard text.
 int KommandoPorts(Kontekst& k);
@@ -27,14 +27,14 @@ int KommandoPorts(Kontekst& k);
 // "Program" and answers Yes.
 int KommandoIndex(Kontekst& k);
 
-// show MACHINE: the pages and every control as the editor shows the machine.
+// show MASKIN: the pages and every control as the editor shows the machine.
 int KommandoShow(Kontekst& k);
-// set MACHINE CONTROL=VALUE...: operator edits page by page, then OK.
+// set MASKIN KONTROLL=VERDI...: operator edits page by page, then OK.
 int KommandoSet(Kontekst& k);
-// preset MACHINE STYRING ALTERNATIV [--opprett-henteprogram] [--behold-port].
+// preset MASKIN STYRING ALTERNATIV [--opprett-henteprogram] [--behold-port].
 int KommandoPreset(Kontekst& k);
 
-// controls [PAGE]: the controls set takes, page by page, with what each takes.
+// controls [SIDE]: the controls set takes, page by page, with what each takes.
 int KommandoControls(Kontekst& k);
 // presets [STYRING]: the controller types and their variants preset takes.
 int KommandoPresets(Kontekst& k);
