@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/lagring.h"
 #include "app/skriptoperator.h"
 #include "cli/kommandoer.h"
 #include "editor/editor.h"
@@ -85,7 +86,6 @@ Tilordning tolk(const std::string& arg) {
   return t;
 }
 
-// Checks what can be checked before anything is done, so that a wrong
 // "; mente du A, B eller C?" with the names nearest to one that is none of
 // them, nearest first: a typo is a letter or two away (one in a short name),
 // and a name typed in part is the start of the one meant. Empty when none is.
@@ -115,6 +115,7 @@ std::string gyldige(const std::string& navn, const std::vector<std::string>& kje
   return s;
 }
 
+// Checks what can be checked before anything is done, so that a wrong
 // argument changes nothing.
 Control& sjekk(Editor& e, const Tilordning& t) {
   Control* c = e.find(t.navn);
@@ -194,6 +195,7 @@ int trykkOK(Editor& e) {
 
 int KommandoShow(Kontekst& k) {
   Editor e;
+  e.HuskMaskinvalg = false;  // a look, not the operator's choice
   startMedMaskin(e, k.args[0]);
   for (const SideOppsett& s : Sider())
     k.ut << '[' << s.tekst << "] " << (e.side(s.id).shown() ? "shown" : "hidden") << '\n';
@@ -260,9 +262,19 @@ int KommandoSet(Kontekst& k) {
   // other error) it writes nothing, neither the machine choice nor the pages
   // saved before the refusal.
   Batch handling;
+  // The command line is an absolute write: a key another program changed
+  // meanwhile gets the value given here, unless --svar says otherwise.
+  k.op.standardSvar(kKonfliktCaption, kBeholdMin);
   try {
     const int kode = settAlle(k, e, tilordninger);
-    if (!handling.commit()) return 1;
+    if (kode != 0 || handling.avvist()) {
+      handling.forkast();
+      return 1;
+    }
+    if (!LagreHandling(handling)) {
+      handling.forkast();
+      return 1;
+    }
     return kode;
   } catch (...) {
     handling.forkast();
@@ -288,6 +300,7 @@ int KommandoPreset(Kontekst& k) {
                    gyldige(pos[2], Alternativer(s))};
 
   Editor e;
+  k.op.standardSvar(kKonfliktCaption, kBeholdMin);
   startMedMaskin(e, pos[0]);
   if (!e.byttSide(SideId::Maskin)) return 1;
   e.Styring.operatorPick(s);

@@ -84,7 +84,7 @@ int KommandoHistory(Kontekst& k) {
 }
 
 int KommandoRestore(Kontekst& k) {
-  if (historikk::Gjenopprett(Nummer(k.args[0]))) return 0;
+  if (GjenopprettVersjon(Nummer(k.args[0]))) return 0;
   k.feil << "brulini: ingenting ble gjenopprettet\n";
   return 1;
 }

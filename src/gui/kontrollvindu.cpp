@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include "app/lagring.h"
 #include "app/operator.h"
 #include "app/tilstand.h"
 #include "editor/editor.h"
@@ -247,7 +248,7 @@ bool HistorikkVindu::gjenopprett() {
   if (!operatoren().sporsmal("Gjenopprett", "Legge tilbake " + IniFil + " slik filen var før lagringen " + tid +
                                                 " (nr. " + std::to_string(nr) + ") ?"))
     return false;
-  const bool ok = historikk::Gjenopprett(nr);
+  const bool ok = GjenopprettVersjon(nr);
   if (ok) e.LesOppsett(true, true);
   oppdater();
   return ok;

@@ -136,6 +136,20 @@ bool VinduOperator::stillSporsmal(const std::string& caption, const std::string&
   return ask.StillSporsmal(caption, question, answer);
 }
 
+int VinduOperator::velgEn(const std::string& caption, const std::string& text, const std::vector<std::string>& valg) {
+  QMessageBox box(QMessageBox::Question, Q(caption), Q(text), QMessageBox::NoButton, eier_.data());
+  box.setWindowModality(Qt::ApplicationModal);
+  std::vector<QPushButton*> knapper;
+  for (const std::string& v : valg) knapper.push_back(box.addButton(Q(v), QMessageBox::AcceptRole));
+  QPushButton* avbryt = box.addButton(QStringLiteral("Avbryt"), QMessageBox::RejectRole);
+  box.setEscapeButton(avbryt);
+  if (!knapper.empty()) box.setDefaultButton(knapper.front());
+  box.exec();
+  for (std::size_t i = 0; i < knapper.size(); ++i)
+    if (box.clickedButton() == knapper[i]) return static_cast<int>(i);
+  return -1;
+}
+
 std::optional<std::string> VinduOperator::velgKatalog(const std::string& title, const std::string& start) {
   const QString valgt = QFileDialog::getExistingDirectory(eier_.data(), Q(title),
                                                        Q(start.empty() ? start : platform::LokalSti(start)));

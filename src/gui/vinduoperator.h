@@ -35,6 +35,7 @@ class VinduOperator final : public Operator {
   bool stillSporsmal(const std::string& caption, const std::string& question,
                      std::string& answer) override;
   std::optional<std::string> velgKatalog(const std::string& title, const std::string& start) override;
+  int velgEn(const std::string& caption, const std::string& text, const std::vector<std::string>& valg) override;
 
   // Messages waiting for the mouse button to be released (see UnderMusetrykk).
   size_t ventende() const { return vent_.size(); }

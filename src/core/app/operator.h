@@ -4,6 +4,7 @@
 // dialogs; the command line and the tests answer from a script.
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace brul {
 
@@ -31,6 +32,12 @@ struct Operator {
   // operator's text on return; the result is true for OK, false for Avbryt.
   virtual bool stillSporsmal(const std::string& caption, const std::string& question,
                              std::string& answer) = 0;
+  // A question with a button for each of `valg`; the index of the one
+  // pressed, -1 for Avbryt (or the close box). Those who cannot ask cancel.
+  virtual int velgEn(const std::string& caption, const std::string& text, const std::vector<std::string>& valg) {
+    (void)caption, (void)text, (void)valg;
+    return -1;
+  }
   // A folder browser; nullopt when cancelled.
   virtual std::optional<std::string> velgKatalog(const std::string& title,
                                                  const std::string& start) = 0;

@@ -74,6 +74,21 @@ bool SkriptOperator::stillSporsmal(const std::string& caption, const std::string
   return true;
 }
 
+int SkriptOperator::velgEn(const std::string& caption, const std::string& text, const std::vector<std::string>& valg) {
+  logg_.push_back({Hendelse::Type::Sporsmal, caption, text});
+  Ekko(ekko_, caption, text);
+  const auto a = finn(caption, text);
+  if (!a) return -1;
+  for (std::size_t i = 0; i < valg.size(); ++i)
+    if (LikTekst(valg[i], *a)) return static_cast<int>(i);
+  if (!LikTekst(*a, "Avbryt")) {
+    std::string liste;
+    for (const std::string& v : valg) liste += (liste.empty() ? "\"" : ", \"") + v + "\"";
+    melding("--svar", "Svaret \"" + *a + "\" på \"" + caption + "\" er ikke ett av " + liste + " (eller \"Avbryt\"); det regnes som Avbryt");
+  }
+  return -1;
+}
+
 std::optional<std::string> SkriptOperator::velgKatalog(const std::string& title, const std::string&) {
   logg_.push_back({Hendelse::Type::Katalog, title, ""});
   return finn(title);

@@ -40,6 +40,8 @@ class SkriptOperator final : public Operator {
   bool stillSporsmal(const std::string& caption, const std::string& question,
                      std::string& answer) override;
   std::optional<std::string> velgKatalog(const std::string& title, const std::string& start) override;
+  // Answered by the text of a choice (any letter case); none is Avbryt.
+  int velgEn(const std::string& caption, const std::string& text, const std::vector<std::string>& valg) override;
 
   const std::vector<Hendelse>& logg() const { return logg_; }
   std::vector<std::string> meldinger() const;  // "CAPTION: TEXT" of every message

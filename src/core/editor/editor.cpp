@@ -5,6 +5,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "app/lagring.h"
 #include "app/maskin.h"
 #include "app/operator.h"
 #include "app/oppstart.h"
@@ -43,7 +44,9 @@ struct Handling {
   explicit Handling(bool batch) {
     if (batch) b.emplace();
   }
-  bool commit() { return b ? b->commit() : true; }
+  // Asks about conflicts and reports a failure; `flettet` tells whether
+  // another program's changes were kept beside the action's own.
+  bool commit(bool* flettet = nullptr) { return b ? LagreHandling(*b, flettet) : true; }
   bool avvist() const { return b && b->avvist(); }
   void forkast() {
     if (b) b->forkast();
@@ -356,7 +359,7 @@ void Editor::MaskinerExit() {
   {
     Handling b(enBatch_);
     for (int i = 1; i <= antall; ++i) navn.push_back(LesStreng(MaskinSeksjon(i), "Navn", MaskinSeksjon(i)));
-    b.commit();
+    (void)b.commit();
   }
   MaskinBoks.setItems(std::move(navn));
   MaskinBoks.setItemIndex(valgt < 0 || valgt >= antall ? 0 : valgt);
@@ -370,9 +373,13 @@ void Editor::MaskinBoksChange() {
   Handling b(enBatch_);
   LesOppsett(false, true);
   // The machine to start with next time cannot be stored in a read-only
-  // file; the operator was told once at start-up, not at every choice.
-  if (Skrivebeskyttet.empty()) SkrivStreng("Program", "Maskin", std::to_string(MaskinBoks.itemIndex() + 1));
-  b.commit();
+  // file; the operator was told once at start-up, not at every choice. A
+  // look at a machine (the command line's show) records nothing.
+  if (Skrivebeskyttet.empty() && HuskMaskinvalg)
+    SkrivStreng("Program", "Maskin", std::to_string(MaskinBoks.itemIndex() + 1));
+  bool flettet = false;
+  if (b.commit(&flettet) && flettet) LesOppsett(true, true);
+  taGrunnlag();
 }
 
 bool Editor::MaskinBoksClick() {
@@ -578,7 +585,13 @@ void Editor::LesOppsett(bool LesProgram, bool AlleSider) {
     nullstillKommandobokser();
     slutt();
   }
-  b.commit();
+  (void)b.commit();
+  taGrunnlag();
+}
+
+void Editor::taGrunnlag() {
+  if (Laster()) return;  // the outermost load takes it
+  grunnlag_ = lager::NaaverendeGrunnlag();
 }
 
 void Editor::nullstillKommandobokser() {
@@ -600,7 +613,8 @@ void Editor::lesMaskinSider() {
     nullstillKommandobokser();
     slutt();
   }
-  b.commit();
+  (void)b.commit();
+  taGrunnlag();
   if (endret) FirmaChange();
 }
 
@@ -623,7 +637,7 @@ void Editor::lesPortNokler() {
       vistPort_ = PortSeksjon();
     }
   }
-  b.commit();
+  (void)b.commit();
 }
 
 // What the port keys' controls show, as steps that put it back; combo boxes
@@ -775,6 +789,10 @@ bool Editor::OKBtnClick() {
   }
   if (forLagring && !forLagring()) return false;
   Handling b(enBatch_);
+  // Only what the operator changed against what the pages were loaded from
+  // is written: another program's later change to a key shown but not
+  // edited stays.
+  if (b.b) b.b->settGrunnlag(grunnlag_);
   VentendeHenteprogram.clear();
   if (NyttForvalg) SettForvalg(*this);
   const bool nf = NyttForvalg;
@@ -809,7 +827,9 @@ bool Editor::OKBtnClick() {
   if (aktiv(SideId::Maskin) || nf) MaskinerExit();
   // Nothing typed is lost when the file cannot be written: the editor stays
   // changed (and a chosen preset stays armed) so OK can be pressed again.
-  if (!b.commit()) {
+  bool flettet = false;
+  if (!b.commit(&flettet)) {
+    b.forkast();
     VentendeHenteprogram.clear();
     FirmaChange();
     return false;
@@ -820,6 +840,10 @@ bool Editor::OKBtnClick() {
   skrivHenteprogrammer();
   if (aktiv(SideId::ForInst)) ToolGridLagret(*this);
   slutt();
+  // Another program's changes kept beside this save are shown at once: the
+  // pages show the file as it now is, and the next save is measured from it.
+  if (flettet) LesOppsett(true, true);
+  else taGrunnlag();
   if (etterLagring) etterLagring();
   return true;
 }

@@ -13,6 +13,7 @@
 
 #include "editor/controls.h"
 #include "presets/katalog.h"
+#include "store/batch.h"
 #include "schema/lister.h"
 #include "schema/nokler.h"
 #include "schema/sider.h"
@@ -281,6 +282,9 @@ class Editor {
   // ---- State -----------------------------------------------------------
   bool NyttForvalg = false;  // a controller variant was chosen since the last load or save
   int StartMaskin = 0;       // machine to select once after start-up (1-based, 0 for none)
+  // A machine picked is remembered in the file ([Program] Maskin) as the
+  // operator's choice; a look at a machine (the command line's show) is none.
+  bool HuskMaskinvalg = true;
   // The system number each row of ToolGrid was loaded with (empty for none):
   // a row given another number at save moves its system.
   std::vector<std::string> ToolGridSystemer;
@@ -394,6 +398,7 @@ class Editor {
   void lagreComSide();
   void lagKataloger();
   void slutt();  // the final steps of a load or a save
+  void taGrunnlag();  // the file as the pages now show it, for the next save
   void lesRad(const Nokkel& n);
   void lagreRad(const Nokkel& n);
   void oppdaterMaskiner();
@@ -417,6 +422,9 @@ class Editor {
   std::optional<std::vector<std::function<void()>>> portBilde_;
   // The operator changed a control of a port key since the last load or save.
   bool portEndret_ = false;
+  // The file as the pages were loaded from it: what a save's edits are
+  // measured against.
+  Grunnlag grunnlag_;
 
   friend struct EditorTilgang;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/lagring.h"
 #include "app/operator.h"
 #include "app/tilstand.h"
 #include "editor/editor.h"
@@ -29,7 +30,7 @@ void SkrivFilType(const std::string& katalog, const std::string& filType) {
 
 }  // namespace
 
-void SkrivFilindeks(long antall) {
+bool SkrivFilindeks(long antall) {
   antall = std::clamp(antall, 0L, 255L);
   Batch batch;
   // A program folder under no mapped drive stays a local path (/opt/brulini/),
@@ -46,7 +47,10 @@ void SkrivFilindeks(long antall) {
     katalog = platform::MedSkilletegn(katalog);
     SkrivFilType(LesStreng(s, "BackupKatalog", katalog + "Backup\\"), "*.*");
   }
-  batch.commit();
+  // The index is worked out from the file as it is: should another program
+  // have changed a key of it meanwhile, the newest computation wins.
+  batch.velgAlle(KonfliktValg::Min);
+  return LagreHandling(batch);
 }
 
 void IndeksClick(Editor& e) {

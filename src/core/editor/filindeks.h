@@ -11,7 +11,8 @@ class Editor;
 // stored folder its folder entry and its backup folder's entry, in that order
 // (a later entry for the same folder wins), in one batch. A count above 255 is
 // taken as 255.
-void SkrivFilindeks(long antall);
+// False when the index could not be saved (the operator was told).
+bool SkrivFilindeks(long antall);
 
 // The Indeks check box's click handler: marks the editor changed and, when the
 // box is now ticked on the "Program" page, offers to write the file index.

@@ -27,11 +27,57 @@ struct FilLesing {
   std::string bytes;
   FilStempel stempel;
   std::string feil;  // the reason when status is Feil
+  // Feil because another program kept the file open for writing for longer
+  // than a read waits: what could be read would be half a file.
+  bool opptatt = false;
 };
+
+// How long a read or a save waits for another program that writes the
+// settings file, and for another save of this program, before it gives up.
+constexpr int kVentMs = 10000;
+// Told once a read or a save has waited this long, so the operator knows why
+// nothing happens yet.
+constexpr int kVarselMs = 1000;
+// Called with a Norwegian text when a wait passes kVarselMs; the front end
+// shows it (standard error, the window's status). None by default.
+using Ventevarsel = void (*)(const std::string& tekst);
+void SettVentevarsel(Ventevarsel v);
+void Varsle(const std::string& tekst);
+
+// Why the path cannot be read as a settings file although something stands
+// there: a folder, a FIFO, a device, a socket, a symbolic link that leads
+// nowhere or in a circle. nullopt for a regular file and for nothing at all.
+std::optional<std::string> IkkeVanligFil(const std::string& sti);
+
+// The installation's lock: a lock on a file beside the settings file, held
+// from the read a save makes to the end of its history version, so that two
+// saves of this program (in two processes, or on two PCs where the share
+// supports locks) never overlap. Other programs do not take it.
+class Laas {
+ public:
+  Laas() = default;
+  ~Laas();
+  Laas(const Laas&) = delete;
+  Laas& operator=(const Laas&) = delete;
+  // Takes the lock on `sti` (created when missing, never removed), waiting
+  // up to kVentMs; false with the reason when another save held it all that
+  // time. Where no lock file can be made (a missing or read-only folder),
+  // nothing can be saved either: true without a lock, and the save says why.
+  bool ta(const std::string& sti, std::string& feil);
+  void slipp();
+
+ private:
+  std::intptr_t h_ = -1;
+};
+// The lock file of a settings file (a local path).
+std::string LaasSti(const std::string& lokalIni);
 
 // Reads the whole file. A missing file or folder is Mangler; a file that is
 // there but cannot be read (a folder, no access) is Feil.
 FilLesing LesHeleFil(const std::string& sti);
+// The same for the settings file: never a file another program is writing
+// at that moment (waited for as HoldtFil::les does), never a FIFO or device.
+FilLesing LesHel(const std::string& sti);
 FilStempel Stempel(const std::string& sti);
 
 // The settings file held open from the check a save makes before it
@@ -48,8 +94,9 @@ class HoldtFil {
   HoldtFil& operator=(const HoldtFil&) = delete;
 
   // Reads the whole file like LesHeleFil and keeps it open. While another
-  // program has the file open for writing, the read waits (a short while)
-  // for it to finish, so that no half-rewritten content is taken.
+  // program has the file open for writing, the read waits (up to kVentMs)
+  // for it to finish, so that no half-rewritten content is taken; after
+  // that the read fails with `opptatt`.
   FilLesing les(const std::string& sti);
   // After the file was replaced: the content the old file has now, once no
   // other program has it open for writing. nullopt when nothing is held, when
@@ -73,8 +120,13 @@ class HoldtFil {
 // With `gammelSom`, the file it replaces is also given that name just before
 // the rename, as a second link to it where the file system has them, so
 // nothing is copied; the return value of `lenket` tells whether it was.
+// With `forventet`, the file is replaced only while it is still the file of
+// that stamp (same identity, size and time): a file another program put in
+// its place meanwhile makes the call fail with `endretUnderveis` set, and
+// nothing is replaced.
 bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& feil,
-                const std::string* gammelSom = nullptr, bool* lenket = nullptr);
+                const std::string* gammelSom = nullptr, bool* lenket = nullptr,
+                const FilStempel* forventet = nullptr, bool* endretUnderveis = nullptr);
 
 // Why a save could not replace the file, nullopt when it can: its owner made
 // it read-only (this holds even for a user whose rights would override it,

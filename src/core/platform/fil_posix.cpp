@@ -87,27 +87,65 @@ bool KanSkrive(const std::string& sti, int& e) {
   return false;
 }
 
+std::int64_t MonotonMs() {
+  struct timespec t {};
+  ::clock_gettime(CLOCK_MONOTONIC, &t);
+  return static_cast<std::int64_t>(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+}
+
+void Sov(long mikro) {
+  const struct timespec t {mikro / 1000000, (mikro % 1000000) * 1000};
+  ::nanosleep(&t, nullptr);
+}
+
+// A wait that tells the operator once it has gone on for kVarselMs and ends
+// after kVentMs.
+class Venting {
+ public:
+  explicit Venting(const char* hva) : hva_(hva), start_(MonotonMs()) {}
+  // False once the wait is over; otherwise sleeps a little.
+  bool igjen() {
+    const std::int64_t gatt = MonotonMs() - start_;
+    if (gatt >= kVentMs) return false;
+    if (!varslet_ && gatt >= kVarselMs) {
+      varslet_ = true;
+      Varsle(hva_);
+    }
+    Sov(gatt < 50 ? 1000 : 5000);
+    return true;
+  }
+
+ private:
+  const char* hva_;
+  std::int64_t start_;
+  bool varslet_ = false;
+};
+
+constexpr const char* kVenterSkriver = "Venter på et annet program som skriver i innstillingsfilen ...";
+
+enum class Leie { Tatt, Opptatt, Umulig };
+
 // Waits while another program has the file open for writing, then holds a
 // read lease on it: until the lease is let go, a program that opens the file
-// for writing waits in its open, so what is read meanwhile is whole. False
-// when no lease can be had (a file of another owner, a file system without
-// leases, a writer that keeps the file open for more than a second); the
-// file is then read as it is, as before.
-bool TaLeieavtale(int fd) {
+// for writing waits in its open, so what is read meanwhile is whole.
+// Opptatt when a writer kept the file open for kVentMs; Umulig when no lease
+// can be had at all (a file of another owner, a file system without leases):
+// the caller then makes sure another way.
+Leie TaLeieavtale(int fd) {
 #ifdef F_SETLEASE
   // A broken lease is announced by a signal, SIGIO unless told otherwise,
   // and SIGIO ends the program; SIGURG is ignored unless someone handles it.
-  if (::fcntl(fd, F_SETSIG, SIGURG) != 0) return false;
-  for (int forsok = 0; forsok < 1000; ++forsok) {
-    if (::fcntl(fd, F_SETLEASE, F_RDLCK) == 0) return true;
-    if (errno != EAGAIN) return false;
-    const struct timespec litt {0, 1000000};  // 1 ms
-    ::nanosleep(&litt, nullptr);
+  if (::fcntl(fd, F_SETSIG, SIGURG) != 0) return Leie::Umulig;
+  Venting v(kVenterSkriver);
+  for (;;) {
+    if (::fcntl(fd, F_SETLEASE, F_RDLCK) == 0) return Leie::Tatt;
+    if (errno != EAGAIN) return Leie::Umulig;
+    if (!v.igjen()) return Leie::Opptatt;
   }
 #else
   (void)fd;
+  return Leie::Umulig;
 #endif
-  return false;
 }
 
 void SlippLeieavtale(int fd) {
@@ -207,26 +245,86 @@ void HoldtFil::lukk() {
   leie_ = false;
 }
 
+std::optional<std::string> IkkeVanligFil(const std::string& sti) {
+  struct stat lst {}, st {};
+  if (::lstat(sti.c_str(), &lst) != 0) return std::nullopt;
+  if (S_ISLNK(lst.st_mode) && ::stat(sti.c_str(), &st) != 0) {
+    if (errno == ELOOP) return "er en symbolsk lenke som peker i ring";
+    return "er en symbolsk lenke til noe som ikke finnes";
+  }
+  if (!S_ISLNK(lst.st_mode)) st = lst;
+  if (S_ISREG(st.st_mode)) return std::nullopt;
+  if (S_ISDIR(st.st_mode)) return "er en mappe, ikke en fil";
+  if (S_ISFIFO(st.st_mode)) return "er et navngitt rør (FIFO), ikke en fil";
+  if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) return "er en enhet, ikke en fil";
+  if (S_ISSOCK(st.st_mode)) return "er en sokkel, ikke en fil";
+  return "er ingen vanlig fil";
+}
+
 namespace {
 
 // Opens a file for reading and looks at it: -1 with `r` telling why (missing,
-// or a failure with its reason, a folder included) when it cannot be read.
+// or a failure with its reason) when it cannot be read. Anything but a
+// regular file is refused at once: a FIFO would block every read for ever.
 int ApneForLesing(const std::string& sti, FilLesing& r, struct stat& st) {
-  const int fd = ::open(sti.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(sti.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) {
     const int e = errno;
-    r.status = e == ENOENT || e == ENOTDIR ? LeseStatus::Mangler : LeseStatus::Feil;
-    if (r.status == LeseStatus::Feil) r.feil = Grunn(e);
+    const auto annet = e == ENOENT || e == ELOOP ? IkkeVanligFil(sti) : std::nullopt;
+    r.status = (e == ENOENT || e == ENOTDIR) && !annet ? LeseStatus::Mangler : LeseStatus::Feil;
+    if (r.status == LeseStatus::Feil) r.feil = annet ? "stien " + *annet : Grunn(e);
     return -1;
   }
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    const int e = S_ISDIR(st.st_mode) ? EISDIR : errno;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     r.status = LeseStatus::Feil;
-    r.feil = Grunn(e);
+    r.feil = S_ISDIR(st.st_mode) ? Grunn(EISDIR) : "stien " + IkkeVanligFil(sti).value_or("er ingen vanlig fil");
     ::close(fd);
     return -1;
   }
   return fd;
+}
+
+// Reads an open file whole while no other program writes it: under a read
+// lease, or, where none can be had, as two reads a moment apart that agree.
+// False with `r` telling why (a writer that did not finish in time).
+bool LesStabilt(int fd, FilLesing& r, struct stat& st, bool& leie) {
+  const Leie l = TaLeieavtale(fd);
+  leie = l == Leie::Tatt;
+  if (l == Leie::Opptatt) {
+    r.status = LeseStatus::Feil;
+    r.opptatt = true;
+    r.feil = "et annet program skriver i filen og ble ikke ferdig på " + std::to_string(kVentMs / 1000) + " sekunder";
+    return false;
+  }
+  if (!LesFraStart(fd, r.bytes) || ::fstat(fd, &st) != 0) {
+    r.status = LeseStatus::Feil;
+    r.feil = Grunn(errno);
+    r.bytes.clear();
+    return false;
+  }
+  if (leie) return true;
+  // No lease: a writer at work shows as a file that changes under the read.
+  Venting v(kVenterSkriver);
+  for (std::string igjen;;) {
+    Sov(20000);
+    struct stat etter {};
+    if (!LesFraStart(fd, igjen) || ::fstat(fd, &etter) != 0) {
+      r.status = LeseStatus::Feil;
+      r.feil = Grunn(errno);
+      r.bytes.clear();
+      return false;
+    }
+    if (igjen == r.bytes && FraStat(etter) == FraStat(st)) return true;
+    r.bytes.swap(igjen);
+    st = etter;
+    if (!v.igjen()) {
+      r.status = LeseStatus::Feil;
+      r.opptatt = true;
+      r.feil = "et annet program skriver i filen og ble ikke ferdig på " + std::to_string(kVentMs / 1000) + " sekunder";
+      r.bytes.clear();
+      return false;
+    }
+  }
 }
 
 }  // namespace
@@ -241,14 +339,9 @@ FilLesing HoldtFil::les(const std::string& sti) {
   // The lease stays until the save is done: a program that opens the file
   // for writing meanwhile breaks it, and an unbroken one shows afterwards
   // that the old file still holds what was read.
-  const bool leie = TaLeieavtale(fd);
-  const bool ok = LesFraStart(fd, r.bytes) && ::fstat(fd, &st) == 0;
-  const int e = errno;
-  if (!ok) {
+  bool leie = false;
+  if (!LesStabilt(fd, r, st, leie)) {
     if (leie) SlippLeieavtale(fd);
-    r.status = LeseStatus::Feil;
-    r.feil = Grunn(e);
-    r.bytes.clear();
     ::close(fd);
     return r;
   }
@@ -257,6 +350,11 @@ FilLesing HoldtFil::les(const std::string& sti) {
   h_ = fd;
   leie_ = leie;
   return r;
+}
+
+FilLesing LesHel(const std::string& sti) {
+  HoldtFil h;
+  return h.les(sti);  // the lease ends with h
 }
 
 std::optional<std::string> HoldtFil::etterErstatning() {
@@ -274,13 +372,57 @@ std::optional<std::string> HoldtFil::etterErstatning() {
   leie_ = false;
   // Once no program has the old file open for writing, no one can write it
   // any more: it has no name, so no one can open it again.
-  const bool leie = TaLeieavtale(fd);
+  const bool leie = TaLeieavtale(fd) == Leie::Tatt;
   std::string ut;
   const bool ok = LesFraStart(fd, ut);
   if (leie) SlippLeieavtale(fd);
   lukk();
   if (!ok) return std::nullopt;
   return ut;
+}
+
+Laas::~Laas() { slipp(); }
+
+void Laas::slipp() {
+  if (h_ >= 0) ::close(static_cast<int>(h_));  // closing lets go of the lock
+  h_ = -1;
+}
+
+bool Laas::ta(const std::string& sti, std::string& feil) {
+  slipp();
+  int fd = ::open(sti.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
+  const bool bareLes = fd < 0 && (errno == EACCES || errno == EROFS);
+  if (bareLes) fd = ::open(sti.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+  // No lock file can be made where no file can be written at all (a
+  // missing or read-only folder): the save itself then fails and says why.
+  if (fd < 0) return true;
+  Venting v("Venter på at en annen lagring av innstillingsfilen blir ferdig ...");
+  for (;;) {
+    // A lock of the open file, not of the process: two threads or two
+    // editors in one process exclude each other too.
+    struct flock l {};
+    l.l_type = bareLes ? F_RDLCK : F_WRLCK;
+    l.l_whence = SEEK_SET;
+#ifdef F_OFD_SETLK
+    int r = bareLes ? ::flock(fd, LOCK_EX | LOCK_NB) : ::fcntl(fd, F_OFD_SETLK, &l);
+    if (r != 0 && errno == EINVAL) r = ::flock(fd, LOCK_EX | LOCK_NB);
+#else
+    int r = ::flock(fd, LOCK_EX | LOCK_NB);
+#endif
+    if (r == 0) break;
+    if (errno != EAGAIN && errno != EACCES && errno != EWOULDBLOCK && errno != EINTR) {
+      feil = "låsefilen " + sti + " kan ikke låses (" + Grunn(errno) + ")";
+      ::close(fd);
+      return false;
+    }
+    if (!v.igjen()) {
+      feil = "en annen lagring av filen ble ikke ferdig på " + std::to_string(kVentMs / 1000) + " sekunder";
+      ::close(fd);
+      return false;
+    }
+  }
+  h_ = fd;
+  return true;
 }
 
 std::optional<std::string> SkrivebeskyttetGrunn(const std::string& sti) {
@@ -336,8 +478,9 @@ FilStempel Stempel(const std::string& sti) {
 }
 
 bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& feil, const std::string* gammelSom,
-                bool* lenket) {
+                bool* lenket, const FilStempel* forventet, bool* endretUnderveis) {
   if (lenket) *lenket = false;
+  if (endretUnderveis) *endretUnderveis = false;
   if (sti.empty()) {
     feil = Grunn(ENOENT);
     return false;
@@ -406,6 +549,20 @@ bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& fei
   if (::fchmod(fd, modus) != 0) return avbryt(errno);
   if (!SkrivAlt(fd, bytes)) return avbryt(errno);
   if (::fsync(fd) != 0) return avbryt(errno);
+  // Another program that replaced the file while this one was written (by a
+  // rename of its own) must not lose its content to this rename: the caller
+  // reads the file again and applies its edits to that.
+  if (forventet) {
+    struct stat na {};
+    const FilStempel fant = ::stat(mal.c_str(), &na) == 0 ? FraStat(na) : FilStempel{};
+    if (!(fant == *forventet)) {
+      if (endretUnderveis) *endretUnderveis = true;
+      ::close(fd);
+      ::unlink(tmp.c_str());
+      feil = "et annet program byttet ut filen under lagringen";
+      return false;
+    }
+  }
   // The old file keeps its content under the second name after the rename;
   // another file system, or one without links, leaves the copy to the caller.
   const bool lenke = gammelSom && finnes && ::link(mal.c_str(), gammelSom->c_str()) == 0;

@@ -103,7 +103,7 @@ void RyddMidlertidige(const std::wstring& mappe) {
 // file after the replacement: the check before it stands.
 HoldtFil::~HoldtFil() { lukk(); }
 void HoldtFil::lukk() { h_ = -1; }
-FilLesing HoldtFil::les(const std::string& sti) { return LesHeleFil(sti); }
+FilLesing HoldtFil::les(const std::string& sti) { return LesHel(sti); }
 std::optional<std::string> HoldtFil::etterErstatning() { return std::nullopt; }
 
 std::optional<std::string> SkrivebeskyttetGrunn(const std::string& sti) {
@@ -126,11 +126,36 @@ std::optional<std::string> SkrivebeskyttetGrunn(const std::string& sti) {
   return std::nullopt;
 }
 
-FilLesing LesHeleFil(const std::string& sti) {
+namespace {
+
+// Reads a file whole. With `utenSkrivere`, the file is opened without
+// write sharing, which Windows refuses while another program has it open
+// for writing: that is waited for (up to kVentMs), so no half-written file
+// is read.
+FilLesing Les(const std::string& sti, bool utenSkrivere) {
   FilLesing r;
   const std::wstring w = Bred(sti);
-  HANDLE h = CreateFileW(w.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const DWORD deling = FILE_SHARE_READ | FILE_SHARE_DELETE | (utenSkrivere ? 0 : FILE_SHARE_WRITE);
+  HANDLE h = INVALID_HANDLE_VALUE;
+  const ULONGLONG start = GetTickCount64();
+  bool varslet = false;
+  for (;;) {
+    h = CreateFileW(w.c_str(), GENERIC_READ, deling, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE || !utenSkrivere || GetLastError() != ERROR_SHARING_VIOLATION) break;
+    const ULONGLONG gatt = GetTickCount64() - start;
+    if (gatt >= static_cast<ULONGLONG>(kVentMs)) {
+      r.status = LeseStatus::Feil;
+      r.opptatt = true;
+      r.feil = "et annet program skriver i filen og ble ikke ferdig på " + std::to_string(kVentMs / 1000) +
+               " sekunder";
+      return r;
+    }
+    if (!varslet && gatt >= static_cast<ULONGLONG>(kVarselMs)) {
+      varslet = true;
+      Varsle("Venter på et annet program som skriver i innstillingsfilen ...");
+    }
+    Sleep(5);
+  }
   if (h == INVALID_HANDLE_VALUE) {
     const DWORD e = GetLastError();
     if (e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND) {
@@ -144,9 +169,10 @@ FilLesing LesHeleFil(const std::string& sti) {
     return r;
   }
   BY_HANDLE_FILE_INFORMATION info{};
-  if (!GetFileInformationByHandle(h, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+  if (!GetFileInformationByHandle(h, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+      GetFileType(h) != FILE_TYPE_DISK) {
     r.status = LeseStatus::Feil;
-    r.feil = Grunn(GetLastError());
+    r.feil = GetFileType(h) != FILE_TYPE_DISK ? std::string("stien er ingen vanlig fil") : Grunn(GetLastError());
     CloseHandle(h);
     return r;
   }
@@ -167,6 +193,64 @@ FilLesing LesHeleFil(const std::string& sti) {
   CloseHandle(h);
   r.status = LeseStatus::Ok;
   return r;
+}
+
+}  // namespace
+
+FilLesing LesHeleFil(const std::string& sti) { return Les(sti, false); }
+FilLesing LesHel(const std::string& sti) { return Les(sti, true); }
+
+std::optional<std::string> IkkeVanligFil(const std::string& sti) {
+  const DWORD a = GetFileAttributesW(Bred(sti).c_str());
+  if (a == INVALID_FILE_ATTRIBUTES) {
+    const DWORD e = GetLastError();
+    if (e == ERROR_CANT_RESOLVE_FILENAME) return std::string("er en symbolsk lenke som peker i ring");
+    return std::nullopt;
+  }
+  if (a & FILE_ATTRIBUTE_DIRECTORY) return std::string("er en mappe, ikke en fil");
+  return std::nullopt;
+}
+
+Laas::~Laas() { slipp(); }
+
+void Laas::slipp() {
+  if (h_ != -1) CloseHandle(reinterpret_cast<HANDLE>(h_));  // closing lets go of the lock
+  h_ = -1;
+}
+
+bool Laas::ta(const std::string& sti, std::string& feil) {
+  slipp();
+  HANDLE h = CreateFileW(Bred(sti).c_str(), GENERIC_READ | GENERIC_WRITE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  // No lock file can be made where no file can be written at all (a
+  // missing or read-only folder): the save itself then fails and says why.
+  if (h == INVALID_HANDLE_VALUE) return true;
+  const ULONGLONG start = GetTickCount64();
+  bool varslet = false;
+  for (;;) {
+    OVERLAPPED o{};
+    if (LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &o)) break;
+    const DWORD e = GetLastError();
+    if (e != ERROR_LOCK_VIOLATION && e != ERROR_IO_PENDING) {
+      feil = "låsefilen " + sti + " kan ikke låses (" + Grunn(e) + ")";
+      CloseHandle(h);
+      return false;
+    }
+    const ULONGLONG gatt = GetTickCount64() - start;
+    if (gatt >= static_cast<ULONGLONG>(kVentMs)) {
+      feil = "en annen lagring av filen ble ikke ferdig på " + std::to_string(kVentMs / 1000) + " sekunder";
+      CloseHandle(h);
+      return false;
+    }
+    if (!varslet && gatt >= static_cast<ULONGLONG>(kVarselMs)) {
+      varslet = true;
+      Varsle("Venter på at en annen lagring av innstillingsfilen blir ferdig ...");
+    }
+    Sleep(5);
+  }
+  h_ = reinterpret_cast<std::intptr_t>(h);
+  return true;
 }
 
 FilStempel Stempel(const std::string& sti) {
@@ -201,10 +285,11 @@ std::string MappeGrunn(std::wstring mappe, DWORD e) {
 }
 
 bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& feil, const std::string*,
-                bool* lenket) {
+                bool* lenket, const FilStempel* forventet, bool* endretUnderveis) {
   // The old file is not linked here: a replace on Windows may keep the file's
   // identity, and the caller copies it instead.
   if (lenket) *lenket = false;
+  if (endretUnderveis) *endretUnderveis = false;
   const std::wstring mal = Bred(sti);
   const DWORD attr = GetFileAttributesW(mal.c_str());
   const bool finnes = attr != INVALID_FILE_ATTRIBUTES;
@@ -236,6 +321,14 @@ bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& fei
     return false;
   }
   CloseHandle(h);
+  // Another program that replaced the file while this one was written must
+  // not lose its content to this replacement: the caller reads it again.
+  if (forventet && !(Stempel(sti) == *forventet)) {
+    if (endretUnderveis) *endretUnderveis = true;
+    DeleteFileW(tmp);
+    feil = "et annet program byttet ut filen under lagringen";
+    return false;
+  }
   BOOL ok = FALSE;
   // Another program reading or writing the file holds it for a moment:
   // tried again for up to two seconds before the save is given up.

@@ -2,17 +2,24 @@
 
 #include <algorithm>
 #include <optional>
+#include <tuple>
 #include <vector>
 
-#include "app/operator.h"
 #include "app/tilstand.h"
 #include "platform/fil.h"
 #include "platform/sti.h"
 #include "store/forhandsvisning.h"
 #include "store/historikk.h"
 #include "store/lager.h"
+#include "store/tekst.h"
 
 namespace brul {
+
+struct Grunnlag::Data {
+  std::string fil;  // IniFil when it was read
+  platform::FilLesing lest;
+};
+
 namespace {
 
 struct Operasjon {
@@ -37,15 +44,18 @@ struct Tilstand {
   std::string forTekst;
   std::vector<std::string> forNavn;  // their names (Seksjonsnavn)
   IniDocument::Koding forKoding = IniDocument::Koding::Win1252;
+  Grunnlag grunnlag;  // what the edits are against, when not the batch's own read
+  std::vector<std::tuple<std::string, std::string, KonfliktValg>> valg;  // answers to conflicts
+  std::optional<KonfliktValg> alleValg;
 };
 
 Tilstand t;
 
-bool Lagre(std::string& grunn, int runde = 0);
+Lagreutfall Lagre();
 
 platform::FilLesing LesFilen(platform::HoldtFil* holdt = nullptr) {
   ++t.lesinger;
-  // The check before a save keeps the file open across the rename (Lagre).
+  // The read of a save keeps the file open across the rename (Lagre).
   if (holdt && !ITorrkjoring()) return holdt->les(t.lokal);
   return lager::LesInnstillinger(t.lokal);
 }
@@ -62,6 +72,12 @@ void GlemFor() {
   t.forNavn.clear();
 }
 
+void GlemValg() {
+  t.grunnlag = {};
+  t.valg.clear();
+  t.alleValg.reset();
+}
+
 void Forkast() {
   t.lastet = false;
   t.dok.reset();
@@ -69,6 +85,7 @@ void Forkast() {
   t.ops.clear();
   t.avvist = false;
   GlemFor();
+  GlemValg();
 }
 
 // Keeps a section as `d` holds it before an operation touches it first.
@@ -83,10 +100,11 @@ void Husk(const IniDocument& d, const std::string& seksjon) {
 void Last() {
   if (t.lastet && t.fil == IniFil) return;
   if (t.lastet && !t.ops.empty()) {
-    // IniFil was switched in the middle of a batch: the old file gets what was
-    // done to it before the new one is read.
-    std::string grunn;
-    if (!Lagre(grunn)) VisMelding("Lagre", "Kunne ikke lagre " + t.fil + ": " + grunn);
+    // IniFil was switched in the middle of a batch (only start-up does, before
+    // anything is edited): the old file gets what was done to it before the
+    // new one is read, this action's values winning any conflict.
+    t.alleValg = KonfliktValg::Min;
+    (void)Lagre();
   }
   Forkast();
   t.lastet = true;
@@ -119,8 +137,8 @@ IniDocument::Utfall Gjor(Operasjon op, IniDocument& d) {
   return IniDocument::Utfall::Uendret;
 }
 
-// Replays a batch's own operations on a file another program changed; false
-// (with the reason) when a value cannot be held by that file's encoding.
+// Replays a batch's own operations on another content; false (with the
+// reason) when a value cannot be held by that content's encoding.
 bool SpillAv(const std::vector<Operasjon>& ops, IniDocument& dok, std::string& grunn) {
   for (const Operasjon& op : ops) {
     const auto u = Gjor(op, dok);
@@ -133,27 +151,6 @@ bool SpillAv(const std::vector<Operasjon>& ops, IniDocument& dok, std::string& g
   return true;
 }
 
-// What another program changed from `fra` to `til`, key by key, as
-// operations that can be replayed on a third content: the difference the
-// preview and the history describe, as writes and deletions.
-std::vector<Operasjon> Forskjeller(const IniDocument& fra, const IniDocument& til) {
-  const Endringer e = Forskjell(fra, til);
-  std::vector<Operasjon> ut;
-  for (const std::string& s : e.slettedeSeksjoner) ut.push_back({Operasjon::Type::SlettSeksjon, s, {}, {}});
-  for (const NokkelEndring& n : e.nokler) {
-    if (n.ny) ut.push_back({Operasjon::Type::Skriv, n.seksjon, n.nokkel, *n.ny});
-    else ut.push_back({Operasjon::Type::SlettNokkel, n.seksjon, n.nokkel, {}});
-  }
-  return ut;
-}
-
-// The sections `ops` touch, kept again as a newer base `d` holds them.
-void HuskAlle(const IniDocument& d, const std::vector<Operasjon>& ops) {
-  GlemFor();
-  for (const Operasjon& op : ops)
-    if (op.type != Operasjon::Type::Erstatt) Husk(d, op.seksjon);
-}
-
 // What a batch's operations touched and how it stood, for the history;
 // nullopt when one of them put back a whole content.
 std::optional<Berort> Beroring(const std::vector<Operasjon>& ops) {
@@ -163,6 +160,71 @@ std::optional<Berort> Beroring(const std::vector<Operasjon>& ops) {
     nokler.emplace_back(op.seksjon, op.nokkel);
   }
   return Berort{std::move(nokler), IniDocument::fraBytes(t.forTekst, t.forKoding)};
+}
+
+bool SammeInnhold(const platform::FilLesing& a, const platform::FilLesing& b) {
+  return a.status == b.status && a.bytes == b.bytes;
+}
+
+IniDocument Dokument(const platform::FilLesing& l) {
+  return l.status == platform::LeseStatus::Ok ? IniDocument::fraBytes(l.bytes) : IniDocument();
+}
+
+std::optional<KonfliktValg> Valgt(const std::string& seksjon, const std::string& nokkel) {
+  for (const auto& [s, k, v] : t.valg)
+    if (LikTekst(Seksjonsnavn(s), Seksjonsnavn(seksjon)) && LikTekst(k, nokkel)) return v;
+  return t.alleValg;
+}
+
+// Applies the edits that lead from `grunn` to `min` onto `na`, the file as
+// another program left it: keys only one side changed keep that side's
+// value, and the other program's lines stay as it wrote them. A key both
+// changed to different values is a conflict, settled by the answers given;
+// unanswered ones are returned and nothing is applied. False (with the
+// reason) when `na`'s encoding cannot hold a value.
+bool Flett(const IniDocument& grunn, const IniDocument& min, IniDocument& na, std::vector<Konflikt>& apne,
+           std::string& grunnTekst) {
+  const Endringer e = Forskjell(grunn, min);
+  struct Steg {
+    const NokkelEndring* n;
+    const std::string* seksjon;
+  };
+  std::vector<Steg> steg;
+  for (const std::string& s : e.slettedeSeksjoner) {
+    if (!na.harSeksjon(s)) continue;
+    if (!grunn.likSeksjon(na, s)) {
+      const auto v = Valgt(s, "");
+      if (!v) apne.push_back({s, "", std::string("(seksjonen)"), std::nullopt, std::string("(endret)")});
+      if (v != KonfliktValg::Min) continue;
+    }
+    steg.push_back({nullptr, &s});
+  }
+  for (const NokkelEndring& n : e.nokler) {
+    const auto deres = na.les(n.seksjon, n.nokkel);
+    if (deres == n.ny) continue;  // already so
+    if (deres != n.gammel) {
+      // Both changed it. Only letter case told apart from what was loaded is
+      // no change the operator made (values are shown upper-cased).
+      if (n.gammel && n.ny && LikTekst(*n.gammel, *n.ny)) continue;
+      const auto v = Valgt(n.seksjon, n.nokkel);
+      if (!v) apne.push_back({n.seksjon, n.nokkel, n.gammel, n.ny, deres});
+      if (v != KonfliktValg::Min) continue;
+    }
+    steg.push_back({&n, nullptr});
+  }
+  if (!apne.empty()) return true;
+  for (const Steg& st : steg) {
+    IniDocument::Utfall u;
+    if (st.seksjon) u = na.slettSeksjon(*st.seksjon);
+    else if (st.n->ny) u = na.skriv(st.n->seksjon, st.n->nokkel, *st.n->ny);
+    else u = na.slettNokkel(st.n->seksjon, st.n->nokkel);
+    if (u != IniDocument::Utfall::Endret && u != IniDocument::Utfall::Uendret) {
+      grunnTekst = "verdien for [" + (st.n ? st.n->seksjon + "] " + st.n->nokkel : *st.seksjon + "]") +
+                   " kan ikke lagres i filens tegnsett, som et annet program har endret";
+      return false;
+    }
+  }
+  return true;
 }
 
 IniDocument::Utfall Utfor(Operasjon op) {
@@ -180,89 +242,147 @@ IniDocument::Utfall Utfor(Operasjon op) {
   return u;
 }
 
-bool Lagre(std::string& grunn, int runde) {
+Lagreutfall Avvis(std::string grunn) {
+  Lagreutfall u;
+  u.type = Lagreutfall::Type::Avvist;
+  u.grunn = std::move(grunn);
+  return u;
+}
+
+// A program that rewrites the file in place may have written into the old
+// file after the read, or after the rename through a handle it opened
+// before: that change went with the replaced file. It is carried over onto
+// the file as it is now, its values winning (it wrote after this save read).
+void BarOver(const platform::FilLesing& lest, const std::string& sen, const std::string& delt) {
+  if (!delt.empty()) historikk::Rett(delt, lest.bytes);
+  const IniDocument grunn = Dokument(lest), deres = IniDocument::fraBytes(sen);
+  for (int runde = 0; runde < 8; ++runde) {
+    platform::HoldtFil holdt;
+    const platform::FilLesing na = LesFilen(&holdt);
+    if (na.status == platform::LeseStatus::Feil) return;
+    IniDocument ny = Dokument(na);
+    std::vector<Konflikt> apne;
+    std::string grunnTekst;
+    const auto forrige = t.alleValg;
+    t.alleValg = KonfliktValg::Min;
+    const bool ok = Flett(grunn, deres, ny, apne, grunnTekst);
+    t.alleValg = forrige;
+    if (!ok) return;
+    const std::string bytes = ny.tilBytes();
+    if (na.status == platform::LeseStatus::Ok && bytes == na.bytes) return;
+    std::string feil;
+    bool endret = false;
+    if (platform::ErstattFil(t.lokal, bytes, feil, nullptr, nullptr, &na.stempel, &endret)) {
+      t.lest.bytes = bytes;
+      t.lest.stempel = platform::Stempel(t.lokal);
+      t.dok = std::move(ny);
+      return;
+    }
+    if (!endret) return;
+  }
+}
+
+Lagreutfall Lagre() {
   if (!t.lastet || t.ops.empty()) {
     t.avvist = false;
-    return true;
+    GlemValg();
+    return {};
   }
   if (t.fil.empty()) {
-    grunn = "ingen aktiv ini-fil";
     t.ops.clear();
-    return false;
+    return Avvis("ingen aktiv ini-fil");
   }
   if (!t.dok) {
-    grunn = t.lest.feil.empty() ? "filen kan ikke leses" : "filen kan ikke leses (" + t.lest.feil + ")";
+    Lagreutfall u = Avvis(t.lest.feil.empty() ? "filen kan ikke leses" : "filen kan ikke leses (" + t.lest.feil + ")");
     Forkast();
-    return false;
+    return u;
   }
-  platform::HoldtFil holdt;
-  platform::FilLesing na = LesFilen(&holdt);
-  if (na.status == platform::LeseStatus::Feil) {
-    grunn = "filen kan ikke leses (" + na.feil + ")";
-    Forkast();
-    return false;
-  }
-  const bool annen = na.status != t.lest.status || !(na.stempel == t.lest.stempel) || na.bytes != t.lest.bytes;
-  if (annen) {
-    // Another program changed the file since this batch read it: our own
-    // operations are replayed on its content, so its changes survive.
-    IniDocument frisk = na.status == platform::LeseStatus::Ok ? IniDocument::fraBytes(na.bytes) : IniDocument();
-    HuskAlle(frisk, t.ops);
-    if (!SpillAv(t.ops, frisk, grunn)) {
-      Forkast();
-      return false;
-    }
-    t.dok = std::move(frisk);
-    t.lest = std::move(na);
-  }
-  std::vector<Operasjon> gjort = std::move(t.ops);
-  t.ops.clear();
-  t.avvist = false;
-  std::string bytes = t.dok->tilBytes();
-  if (t.lest.status == platform::LeseStatus::Ok && bytes == t.lest.bytes) {
-    GlemFor();
-    return true;
-  }
-  const std::optional<Berort> berort = Beroring(gjort);
-  GlemFor();                 // what is written is the next save's base
-  std::string delt;          // the kept version, when it is the replaced file itself
-  std::string versjonsfeil;  // why no version was kept
-  if (!lager::ErstattInnstillinger(t.lokal, t.lest, bytes, *t.dok, berort ? &*berort : nullptr, delt, versjonsfeil,
-                                   grunn)) {
-    // What is on disk is the truth from now on.
-    Forkast();
-    return false;
-  }
-  const std::string grunnlag = std::move(t.lest.bytes);  // the file as the check found it
-  t.lest.status = platform::LeseStatus::Ok;
-  t.lest.stempel = platform::Stempel(t.lokal);
-  t.lest.bytes = std::move(bytes);
-  // The document already holds what was written; it is not parsed again.
+  // What the operator's edits are measured against: the file as the pages
+  // were loaded from it, or else as this batch read it.
+  const Grunnlag::Data* g = t.grunnlag.data();
+  if (g && g->fil != t.fil) g = nullptr;
+  const platform::FilLesing& grunnlag = g ? g->lest : t.lest;
+  const bool dokFraGrunnlag = SammeInnhold(t.lest, grunnlag);
 
-  // A program that rewrites the file in place may have written into the old
-  // file after the check, or after the rename through a handle it opened
-  // before: that change went with the replaced file. It is carried over in
-  // one more commit, with our operations replayed on it as on any change
-  // made before the check; should the new file have changed meanwhile too,
-  // both changes are replayed on it key by key.
-  const std::optional<std::string> sen = holdt.etterErstatning();
-  // Said only now: while the save held the old file, a program that opens it
-  // for writing waits, and a message waits for the operator.
-  if (!versjonsfeil.empty()) VisMelding("Historikk", versjonsfeil);
-  if (!sen || *sen == grunnlag) return true;
-  if (!delt.empty()) historikk::Rett(delt, grunnlag);
-  if (runde >= 8) return true;
-  IniDocument frisk = IniDocument::fraBytes(*sen);
-  std::vector<Operasjon> ops = Forskjeller(IniDocument::fraBytes(grunnlag), frisk);
-  if (!SpillAv(gjort, frisk, grunn)) {
-    Forkast();
-    return false;
+  // Our own saves, in every process, one at a time.
+  platform::Laas laas;
+  std::string laasfeil;
+  if (!ITorrkjoring() && !laas.ta(platform::LaasSti(t.lokal), laasfeil)) return Avvis(laasfeil);
+
+  Lagreutfall utfall;
+  for (int runde = 0;; ++runde) {
+    platform::HoldtFil holdt;
+    platform::FilLesing na = LesFilen(&holdt);
+    if (na.status == platform::LeseStatus::Feil) {
+      // Kept: the operator may try again once the other program is done.
+      if (na.opptatt) return Avvis("filen kan ikke leses (" + na.feil + ")");
+      Lagreutfall u = Avvis("filen kan ikke leses (" + na.feil + ")");
+      Forkast();
+      return u;
+    }
+    std::optional<IniDocument> flettet;
+    if (!(SammeInnhold(na, grunnlag) && dokFraGrunnlag)) {
+      // Another program changed the file since the base was read: this
+      // action's edits are applied to its content, key by key.
+      const IniDocument grunnDok = Dokument(grunnlag);
+      std::optional<IniDocument> min;
+      if (!dokFraGrunnlag) {
+        min = grunnDok;
+        std::string grunn;
+        if (!SpillAv(t.ops, *min, grunn)) return Avvis(grunn);
+      }
+      flettet = Dokument(na);
+      std::vector<Konflikt> apne;
+      std::string grunn;
+      if (!Flett(grunnDok, min ? *min : *t.dok, *flettet, apne, grunn)) return Avvis(grunn);
+      if (!apne.empty()) {
+        Lagreutfall u;
+        u.type = Lagreutfall::Type::Konflikt;
+        u.konflikter = std::move(apne);
+        return u;
+      }
+      utfall.flettet = !SammeInnhold(na, grunnlag);
+    }
+    const IniDocument& ny = flettet ? *flettet : *t.dok;
+    std::string bytes = ny.tilBytes();
+    if (na.status == platform::LeseStatus::Ok && bytes == na.bytes) {
+      // Nothing to write: the file already holds every edit.
+      if (flettet) t.dok = std::move(*flettet);
+      t.lest = std::move(na);
+      t.ops.clear();
+      t.avvist = false;
+      GlemFor();
+      GlemValg();
+      return utfall;
+    }
+    const std::optional<Berort> berort = flettet ? std::nullopt : Beroring(t.ops);
+    std::string delt;          // the kept version, when it is the replaced file itself
+    std::string grunn;
+    bool endretUnderveis = false;
+    if (!lager::ErstattInnstillinger(t.lokal, na, bytes, ny, berort ? &*berort : nullptr, delt,
+                                     utfall.historikkfeil, grunn, &endretUnderveis)) {
+      // A file another program put in place while this one was written is
+      // read again, and the edits applied to it.
+      if (endretUnderveis && runde < 20) continue;
+      Lagreutfall u = Avvis(grunn);
+      // What is on disk is the truth from now on.
+      Forkast();
+      return u;
+    }
+    const platform::FilLesing lest = std::move(na);  // the file as the save found it
+    if (flettet) t.dok = std::move(*flettet);
+    t.lest.status = platform::LeseStatus::Ok;
+    t.lest.stempel = platform::Stempel(t.lokal);
+    t.lest.bytes = std::move(bytes);
+    t.lest.feil.clear();
+    t.ops.clear();
+    t.avvist = false;
+    GlemFor();  // what is written is the next save's base
+    GlemValg();
+    const std::optional<std::string> sen = holdt.etterErstatning();
+    if (sen && !(lest.status == platform::LeseStatus::Ok && *sen == lest.bytes)) BarOver(lest, *sen, delt);
+    return utfall;
   }
-  ops.insert(ops.end(), gjort.begin(), gjort.end());
-  HuskAlle(*t.dok, ops);  // the next commit's base is what was just written
-  t.dok = std::move(frisk);
-  t.ops = std::move(ops);
-  return Lagre(grunn, runde + 1);
 }
 
 }  // namespace
@@ -308,7 +428,19 @@ std::string Lesefeil() {
 
 bool CommitStille(std::string& grunn) {
   if (t.dybde > 1) return true;
-  return Lagre(grunn);
+  t.alleValg = KonfliktValg::Min;  // a single write outside an action: the latest writer wins
+  const Lagreutfall u = Lagre();
+  if (!u) grunn = u.grunn;
+  return static_cast<bool>(u);
+}
+
+Grunnlag NaaverendeGrunnlag() {
+  if (t.dybde == 0 || !t.lastet || !t.ops.empty() || !t.dok || t.fil.empty()) return {};
+  if (t.lest.status == platform::LeseStatus::Feil) return {};
+  auto d = std::make_shared<Grunnlag::Data>();
+  d->fil = t.fil;
+  d->lest = t.lest;
+  return Grunnlag(std::move(d));
 }
 
 }  // namespace lager
@@ -323,7 +455,8 @@ Batch::Batch() {
 Batch::~Batch() {
   if (t.dybde == 1) {
     try {
-      commit();
+      if (!t.alleValg) t.alleValg = KonfliktValg::Min;
+      (void)commit();
     } catch (...) {
       // A destructor must not throw; an exception here means memory ran out.
     }
@@ -338,12 +471,17 @@ void Batch::avvis() { t.avvist = true; }
 
 void Batch::forkast() { Forkast(); }
 
-bool Batch::commit() {
-  if (t.dybde > 1) return true;
-  std::string grunn;
-  if (Lagre(grunn)) return true;
-  VisMelding("Lagre", (t.fil.empty() ? "Kunne ikke lagre" : "Kunne ikke lagre " + t.fil) + ": " + grunn + ".");
-  return false;
+Lagreutfall Batch::commit() {
+  if (t.dybde > 1) return {};
+  return Lagre();
 }
+
+void Batch::settGrunnlag(const Grunnlag& g) { t.grunnlag = g; }
+
+void Batch::velg(const std::string& seksjon, const std::string& nokkel, KonfliktValg valg) {
+  t.valg.emplace_back(seksjon, nokkel, valg);
+}
+
+void Batch::velgAlle(KonfliktValg valg) { t.alleValg = valg; }
 
 }  // namespace brul

@@ -138,10 +138,10 @@ bool ITorrkjoring() { return okt != nullptr; }
 namespace lager {
 
 platform::FilLesing LesInnstillinger(const std::string& lokal) {
-  if (!okt) return platform::LesHeleFil(lokal);
+  if (!okt) return platform::LesHel(lokal);
   auto it = okt->filer.find(lokal);
   if (it == okt->filer.end()) {
-    platform::FilLesing l = platform::LesHeleFil(lokal);
+    platform::FilLesing l = platform::LesHel(lokal);
     it = okt->filer.emplace(lokal, Virtuell{l, l}).first;
   }
   return it->second.na;
@@ -149,7 +149,7 @@ platform::FilLesing LesInnstillinger(const std::string& lokal) {
 
 bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& forrige, const std::string& bytes,
                           const IniDocument& dok, const Berort* berort, std::string& delt, std::string& versjonsfeil,
-                          std::string& grunn) {
+                          std::string& grunn, bool* endretUnderveis) {
   delt.clear();
   versjonsfeil.clear();
   if (okt) {
@@ -163,7 +163,10 @@ bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& f
                                                   : std::nullopt;
   bool lenket = false;
   const bool lenke = versjon && versjon->feil.empty();
-  if (!platform::ErstattFil(lokal, bytes, grunn, lenke ? &versjon->lenke : nullptr, &lenket)) {
+  const platform::FilStempel forventet = forrige.status == platform::LeseStatus::Mangler ? platform::FilStempel{}
+                                                                                       : forrige.stempel;
+  if (!platform::ErstattFil(lokal, bytes, grunn, lenke ? &versjon->lenke : nullptr, &lenket, &forventet,
+                            endretUnderveis)) {
     // A save that fails leaves no version behind that was never replaced.
     if (versjon) historikk::Avbryt(*versjon);
     return false;

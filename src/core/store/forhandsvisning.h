@@ -100,9 +100,11 @@ platform::FilLesing LesInnstillinger(const std::string& lokal);
 // `delt` gets the kept version's file when it is the replaced file itself
 // under a second name, and is emptied otherwise; `versjonsfeil` why no
 // version could be kept (the save still stands).
+// The file is replaced only while it is still the one `forrige` read; one
+// another program put in its place meanwhile sets `endretUnderveis`.
 bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& forrige, const std::string& bytes,
                           const IniDocument& dok, const Berort* berort, std::string& delt, std::string& versjonsfeil,
-                          std::string& grunn);
+                          std::string& grunn, bool* endretUnderveis = nullptr);
 bool LagMappe(const std::string& lokal, std::string& grunn);
 bool FinnesMappe(const std::string& lokal);
 bool ErstattTekstfil(const std::string& sti, const std::string& bytes, std::string& grunn);

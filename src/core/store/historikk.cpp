@@ -4,18 +4,19 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <iterator>
 #include <fstream>
 #include <optional>
 #include <set>
 #include <system_error>
 
-#include "app/operator.h"
 #include "app/tilstand.h"
 #include "platform/fil.h"
 #include "platform/sti.h"
 #include "store/batch.h"
 #include "store/ini_document.h"
 #include "store/lager.h"
+#include "store/kodeside.h"
 #include "store/tekst.h"
 
 namespace brul::historikk {
@@ -147,7 +148,6 @@ std::string Feiltekst(const std::string& mappe, const std::string& grunn) {
   return "Forrige versjon av " + IniFil + " ble ikke tatt vare på i " + mappe + ": " + grunn + ".";
 }
 
-void Feil(const std::string& mappe, const std::string& grunn) { VisMelding("Historikk", Feiltekst(mappe, grunn)); }
 
 void Anvend(IniDocument& d, const Endringer& e) {
   for (const std::string& s : e.slettedeSeksjoner) d.slettSeksjon(s);
@@ -226,9 +226,42 @@ std::optional<NyVersjon> Forbered(const std::string& lokalIni, const std::string
   for (const NokkelEndring& n : e.nokler)
     info += "endret\t" + Vern(n.seksjon) + "\t" + Vern(n.nokkel) + "\t" + Verdi(n.gammel) + "\t" + Verdi(n.ny) + "\n";
 
-  v.nyMappe = !platform::FinnesMappe(v.mappe);
-  bool ok = !v.nyMappe || platform::LagMappe(v.mappe, v.feil);
-  if (ok) v.numre = Numre(v.mappe, &v.rester);
+  // Only a folder this program made is ever written into or removed: a file
+  // of that name belongs to someone else, and the history stays off.
+  bool ok = true;
+  if (!platform::FinnesMappe(v.mappe)) {
+    if (platform::FinnesFil(v.mappe) || platform::IkkeVanligFil(v.mappe)) {
+      v.feil = "det finnes allerede noe annet enn en historikkmappe med dette navnet, så historikken er slått av "
+               "til det flyttes";
+      ok = false;
+    } else {
+      ok = platform::LagMappe(v.mappe, v.feil);
+      v.nyMappe = ok;
+    }
+  }
+  if (ok) {
+    // A save stopped between the replacement of the settings file and the
+    // last step of its version left the old file under its first name. The
+    // settings file tells which: still that very file, the replacement never
+    // happened and the version goes; another file, the save stood and its
+    // version is completed. (Saves are one at a time, so none is running.)
+    std::vector<std::string> rester;
+    Numre(v.mappe, &rester);
+    const platform::FilStempel ini = platform::Stempel(lokalIni);
+    std::error_code ec;
+    for (const std::string& r : rester) {
+      const std::string forst = v.mappe + "/" + r, navn = v.mappe + "/" + r.substr(0, 10);
+      const platform::FilStempel st = platform::Stempel(forst);
+      const bool samme = st.finnes && ini.finnes && st.inode == ini.inode && st.enhet == ini.enhet;
+      if (!samme && platform::FinnesFil(v.mappe + "/" + r.substr(0, 6) + ".txt")) {
+        fs::rename(Sti(forst), Sti(navn), ec);
+      } else {
+        fs::remove(Sti(forst), ec);
+        fs::remove(Sti(v.mappe + "/" + r.substr(0, 6) + ".txt"), ec);
+      }
+    }
+    v.numre = Numre(v.mappe);
+  }
   v.nr = v.numre.empty() ? 1 : v.numre.back() + 1;
   v.ini = Fil(v.mappe, v.nr, ".ini");
   v.lenke = v.ini + ".ny";
@@ -272,8 +305,10 @@ void Avbryt(const NyVersjon& v) {
 void Rett(const std::string& ini, const std::string& forBytes) {
   std::string grunn;
   // Written under a new name and renamed over the link: the settings file
-  // the other program may still write into is not touched.
-  if (!Skriv(ini, forBytes, grunn)) Feil(ini, grunn);
+  // the other program may still write into is not touched. Should that
+  // fail, the version holds the other program's content too: still a
+  // content the file had.
+  (void)Skriv(ini, forBytes, grunn);
 }
 
 std::vector<Versjon> Liste() {
@@ -288,55 +323,121 @@ std::vector<Versjon> Liste() {
 Merknad::Merknad(std::string tekst) : forrige_(std::move(gjeldendeMerknad)) { gjeldendeMerknad = std::move(tekst); }
 Merknad::~Merknad() { gjeldendeMerknad = std::move(forrige_); }
 
-bool Gjenopprett(int nr) {
+namespace {
+
+// The comment lines of a content (first non-blank character ';'), as they
+// stand: what a key-level difference does not see.
+std::vector<std::string> Kommentarer(std::string_view bytes) {
+  std::vector<std::string> ut;
+  std::size_t a = 0;
+  while (a < bytes.size()) {
+    std::size_t b = bytes.find_first_of("\r\n", a);
+    if (b == std::string_view::npos) b = bytes.size();
+    const std::string_view linje = bytes.substr(a, b - a);
+    const std::size_t f = linje.find_first_not_of(" \t");
+    if (f != std::string_view::npos && linje[f] == ';') ut.emplace_back(linje);
+    a = b + 1;
+  }
+  std::sort(ut.begin(), ut.end());
+  return ut;
+}
+
+// The comment lines `na` has beyond those of `forventet`.
+std::vector<std::string> NyeKommentarer(std::string_view forventet, std::string_view na) {
+  const std::vector<std::string> a = Kommentarer(forventet), b = Kommentarer(na);
+  std::vector<std::string> ut;
+  std::set_difference(b.begin(), b.end(), a.begin(), a.end(), std::back_inserter(ut));
+  return ut;
+}
+
+}  // namespace
+
+Gjenoppretting Gjenopprett(int nr, const std::function<bool(const std::string&)>& bekreft) {
+  Gjenoppretting g;
   const std::vector<Versjon> alle = Liste();
   auto v = std::find_if(alle.begin(), alle.end(), [&](const Versjon& x) { return x.nr == nr; });
   if (v == alle.end()) {
-    VisMelding("Gjenopprett", "Versjon " + std::to_string(nr) + " finnes ikke i historikken for " + IniFil + ".");
-    return false;
+    g.feil = "Versjon " + std::to_string(nr) + " finnes ikke i historikken for " + IniFil + ".";
+    return g;
   }
   const platform::FilLesing kopi = platform::LesHeleFil(v->fil);
   if (kopi.status != platform::LeseStatus::Ok) {
-    VisMelding("Gjenopprett", "Versjon " + std::to_string(nr) + " kan ikke leses (" + v->fil + ").");
-    return false;
+    g.feil = "Versjon " + std::to_string(nr) + " kan ikke leses (" + v->fil + ").";
+    return g;
   }
   // The file as this program's saves since that version left it: the
   // version with each later save's changes applied, oldest first.
   IniDocument forventet = IniDocument::fraBytes(kopi.bytes);
   for (auto it = std::make_reverse_iterator(v + 1); it != alle.rend(); ++it) Anvend(forventet, it->endringer);
-  const std::string lokal = platform::LokalSti(IniFil);
+  const std::string forventetBytes = forventet.tilBytes();
 
   for (int forsok = 0; forsok < 5; ++forsok) {
-    const platform::FilLesing na = platform::LesHeleFil(lokal);
-    if (na.status == platform::LeseStatus::Feil) {
-      VisMelding("Gjenopprett", "Kunne ikke lese " + IniFil + ": " + na.feil + ".");
-      return false;
-    }
-    // What is in the file and came from none of these saves came from
-    // another program: it is kept on top of the restored version.
-    Endringer andre;
-    if (na.status == platform::LeseStatus::Ok) andre = Forskjell(forventet.tilBytes(), na.bytes);
-    // Machine picks keep no version, so the history cannot tell them from
-    // another program's: the remembered machine goes back with the version.
-    std::erase_if(andre.nokler, [](const NokkelEndring& n) { return ErMaskinvalg(n); });
-    IniDocument mal = IniDocument::fraBytes(kopi.bytes);
-    Anvend(mal, andre);
-    if (!andre.tom()) {
-      std::string tekst = "Et annet program har endret filen etter denne lagringen:\n";
-      for (const std::string& l : Beskrivelse(andre)) tekst += l + "\n";
-      tekst += "\nDisse endringene beholdes; resten blir som før lagringen " + v->tid + ". Gjenopprette ?";
-      if (!operatoren().sporsmal("Endret av et annet program", tekst)) return false;
-    }
     Batch b;
     const IniDocument* d = lager::Dokument();
-    // Asked while the file may have changed again: then once more.
-    if (!d || (na.status == platform::LeseStatus::Ok && d->tilBytes() != na.bytes)) continue;
+    if (!d) {
+      g.feil = "Kunne ikke lese " + IniFil + ": " + lager::Lesefeil() + ".";
+      b.forkast();
+      return g;
+    }
+    const std::string naBytes = d->tilBytes();
+    // What is in the file and came from none of these saves came from
+    // another program: it is kept, lines and all, on top of the restored
+    // version. The remembered machine is no part of any version.
+    Endringer andre = Forskjell(forventet, *d);
+    std::erase_if(andre.nokler, [](const NokkelEndring& n) { return ErMaskinvalg(n); });
+    const std::vector<std::string> kommentarer = NyeKommentarer(forventetBytes, naBytes);
+    IniDocument mal = IniDocument::fraBytes(kopi.bytes);
+    if (andre.tom() && kommentarer.empty()) {
+      // Nobody else wrote: the version comes back byte for byte.
+      const auto maskin = d->les("Program", "Maskin");
+      if (maskin) mal.skriv("Program", "Maskin", *maskin);
+      else mal.slettNokkel("Program", "Maskin");
+    } else {
+      // Our later saves are undone key by key in the file as it is, so the
+      // other program's lines stay as it wrote them.
+      Endringer tilbake = Forskjell(forventet, mal);
+      std::erase_if(tilbake.nokler, [&](const NokkelEndring& n) {
+        return ErMaskinvalg(n) || std::any_of(andre.nokler.begin(), andre.nokler.end(), [&](const NokkelEndring& a) {
+                 return LikTekst(Seksjonsnavn(a.seksjon), Seksjonsnavn(n.seksjon)) && LikTekst(a.nokkel, n.nokkel);
+               });
+      });
+      mal = *d;
+      Anvend(mal, tilbake);
+      std::string tekst = "Et annet program har endret filen etter denne lagringen:\n";
+      for (const std::string& l : Beskrivelse(andre))
+        if (!andre.tom()) tekst += l + "\n";
+      for (const std::string& k : kommentarer) tekst += "  kommentar: " + Win1252TilUtf8(k) + "\n";
+      tekst += "\nDisse endringene beholdes; resten blir som før lagringen " + v->tid + ". Gjenopprette ?";
+      if (!bekreft(tekst)) {
+        b.forkast();
+        g.avbrutt = true;
+        return g;
+      }
+    }
     Merknad m("Gjenoppretting av nr. " + std::to_string(nr));
     lager::ErstattAlt(mal.tilBytes());
-    return b.commit();
+    const Lagreutfall u = b.commit();
+    // Another save came between the read and the commit: once more, on
+    // the file as it then is (and asked again).
+    if (u.type == Lagreutfall::Type::Konflikt || u.flettet) {
+      if (u.type == Lagreutfall::Type::Konflikt) b.forkast();
+      if (u.flettet) {
+        g.ok = true;
+        g.historikkfeil = u.historikkfeil;
+        return g;
+      }
+      continue;
+    }
+    if (!u) {
+      g.feil = "Kunne ikke lagre " + IniFil + ": " + u.grunn + ".";
+      return g;
+    }
+    g.ok = true;
+    g.historikkfeil = u.historikkfeil;
+    return g;
   }
-  VisMelding("Gjenopprett", IniFil + " endres hele tiden av et annet program; prøv igjen senere.");
-  return false;
+  g.feil = IniFil + " endres hele tiden av et annet program; prøv igjen senere.";
+  return g;
 }
 
 }  // namespace brul::historikk

@@ -3,6 +3,7 @@
 // before in a folder beside it ("Brul.ini.historikk" for "Brul.ini"), as
 // NNNNNN.ini with NNNNNN.txt saying when, for which machine and which keys
 // the save changed. The newest kHistorikkMaks versions are kept.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -77,11 +78,17 @@ class Merknad {
   std::string forrige_;
 };
 
+struct Gjenoppretting {
+  bool ok = false;           // restored
+  bool avbrutt = false;      // the confirmation said no: nothing restored
+  std::string feil;          // why nothing was restored, for the operator
+  std::string historikkfeil; // restored, but no version of it could be kept
+};
+
 // Puts version `nr` of IniFil back, as one save (which itself goes into the
 // history). Changes another program made to the file after that save are
-// kept: they are shown to the operator first (caption "Endret av et annet
-// program"), and No cancels. False when nothing was restored; the reason has
-// been reported.
-bool Gjenopprett(int nr);
+// kept, its lines as it wrote them: `bekreft` is given their description
+// first, and false cancels. The remembered machine stays as it is.
+Gjenoppretting Gjenopprett(int nr, const std::function<bool(const std::string& tekst)>& bekreft);
 
 }  // namespace brul::historikk

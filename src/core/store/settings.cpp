@@ -64,6 +64,17 @@ void SlettVerdiIBatch(const std::string& seksjon, const std::string& nokkel) {
     VisMelding(caption, "Feil med sletting av [" + seksjon + "] - " + nokkel);
 }
 
+// Commits the typed layer's own batch. Outside an operator's action a write
+// is a single write: the latest writer wins any conflict, and a failure is
+// said here, as no caller is there to say it.
+void Fullfor(Batch& b) {
+  if (!lager::Ytterst()) return;
+  b.velgAlle(KonfliktValg::Min);
+  const Lagreutfall u = b.commit();
+  if (!u) VisMelding("Lagre", (IniFil.empty() ? "Kunne ikke lagre" : "Kunne ikke lagre " + IniFil) + ": " + u.grunn + ".");
+  else if (!u.historikkfeil.empty()) VisMelding("Historikk", u.historikkfeil);
+}
+
 }  // namespace
 
 std::string LesFraFil(const std::string& fil, const std::string& seksjon, const std::string& nokkel,
@@ -114,7 +125,7 @@ void SkrivStreng(const std::string& seksjon, const std::string& nokkel, const st
   Batch b;
   const Utfall u = lager::Skriv(seksjon, nokkel, verdi);
   if (u != Utfall::Endret && u != Utfall::Uendret) MeldAvvist(u, seksjon, nokkel);
-  b.commit();
+  Fullfor(b);
 }
 
 void SkrivBool(const std::string& seksjon, const std::string& nokkel, bool verdi) {
@@ -132,14 +143,14 @@ void LagreStreng(const std::string& seksjon, const std::string& nokkel, const st
   // operator's batch a failure is reported as the failed deletion it is.
   if (TilStore(standard) == ny) SlettVerdiIBatch(seksjon, nokkel);
   else SkrivStreng(seksjon, nokkel, verdi);
-  b.commit();
+  Fullfor(b);
 }
 
 void LagreBool(const std::string& seksjon, const std::string& nokkel, bool standard, bool verdi) {
   if (seksjon.empty() || nokkel.empty()) return;
   Batch b;
   if (LesBool(seksjon, nokkel, standard) != verdi) SkrivBool(seksjon, nokkel, verdi);
-  b.commit();
+  Fullfor(b);
 }
 
 void SlettSeksjon(const std::string& seksjon) {
