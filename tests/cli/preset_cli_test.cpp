@@ -198,3 +198,76 @@ TEST(CliPresetFeil, UnknownControllerLeavesFile) {
 
 }  // namespace
 }  // namespace brul
+
+namespace brul {
+namespace {
+
+// Every way a path reaches the file (set, preset) against every kind of path:
+// what is stored, the exit status, and what exists on disk afterwards.
+// Nothing is written or created outside the mapped folders, and a refused
+// value leaves the file as it was. {C} is drive C's folder, {K} the scratch
+// folder beside it (mapped to nothing).
+TEST(CliStier, HverVeiInnLagrerWindowsStierOgLagerIngentingUtenfor) {
+  const std::string lang(5000, 'x');
+  const std::vector<std::string> preset = {"preset", "1", "Fanuc", "Med parenteser", "--behold-port"};
+  struct Tilfelle {
+    std::vector<std::string> args;
+    std::string katalog;  // Maskin1's Katalog before, in place of the demo's; empty: as it is
+    int kode;
+    std::string nokkel, lagret;  // the key of Maskin1 as read back; empty: Maskin1 is unchanged
+    std::string lages, lagesIkke;
+    bool bareLinux;  // a local path of this system: Windows has none
+  } tilfeller[] = {
+      {{"set", "1", "Katalog=C:\\Brul\\Nye\\M1\\", "OpprettKataloger=True"}, "", 0, "Katalog", "C:\\BRUL\\NYE\\M1\\",
+       "{C}/Brul/Nye/M1/Backup", "", false},
+      {{"set", "1", "Katalog={C}/Brul/Nye/M2", "OpprettKataloger=True"}, "", 0, "Katalog", "C:\\BRUL\\NYE\\M2\\",
+       "{C}/Brul/Nye/M2/Backup", "", true},
+      {{"set", "1", "Katalog={K}/utenfor/M3", "OpprettKataloger=True"}, "", 1, "", "", "", "{K}/utenfor", true},
+      {{"set", "1", "Katalog={C}/../utenfor/M4", "OpprettKataloger=True"}, "", 1, "", "", "", "{K}/utenfor", true},
+      {{"set", "1", "Katalog=Relativ\\M5\\", "OpprettKataloger=True"}, "", 1, "Katalog", "RELATIV\\M5\\", "",
+       "{K}/Relativ", true},
+      {{"set", "1", "Katalog=C:\\Brul\\x\\..\\Nye\\M6\\", "OpprettKataloger=True"}, "", 0, "Katalog",
+       "C:\\BRUL\\X\\..\\NYE\\M6\\", "{C}/Brul/Nye/M6/Backup", "", false},
+      {{"set", "1", "Katalog=C:\\..\\..\\M7\\", "OpprettKataloger=True"}, "", 1, "", "", "", "{C}/M7", false},
+      {{"set", "1", "BackupKatalog=\\\\SRV\\CNC\\M8\\"}, "", 0, "BackupKatalog", "\\\\SRV\\CNC\\M8\\", "", "", false},
+      {{"set", "1", "BackupKatalog=\\\\SRV\\CNC\\..\\ANNEN\\"}, "", 1, "", "", "", "", false},
+      {{"set", "1", "Katalog=C:\\Brul\\Lang" + lang + "\\", "OpprettKataloger=True"}, "", 1, "", "", "",
+       "{C}/Brul/Lang" + lang.substr(0, 100), false},
+      {{"set", "1", "MaskinNavn=" + lang}, "", 1, "", "", "", "", false},
+      {preset, "{C}/Brul/LM1", 0, "BackupKatalog", "C:\\BRUL\\LM1\\BACKUP\\", "", "", true},
+      {preset, "{K}/utenfor/LM2", 1, "", "", "", "{K}/utenfor", true},
+      {preset, "C:\\..\\LM3\\", 1, "", "", "", "", false},
+      {preset, "C:\\Brul\\" + lang, 1, "", "", "", "", false},
+  };
+  for (auto t : tilfeller) {
+#ifdef _WIN32
+    if (t.bareLinux) continue;
+#endif
+    DemoInstallasjon demo;
+    auto fyll = [&](std::string s) {
+      for (const auto& [merke, mappe] : {std::pair<std::string, std::filesystem::path>{"{C}", demo.brul().parent_path()},
+                                         {"{K}", demo.rot()}})
+        for (auto p = s.find(merke); p != std::string::npos; p = s.find(merke))
+          s.replace(p, merke.size(), mappe.generic_string());
+      return s;
+    };
+    for (auto& a : t.args) a = fyll(a);
+    SCOPED_TRACE(t.args[2].substr(0, 60) + (t.katalog.empty() ? "" : " / Katalog=" + t.katalog.substr(0, 40)));
+    if (!t.katalog.empty()) {
+      std::string fil = DemoInstallasjon::Les(demo.ini());
+      const std::string gammel = "Katalog=C:\\Brul\\Maskin1\\\r\n";
+      fil.replace(fil.find(gammel), gammel.size(), "Katalog=" + fyll(t.katalog) + "\r\n");
+      DemoInstallasjon::Skriv(demo.ini(), fil);
+    }
+    const std::string for_ = DemoInstallasjon::Les(demo.ini());
+    Utfall u = demo.Kjor(t.args);
+    EXPECT_EQ(u.kode, t.kode) << u.feil;
+    if (t.lagret.empty()) EXPECT_TRUE(Seksjon(DemoInstallasjon::Les(demo.ini()), "Maskin1") == Seksjon(for_, "Maskin1"));
+    else EXPECT_EQ(demo.Kjor({"get", "Maskin1", t.nokkel}).ut, t.lagret + "\n");
+    if (!t.lages.empty()) EXPECT_TRUE(std::filesystem::is_directory(fyll(t.lages)));
+    if (!t.lagesIkke.empty()) EXPECT_FALSE(std::filesystem::exists(fyll(t.lagesIkke)));
+  }
+}
+
+}  // namespace
+}  // namespace brul
