@@ -23,6 +23,7 @@
 #include "app/operator.h"
 #include "app/tilstand.h"
 #include "editor/editor.h"
+#include "editor/kommandoer.h"
 #include "gui/binding.h"
 #include "gui/hurtigtaster.h"
 #include "platform/sti.h"
@@ -323,9 +324,10 @@ void HovedVindu::showEvent(QShowEvent* e) {
   vist_ = true;
   if (!ed_.Skrivebeskyttet.empty())
     QTimer::singleShot(0, this, [this] {
-      operatoren().melding("Skrivebeskyttet", "Innstillingsfilen " + platform::LokalSti(IniFil) +
-                                                  " kan ikke lagres: " + ed_.Skrivebeskyttet +
-                                                  ".\rDu kan se på oppsettet, men endringer kan ikke lagres.",
+      // Named as everywhere else (as it is stored), with where it lies here.
+      operatoren().melding("Skrivebeskyttet",
+                           "Innstillingsfilen " + IniFil + " kan ikke lagres: " + ed_.Skrivebeskyttet +
+                               ".\nDu kan se på oppsettet, men endringer kan ikke lagres." + HerPaMaskinen(IniFil),
                            Ikon::Advarsel);
     });
 }

@@ -21,10 +21,18 @@ void ApneIniFil() {
   const std::string fil = platform::LokalSti(IniFil);
   if (platform::StartTekstEditor(fil)) return;
   // Nothing could open the file: the operator learns how to choose an editor.
-  operatoren().melding("Brul.INI", "Fant ingen tekstbehandler som kunne åpne\r" + fil +
-                                       "\rVelg en med miljøvariabelen VISUAL (for eksempel VISUAL=gedit)"
-                                       " og start programmet på nytt.",
+  operatoren().melding("Brul.INI",
+                       "Fant ingen tekstbehandler som kunne åpne " + IniFil +
+                           ".\nVelg en med miljøvariabelen VISUAL (for eksempel VISUAL=gedit)"
+                           " og start programmet på nytt." + HerPaMaskinen(IniFil),
                        Ikon::Advarsel);
+}
+
+std::string HerPaMaskinen(const std::string& lagret) {
+  std::string grunn;
+  const auto lokal = platform::LokalSti(lagret, grunn);
+  if (!lokal || *lokal == lagret) return {};
+  return "\n\nHer på maskinen: " + *lokal;
 }
 
 bool VelgKatalogFor(Edit& felt, const std::string& maskinNavn) {

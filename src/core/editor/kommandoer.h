@@ -25,6 +25,11 @@ long OversiktAntall(const Editor& e);
 // watched.
 void ApneIniFil();
 
+// Where a stored path (C:\Brul\Brul.ini) lies on this system, as the last
+// line of a message that names the file as it is stored: empty where the two
+// are the same or the path has no place here.
+std::string HerPaMaskinen(const std::string& lagret);
+
 // KatalogDblClick: the folder browser titled "Velg katalog, " + the machine's
 // name; on OK the field gets the chosen folder with a closing separator (its
 // change rule runs), on Cancel nothing changes. True when a folder was chosen.
