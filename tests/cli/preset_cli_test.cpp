@@ -262,10 +262,17 @@ TEST(CliStier, HverVeiInnLagrerWindowsStierOgLagerIngentingUtenfor) {
     const std::string for_ = DemoInstallasjon::Les(demo.ini());
     Utfall u = demo.Kjor(t.args);
     EXPECT_EQ(u.kode, t.kode) << u.feil;
-    if (t.lagret.empty()) EXPECT_TRUE(Seksjon(DemoInstallasjon::Les(demo.ini()), "Maskin1") == Seksjon(for_, "Maskin1"));
-    else EXPECT_EQ(demo.Kjor({"get", "Maskin1", t.nokkel}).ut, t.lagret + "\n");
-    if (!t.lages.empty()) EXPECT_TRUE(std::filesystem::is_directory(fyll(t.lages)));
-    if (!t.lagesIkke.empty()) EXPECT_FALSE(std::filesystem::exists(fyll(t.lagesIkke)));
+    if (t.lagret.empty()) {
+      EXPECT_TRUE(Seksjon(DemoInstallasjon::Les(demo.ini()), "Maskin1") == Seksjon(for_, "Maskin1"));
+    } else {
+      EXPECT_EQ(demo.Kjor({"get", "Maskin1", t.nokkel}).ut, t.lagret + "\n");
+    }
+    if (!t.lages.empty()) {
+      EXPECT_TRUE(std::filesystem::is_directory(fyll(t.lages)));
+    }
+    if (!t.lagesIkke.empty()) {
+      EXPECT_FALSE(std::filesystem::exists(fyll(t.lagesIkke)));
+    }
   }
 }
 
