@@ -18,6 +18,7 @@
 #include "schema/nokler.h"
 #include "store/forhandsvisning.h"
 #include "store/ini_document.h"
+#include "store/kodeside.h"
 #include "store/lager.h"
 #include "store/settings.h"
 #include "store/tekst.h"
@@ -191,6 +192,8 @@ class Kontroll {
   void portSeksjon(const std::string& port);
   void verdi(const std::string& seksjon, int maskin, const Nokkel& rad, const std::optional<Plass>& p);
   void visuell(const std::string& seksjon, int maskin, const std::string& nokkel, const std::optional<Plass>& p);
+  bool sti(const std::string& seksjon, int maskin, const std::string& nokkel, const std::optional<Plass>& p);
+  void backup(int maskin, const std::string& katalog);
   void henteprogrammer();
   void filindeks();
 
@@ -240,6 +243,8 @@ void Kontroll::linjer() {
           break;
         }
     }
+    // Quoted and named in UTF-8, as every text this program gives out.
+    if (!utf8) raw = Win1252TilUtf8(raw);
     std::size_t a = raw.find_first_not_of(" \t");
     if (a == std::string::npos) continue;
     const std::string t = raw.substr(a, raw.find_last_not_of(" \t") - a + 1);
@@ -302,6 +307,43 @@ void Kontroll::visuell(const std::string& seksjon, int m, const std::string& nok
   legg(Alvor::Feil, seksjon, m, p, nokkel,
        "\"" + *v + "\" kan ikke tolkes: \"" + token +
            "\" er ingen kontrollkode. Skriv koden som [CR], [DC2] eller et tall fra [0] til [255].");
+}
+
+// A path the Windows programs cannot open: one of this system (/srv/brul/M1),
+// or one on a drive or share the drive map lacks. False when reported.
+bool Kontroll::sti(const std::string& seksjon, int m, const std::string& nokkel, const std::optional<Plass>& p) {
+  const std::string v = dok_.les(seksjon, nokkel).value_or("");
+  if (v.empty()) return true;
+  std::string grunn;
+  if (platform::ErLokalForm(v)) {
+    const auto lagret = platform::LagretVerdi(v, true, grunn);
+    legg(Alvor::Feil, seksjon, m, p, nokkel,
+         v + " er en sti på denne maskinen, som Windows-programmene ikke kan åpne. " +
+             (lagret ? "Skriv den som " + *lagret + "."
+                     : "Den ligger heller ikke under noen tilordnet mappe: " + grunn + ". Velg en mappe under en av dem."));
+    return false;
+  }
+  if (!platform::LokalSti(v, grunn)) {
+    legg(Alvor::Feil, seksjon, m, p, nokkel,
+         v + " kan ikke finnes: " + grunn + ". Legg den inn i Brul.conf eller rett stien.");
+    return false;
+  }
+  return true;
+}
+
+// Backups are kept only where the folder exists.
+void Kontroll::backup(int n, const std::string& katalog) {
+  const std::string s = MaskinSeksjon(n);
+  const long antall = TallFraTekst(dok_.les(s, "BackupFiles").value_or(""));
+  if (antall <= 0) return;
+  std::string mappe = TilStore(dok_.les(s, "BackupKatalog").value_or(""));
+  if (mappe.empty()) mappe = platform::MedSkilletegn(katalog) + "BACKUP\\";
+  std::string grunn;  // a path that cannot be opened here is reported as such
+  if (platform::ErLokalForm(mappe) || !platform::LokalSti(mappe, grunn)) return;
+  if (platform::FinnesMappe(platform::LokalSti(mappe))) return;
+  legg(Alvor::Feil, s, n, Tab().maskin.at("BACKUPKATALOG"), "BackupKatalog",
+       "Backupkatalogen " + mappe + " finnes ikke, men BackupFiles er " + std::to_string(antall) +
+           ", så programmene kan ikke ta vare på sikkerhetskopiene. Opprett katalogen, eller rett BackupKatalog.");
 }
 
 // A stored value that matches no item of the control's list.
@@ -371,7 +413,10 @@ void Kontroll::maskin(int n) {
         continue;
       }
       if (VisuelleNokler().count(TilStore(k))) visuell(s, n, k, p);
-      if (auto r = t.maskinRad.find(TilStore(k)); r != t.maskinRad.end()) verdi(s, n, *r->second, p);
+      if (auto r = t.maskinRad.find(TilStore(k)); r != t.maskinRad.end()) {
+        verdi(s, n, *r->second, p);
+        if (r->second->sti != Sti::Ingen && !LikTekst(k, "Katalog")) sti(s, n, k, p);
+      }
     }
   }
   // The port.
@@ -397,6 +442,7 @@ void Kontroll::maskin(int n) {
   // A drive or network share the map does not know opens nothing: say which
   // entry is missing, in the words every other refusal uses.
   std::string grunn;
+  if (!sti(s, n, "Katalog", kplass)) return;
   if (!platform::LokalSti(katalog, grunn)) {
     legg(Alvor::Feil, s, n, kplass, "Katalog",
          "Katalogen " + katalog + " kan ikke finnes: " + grunn + ". Legg den inn i Brul.conf eller rett stien.");
@@ -409,6 +455,7 @@ void Kontroll::maskin(int n) {
     return;
   }
   katalogOk_[n] = katalog;
+  backup(n, katalog);
 }
 
 void Kontroll::maskiner() {
@@ -455,11 +502,18 @@ void Kontroll::portSeksjon(const std::string& port) {
 }
 
 void Kontroll::porter() {
+  // Every port's section, whether a machine uses it now or not: a machine
+  // moved to it later takes its values as they stand.
+  std::set<std::string> sjekket;
+  for (const std::string& s : dok_.seksjoner()) {
+    const int i = FinnIndeks(s, PortListe());
+    if (i < 0 || !sjekket.insert(PortListe()[static_cast<std::size_t>(i)]).second) continue;
+    portSeksjon(PortListe()[static_cast<std::size_t>(i)]);
+  }
   std::vector<std::string> sett;
   for (const auto& [n, p] : porter_)
     if (std::find(sett.begin(), sett.end(), p) == sett.end()) sett.push_back(p);
   for (const std::string& p : sett) {
-    if (dok_.harSeksjon(p)) portSeksjon(p);
     std::vector<int> ns;
     for (const auto& [n, q] : porter_)
       if (q == p) ns.push_back(n);
@@ -527,15 +581,20 @@ void Kontroll::filindeks() {
   Torrkjoring torr;
   SkrivFilindeks(antall_);
   const Plass p{SideId::Program, "Indeks"};
+  // Ticking the box is what writes the index; when it is ticked already,
+  // it is ticked anew.
+  const std::string gjor = TilStore(dok_.les("Program", "Indeks").value_or("")) == "TRUE"
+                               ? "Fjern krysset \"CNC oppdaterer filindeks\" på siden Program og sett det igjen"
+                               : "Kryss av \"CNC oppdaterer filindeks\" på siden Program";
   for (const NokkelEndring& n : torr.endringer().nokler) {
     if (!n.gammel)
       legg(Alvor::Advarsel, n.seksjon, 0, p, n.nokkel,
            "Filindeksen mangler [" + n.seksjon + "] " + n.nokkel + "=" + n.ny.value_or("") +
-               ". Kryss av \"CNC oppdaterer filindeks\" på siden Program (eller kjør index).");
+               ". " + gjor + " (eller kjør index).");
     else
       legg(Alvor::Advarsel, n.seksjon, 0, p, n.nokkel,
            "Filindeksen har " + n.nokkel + "=" + *n.gammel + " for [" + n.seksjon + "], men maskinoppsettet gir " +
-               n.ny.value_or("") + ". Oppdater filindeksen (kryss av \"CNC oppdaterer filindeks\", eller kjør index).");
+               n.ny.value_or("") + ". Oppdater filindeksen: " + gjor + " (eller kjør index).");
   }
 }
 
