@@ -2,6 +2,7 @@
 // overview and the file index.
 #include <optional>
 #include <ostream>
+#include <string>
 
 #include "cli/kommandoer.h"
 #include "app/skriptoperator.h"
@@ -29,7 +30,13 @@ int KommandoPorts(Kontekst& k) {
     form.Fyll(antall, *etterPort);
   else
     form.VisOversikt(antall);  // asks "Sortere på porter ?", or warns when there are no machines
-  k.ut << form.Tekst();
+  // The clipboard's text has CR LF between rows and none after the last; on
+  // the command line each row is a line of its own, ended as every other
+  // command's lines are.
+  const std::string tekst = form.Tekst();
+  for (std::size_t i = 0; i < tekst.size(); ++i)
+    if (tekst.compare(i, 2, "\r\n") != 0) k.ut << tekst[i];
+  if (!tekst.empty()) k.ut << '\n';
   return 0;
 }
 
