@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
     Regler, IniLesing,
     ::testing::Values(
         LeseRad{"navn_uten_storrelse", "[Maskin1]\r\nKatalog=C:\\A\r\n", "MASKIN1", "katalog", "C:\\A"},
-        LeseRad{"norske_bokstaver_foldes", "[Blåbær]\r\nNøkkel=1\r\n", "BLÅBÆR", "NØKKEL", "1"},
+        LeseRad{"norske_bokstaver_foldes", "[Bl\xE5" "b\xE6r]\r\nN\xF8kkel=1\r\n", "BLÅBÆR", "NØKKEL", "1"},
         LeseRad{"norske_bokstaver_1252", "[Bl\xE5\x62\xE6r]\r\nN\xF8kkel=\xC6\r\n", "BLÅBÆR", "nøkkel",
                 "Æ"},
         LeseRad{"blanke_rundt_alt", "[ Maskin1 ]\r\n \tKatalog \t= \t C:\\A \t\r\n", "Maskin1", "Katalog",
@@ -71,14 +71,14 @@ INSTANTIATE_TEST_SUITE_P(
         LeseRad{"nokkel_i_neste_seksjon", "[S]\r\n[T]\r\nk=1\r\n", "S", "k", std::nullopt},
         LeseRad{"lengde_4095", "[S]\r\nk=" + kLang + "\r\n", "S", "k", std::string(4095, 'x')},
         LeseRad{"nulltegn_avslutter_verdien", std::string("[S]\r\nk= a \0b\r\n", 14), "S", "k", "a"},
-        LeseRad{"lengde_i_tegn_utf8", "[S]\r\nk=" + std::string(5, 'x') + std::string("\xC3\xA6") + "\r\n",
+        LeseRad{"lengde_i_tegn_utf8", "\xEF\xBB\xBF[S]\r\nk=" + std::string(5, 'x') + std::string("\xC3\xA6") + "\r\n",
                 "S", "k", "xxxxx\xC3\xA6"},
         LeseRad{"bare_lf", "[S]\nk=1\nj=2\n", "S", "j", "2"},
         LeseRad{"bare_cr", "[S]\rk=1\rj=2\r", "S", "j", "2"},
         LeseRad{"blandede_linjeslutt", "[S]\r\nk=1\nj=2\rl=3", "S", "l", "3"},
         LeseRad{"uten_siste_linjeskift", "[S]\r\nk=1", "S", "k", "1"},
         LeseRad{"utf8_bom", "\xEF\xBB\xBF[S]\r\nk=\xC3\xB8\r\n", "S", "k", "\xC3\xB8"},
-        LeseRad{"utf8_uten_bom", "[S]\r\nk=\xC3\xB8\r\n", "S", "k", "\xC3\xB8"},
+        LeseRad{"utf8_uten_bom_leses_som_1252", "[S]\r\nk=\xC3\xB8\r\n", "S", "k", "\xC3\x83\xC2\xB8"},
         LeseRad{"ansi_som_ikke_er_utf8", "[S]\r\nk=\xF8\r\n", "S", "k", "\xC3\xB8"},
         LeseRad{"ansi_euro", "[S]\r\nk=\x80\r\n", "S", "k", "\xE2\x82\xAC"},
         LeseRad{"udefinert_1252_byte", "[S]\r\nk=\x81\x8D\x8F\x90\x9D\r\n", "S", "k",
@@ -94,7 +94,10 @@ TEST(IniKoding, GjenkjennerTegnsett) {
     std::string eol;
   } rader[] = {
       {"[S]\r\nk=v\r\n", IniDocument::Koding::Win1252, "\r\n"},
-      {"[S]\nk=\xC3\xA6\n", IniDocument::Koding::Utf8, "\n"},
+      // Text that looks like UTF-8 is still Windows-1252 without a mark:
+      // that is how every other program reads it.
+      {"[S]\nk=\xC3\xA6\n", IniDocument::Koding::Win1252, "\n"},
+      {std::string("\xFF\xFE[\0S\0]\0\r\0\n\0", 12), IniDocument::Koding::Utf16Le, "\r\n"},
       {"\xEF\xBB\xBF[S]\rk=v\r", IniDocument::Koding::Utf8Bom, "\r"},
       {"[S]\r\nk=\xC3\r\n", IniDocument::Koding::Win1252, "\r\n"},         // broken UTF-8
       {"[S]\r\nk=\xED\xA0\x80\r\n", IniDocument::Koding::Win1252, "\r\n"},  // a surrogate is no UTF-8

@@ -119,8 +119,12 @@ INSTANTIATE_TEST_SUITE_P(
                   U::IkkeLagerbart, kFil},
         SkriveRad{"1252_lagres_som_byte", "[A]\r\n", Op::Skriv, "A", "k", "\xC3\xB8\xE2\x82\xAC", U::Endret,
                   "[A]\r\nk=\xF8\x80\r\n"},
-        SkriveRad{"utf8_fil_lagrer_utf8", "[A]\nk=\xC3\xA6\n", Op::Skriv, "A", "j", "\xE2\x84\x96", U::Endret,
-                  "[A]\nk=\xC3\xA6\nj=\xE2\x84\x96\n"},
+        SkriveRad{"utf8_fil_lagrer_utf8", "\xEF\xBB\xBF[A]\nk=\xC3\xA6\n", Op::Skriv, "A", "j", "\xE2\x84\x96",
+                  U::Endret, "\xEF\xBB\xBF[A]\nk=\xC3\xA6\nj=\xE2\x84\x96\n"},
+        // Without a mark the file is Windows-1252 however it looks: a
+        // character that code page lacks is refused, never written as UTF-8.
+        SkriveRad{"utf8_lignende_uten_bom_er_1252", "[A]\nk=\xC3\xA6\n", Op::Skriv, "A", "j", "\xE2\x84\x96",
+                  U::IkkeLagerbart, "[A]\nk=\xC3\xA6\n"},
         SkriveRad{"bom_beholdes", "\xEF\xBB\xBF[A]\r\nk=1\r\n", Op::Skriv, "A", "k", "\xC3\xA5", U::Endret,
                   "\xEF\xBB\xBF[A]\r\nk=\xC3\xA5\r\n"},
         SkriveRad{"udefinert_byte_uberort", "[A]\r\nu=\x81\x8D\r\nk=1\r\n", Op::Skriv, "A", "k", "2", U::Endret,

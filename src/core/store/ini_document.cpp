@@ -112,14 +112,21 @@ struct Linjeskift {
 IniDocument::IniDocument() = default;
 
 IniDocument IniDocument::fraBytes(std::string_view bytes) {
-  IniDocument d;
-  if (bytes.substr(0, kBom.size()) == kBom) {
-    d.koding_ = Koding::Utf8Bom;
-    bytes.remove_prefix(kBom.size());
-  } else {
-    bool fler = false;
-    d.koding_ = GyldigUtf8(bytes, &fler) && fler ? Koding::Utf8 : Koding::Win1252;
+  if (bytes.substr(0, 2) == std::string_view("\xFF\xFE", 2)) {
+    // Held as UTF-8 while it is worked on, and written back as it came.
+    std::string hale;
+    const std::string utf8 = Utf16LeTilUtf8(bytes.substr(2), hale);
+    IniDocument d = fraBytes(utf8, Koding::Utf16Le);
+    d.hale_ = std::move(hale);
+    return d;
   }
+  if (bytes.substr(0, kBom.size()) == kBom) return fraBytes(bytes.substr(kBom.size()), Koding::Utf8Bom);
+  return fraBytes(bytes, Koding::Win1252);
+}
+
+IniDocument IniDocument::fraBytes(std::string_view bytes, Koding koding) {
+  IniDocument d;
+  d.koding_ = koding;
   // Room for the lines a save writes, so the first of them does not move
   // the whole file to a bigger buffer.
   d.buf_.reserve(bytes.size() + 1 + bytes.size() / 64 + 256);
@@ -170,12 +177,6 @@ std::string_view IniDocument::slutt(const Linje& l) const {
   }
 }
 
-IniDocument IniDocument::fraBytes(std::string_view bytes, Koding koding) {
-  IniDocument d = fraBytes(bytes);
-  d.koding_ = koding;
-  return d;
-}
-
 std::string IniDocument::seksjonsBytes(std::string_view seksjon) const {
   std::string ut;
   const Seksjon* s = finn(seksjon);
@@ -192,6 +193,13 @@ std::string IniDocument::seksjonsBytes(std::string_view seksjon) const {
 }
 
 std::string IniDocument::tilBytes() const {
+  if (koding_ == Koding::Utf16Le) {
+    IniDocument kopi = *this;
+    kopi.koding_ = Koding::Win1252;  // the lines alone, as they stand (UTF-8)
+    std::string ut("\xFF\xFE", 2), del;
+    Utf8TilUtf16Le(kopi.tilBytes(), del);
+    return ut + del + hale_;
+  }
   std::string ut;
   ut.reserve(buf_.size() + kBom.size() + eol_.size());
   if (koding_ == Koding::Utf8Bom) ut += kBom;

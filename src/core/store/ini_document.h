@@ -15,7 +15,11 @@ namespace brul {
 
 class IniDocument {
  public:
-  enum class Koding { Win1252, Utf8, Utf8Bom };
+  // The file's encoding is told by its first bytes alone, as the profile
+  // functions tell it: a UTF-8 or UTF-16LE byte-order mark, else
+  // Windows-1252, whatever the rest looks like. So no edit can change how
+  // the other programs read the file.
+  enum class Koding { Win1252, Utf8Bom, Utf16Le };
   enum class Utfall {
     Endret,         // the document changed
     Uendret,        // nothing to do (same value, absent key or section)
@@ -123,6 +127,7 @@ class IniDocument {
   mutable bool seksjonerIndeksert_ = false;
   bool endret_ = false;
   std::string ugyldigTegn_;
+  std::string hale_;  // an odd last byte of a UTF-16LE file, given back as it was
 };
 
 }  // namespace brul

@@ -138,4 +138,58 @@ std::size_t AntallTegn(std::string_view utf8) {
   return n;
 }
 
+std::string Utf16LeTilUtf8(std::string_view bytes, std::string& hale) {
+  std::string ut;
+  ut.reserve(bytes.size());
+  const std::size_t n = bytes.size() / 2;
+  auto enhet = [&](std::size_t i) {
+    return static_cast<char32_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                 (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+  };
+  for (std::size_t i = 0; i < n; ++i) {
+    char32_t c = enhet(i);
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < n && enhet(i + 1) >= 0xDC00 && enhet(i + 1) < 0xE000) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (enhet(i + 1) - 0xDC00);
+      ++i;
+    }
+    if (c >= 0xD800 && c < 0xE000) {
+      // A lone surrogate: the three bytes UTF-8 would give it if it could.
+      ut += static_cast<char>(0xE0 | (c >> 12));
+      ut += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      ut += static_cast<char>(0x80 | (c & 0x3F));
+      continue;
+    }
+    LeggTilUtf8(ut, c);
+  }
+  hale.assign(bytes.substr(2 * n));
+  return ut;
+}
+
+bool Utf8TilUtf16Le(std::string_view utf8, std::string& ut) {
+  ut.clear();
+  ut.reserve(utf8.size() * 2);
+  auto legg = [&](char32_t e) {
+    ut += static_cast<char>(e & 0xFF);
+    ut += static_cast<char>((e >> 8) & 0xFF);
+  };
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const auto b = static_cast<unsigned char>(utf8[pos]);
+    if (b == 0xED && pos + 2 < utf8.size() && (static_cast<unsigned char>(utf8[pos + 1]) & 0xE0) == 0xA0) {
+      legg(0xD000 | ((static_cast<unsigned char>(utf8[pos + 1]) & 0x3F) << 6) |
+           (static_cast<unsigned char>(utf8[pos + 2]) & 0x3F));
+      pos += 3;
+      continue;
+    }
+    const char32_t c = NesteTegn(utf8, pos);
+    if (c >= kUgyldigBase) return false;
+    if (c >= 0x10000) {
+      legg(0xD800 + ((c - 0x10000) >> 10));
+      legg(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      legg(c);
+    }
+  }
+  return true;
+}
+
 }  // namespace brul

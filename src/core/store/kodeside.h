@@ -32,6 +32,13 @@ void LeggTilUtf8(std::string& ut, char32_t tegn);
 // one multi-byte sequence.
 bool GyldigUtf8(std::string_view bytes, bool* flerbyte = nullptr);
 
+// UTF-16LE (without a byte-order mark) to UTF-8 and back, losslessly: a
+// surrogate without its partner travels as its own three-byte sequence, and
+// an odd last byte is given back in `hale`.
+std::string Utf16LeTilUtf8(std::string_view bytes, std::string& hale);
+// False when `utf8` is no text of Utf16LeTilUtf8's form.
+bool Utf8TilUtf16Le(std::string_view utf8, std::string& ut);
+
 // Number of characters (code points; an invalid byte counts as one).
 std::size_t AntallTegn(std::string_view utf8);
 
