@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "app/ingen_konfig.h"
 #include "app/oppstart.h"
 #include "editor/editor.h"
 #include "gui/askform.h"
@@ -48,6 +49,8 @@ int Kjor(int argc, char** argv) {
   if (egneQtTekster.load(QStringLiteral(":/i18n/qtbase_nb.qm"))) QApplication::installTranslator(&egneQtTekster);
 
   VinduOperator op;
+  // With no Brul.conf at all the window is the only place to say so.
+  if (SiFraOmIngenKonfig(op, platform::FinnKonfigFiler())) return 0;
   if (!SjekkIniFil(op)) return 0;  // still no settings file: end without a window
 
   // The windows in the order the program has always made them: the editor,

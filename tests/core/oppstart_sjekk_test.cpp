@@ -2,8 +2,10 @@
 // diskette, and that nothing is ever overwritten.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
+#include "app/ingen_konfig.h"
 #include "app/oppstart.h"
 #include "app/skriptoperator.h"
 #include "app/tilstand.h"
@@ -95,6 +97,40 @@ TEST(SjekkIniFil, EnMappeMedFilensNavnErIngenFil) {
   op.svar("Mangler konfigurasjonsfilen \"C:\\Brul\\Brul.ini\"", "Ja");
   EXPECT_FALSE(SjekkIniFil(op, 1));
   EXPECT_TRUE(std::filesystem::is_directory(kladd.rot() / "c/Brul/Brul.ini"));
+}
+
+// With no Brul.conf at all the window says so, where it looked and which one
+// to make, and offers to open its folder (Nei here: nothing is started).
+TEST(SiFraOmIngenKonfig, BareNaarIngenBrulConfFinnes) {
+  struct Tilfelle {
+    const char* navn;
+    const char* finnes;  // the Brul.conf that exists, "" for none
+    bool kartlagt;       // drive C: is mapped
+    bool sier;
+  } tilfeller[] = {
+      {"ingen Brul.conf", "", false, true},
+      {"brukerens finnes", "bruker/Brul.conf", false, false},
+      {"maskinens finnes", "maskin/Brul.conf", false, false},
+      {"stasjonen er kartlagt", "", true, false},
+  };
+  for (const auto& t : tilfeller) {
+    SCOPED_TRACE(t.navn);
+    BevarTilstand bevar;
+    Kladd kladd;
+    if (*t.finnes) kladd.fil(t.finnes, "[Brul]\n");
+    platform::SettStasjoner(t.kartlagt ? platform::Stasjonskart{{'C', kladd.sti()}} : platform::Stasjonskart{});
+    IniFil = "C:\\Brul\\Brul.ini";
+    SkriptOperator op;
+    const platform::KonfigFiler filer{kladd.sti("maskin/Brul.conf"), kladd.sti("bruker/Brul.conf")};
+    EXPECT_EQ(SiFraOmIngenKonfig(op, filer), t.sier);
+    ASSERT_EQ(op.logg().size(), t.sier ? 1u : 0u);
+    if (!t.sier) continue;
+    const std::string& tekst = op.logg()[0].text;
+    for (const std::string& del :
+         {filer.maskin, filer.bruker, "Lag " + filer.bruker, "Åpne mappen " + kladd.sti("bruker")})
+      EXPECT_NE(tekst.find(del), std::string::npos) << del << "\n" << tekst;
+    EXPECT_FALSE(std::filesystem::exists(kladd.sti("bruker")));  // Nei makes nothing
+  }
 }
 
 }  // namespace

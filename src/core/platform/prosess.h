@@ -14,4 +14,8 @@ std::string ProgramFil();
 // False when the editor could not be started.
 bool StartTekstEditor(const std::string& fil);
 
+// Opens a local folder with the desktop's own opener (xdg-open; Explorer on
+// Windows) and returns at once. False when the opener could not be started.
+bool ApneMappe(const std::string& mappe);
+
 }  // namespace brul::platform

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "platform/prosess.h"
@@ -32,33 +33,15 @@ std::vector<std::string> Ord(const std::string& kommando) {
   return ut;
 }
 
-}  // namespace
-
-std::string ProgramFil() {
-  std::error_code ec;
-  auto sti = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return {};
-  return sti.string();
-}
-
-bool StartTekstEditor(const std::string& fil) {
-  std::vector<std::string> kommando;
-  for (const char* navn : {"VISUAL", "EDITOR"}) {
-    const char* v = std::getenv(navn);
-    if (v && *v) {
-      kommando = Ord(v);
-      if (!kommando.empty()) break;
-    }
-  }
-  if (kommando.empty()) kommando = {"xdg-open"};
-  kommando.push_back(fil);
-
+// Starts `kommando` (the program and its arguments, each reaching it whole)
+// on its own and returns at once; false when it could not be started.
+bool Start(std::vector<std::string> kommando) {
   std::vector<char*> argv;
   for (auto& a : kommando) argv.push_back(a.data());
   argv.push_back(nullptr);
 
-  // The editor runs on its own: a short-lived child starts it and exits, so
-  // the editor belongs to init and never lingers as our zombie, and the
+  // The program runs on its own: a short-lived child starts it and exits, so
+  // the program belongs to init and never lingers as our zombie, and the
   // window never waits for it. A close-on-exec pipe tells whether the exec
   // itself succeeded. Everything is prepared before fork: the children only
   // call what is safe there.
@@ -94,5 +77,30 @@ bool StartTekstEditor(const std::string& fil) {
   const bool startet = WIFEXITED(status) && WEXITSTATUS(status) == 0;
   return startet && lest == 0;
 }
+
+}  // namespace
+
+std::string ProgramFil() {
+  std::error_code ec;
+  auto sti = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) return {};
+  return sti.string();
+}
+
+bool StartTekstEditor(const std::string& fil) {
+  std::vector<std::string> kommando;
+  for (const char* navn : {"VISUAL", "EDITOR"}) {
+    const char* v = std::getenv(navn);
+    if (v && *v) {
+      kommando = Ord(v);
+      if (!kommando.empty()) break;
+    }
+  }
+  if (kommando.empty()) kommando = {"xdg-open"};
+  kommando.push_back(fil);
+  return Start(std::move(kommando));
+}
+
+bool ApneMappe(const std::string& mappe) { return Start({"xdg-open", mappe}); }
 
 }  // namespace brul::platform

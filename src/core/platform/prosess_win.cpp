@@ -32,4 +32,16 @@ bool StartTekstEditor(const std::string& fil) {
   return true;
 }
 
+bool ApneMappe(const std::string& mappe) {
+  std::wstring kommando = L"explorer \"" + Bred(mappe) + L"\"";
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(nullptr, kommando.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    return false;
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return true;
+}
+
 }  // namespace brul::platform
