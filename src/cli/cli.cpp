@@ -7,6 +7,7 @@
 // follows on standard error: the reason and where to read more).
 #include "cli/cli.h"
 
+#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <optional>
@@ -197,6 +198,8 @@ void SkrivHvorDetBleLett(std::ostream& feil, bool medIni) {
 
 }  // namespace
 
+bool ErMerknad(const std::string& caption) { return caption.rfind("Tips", 0) == 0 || caption == "Historikk"; }
+
 bool ErKommandolinje(int argc, char** argv) {
   try {
     Tolkning t = Tolk(argc, argv);
@@ -244,10 +247,29 @@ int Kjor(int argc, char** argv) {
       SkrivHvorDetBleLett(std::cerr, t.ini.has_value());
       return 1;
     }
+    // A file that is there but cannot be read gives no defaults as if it
+    // were empty: every command that reads it fails with the reason.
+    if (kommando->trengerIni) {
+      if (const std::string grunn = lager::Lesefeil(); !grunn.empty()) {
+        std::cerr << "brulini: kan ikke lese innstillingsfilen \"" << IniFil << "\": " << grunn << '\n';
+        return 1;
+      }
+    }
     Kontekst k{t.args, op, std::cout, std::cerr};
     int kode = kommando->kjor(k);
     std::cout.flush();
-    if (kode == 0 && !op.meldinger().empty()) kode = 1;
+    // Advice (a tip) is a note on standard error; any other message means
+    // something asked was not done.
+    if (kode == 0 && std::ranges::any_of(op.logg(), [](const SkriptOperator::Hendelse& h) {
+          return h.type == SkriptOperator::Hendelse::Type::Melding && !ErMerknad(h.caption);
+        }))
+      kode = 1;
+    if (kommando->kjor == KommandoPaths && platform::FinnesFil(platform::LokalSti(IniFil)) &&
+        !platform::LesHeleFil(platform::LokalSti(IniFil)).feil.empty()) {
+      std::cerr << "brulini: kan ikke lese innstillingsfilen \"" << IniFil << "\": "
+                << platform::LesHeleFil(platform::LokalSti(IniFil)).feil << '\n';
+      kode = 1;
+    }
     // paths shows where the file should be; that it is not there is a failure.
     if (kommando->kjor == KommandoPaths && !platform::FinnesFil(platform::LokalSti(IniFil))) {
       SkrivHvorDetBleLett(std::cerr, t.ini.has_value());

@@ -267,8 +267,14 @@ int KommandoSet(Kontekst& k) {
   k.op.standardSvar(kKonfliktCaption, kBeholdMin);
   try {
     const int kode = settAlle(k, e, tilordninger);
-    if (kode != 0 || handling.avvist()) {
+    // A set is all or nothing: any value refused (with its message) keeps
+    // the rest from being written too.
+    const bool avvist = std::ranges::any_of(k.op.logg(), [](const SkriptOperator::Hendelse& h) {
+      return h.type == SkriptOperator::Hendelse::Type::Melding && !ErMerknad(h.caption);
+    });
+    if (kode != 0 || handling.avvist() || avvist) {
       handling.forkast();
+      k.feil << "brulini: ingenting ble lagret\n";
       return 1;
     }
     if (!LagreHandling(handling)) {

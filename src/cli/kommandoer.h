@@ -15,6 +15,10 @@ class Editor;
 
 namespace brul::cli {
 
+// A message that is advice (a tip) or a note beside a save that stands: it
+// goes to standard error and does not make the exit status a failure.
+bool ErMerknad(const std::string& caption);
+
 // paths: IniFil=…, ExeKatalog=…, DataKatalog=… one a line.
 int KommandoPaths(Kontekst& k);
 // get SEKSJON NØKKEL [STANDARD]: the value as the editor reads it (upper-cased).

@@ -15,8 +15,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Something that stands where the file should (a FIFO, a folder, a broken
+// link) is no missing file: the read then says what it is, instead of a
+// question about the installation diskette.
 bool FilFinnes(const std::string& sti) {
-  return !sti.empty() && platform::FinnesFil(platform::LokalSti(sti));
+  if (sti.empty()) return false;
+  const std::string lokal = platform::LokalSti(sti);
+  return platform::FinnesFil(lokal) || platform::IkkeVanligFil(lokal).has_value();
 }
 
 bool HarSkilletegn(const std::string& sti) {

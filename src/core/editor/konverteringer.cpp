@@ -344,6 +344,13 @@ void LagreAnnetGrid(Editor& e, const Nokkel&) {
   const Grid& g = e.AnnetGrid;
   for (int r = 1; r < g.rowCount(); ++r) {
     const std::string navn = g.cell(r, 1);
+    if (navn.empty() && !g.cell(r, 2).empty()) {
+      // A value with no name has no key to go under: refused, not dropped.
+      VisMelding("Lagre", "[" + m + "] Variabel" + std::to_string(r) + " ble ikke lagret i " + IniFil +
+                              ": verdien \"" + g.cell(r, 2) + "\" har ikke noe variabelnavn.");
+      Batch().avvis();
+      continue;
+    }
     LagreStreng(m, "Variabel" + std::to_string(r), "", navn);
     if (navn.empty()) continue;
     // The slot holds the name as a value, and a read drops one pair of

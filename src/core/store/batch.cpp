@@ -54,10 +54,17 @@ Tilstand t;
 Lagreutfall Lagre();
 
 platform::FilLesing LesFilen(platform::HoldtFil* holdt = nullptr) {
-  ++t.lesinger;
   // The read of a save keeps the file open across the rename (Lagre).
-  if (holdt && !ITorrkjoring()) return holdt->les(t.lokal);
-  return lager::LesInnstillinger(t.lokal);
+  if (holdt && !ITorrkjoring()) {
+    ++t.lesinger;
+    return holdt->les(t.lokal);
+  }
+  // Only reads of the disk are counted: a dry run reads the file once and
+  // then serves its own copy.
+  bool fraDisk = true;
+  platform::FilLesing l = lager::LesInnstillinger(t.lokal, &fraDisk);
+  if (fraDisk) ++t.lesinger;
+  return l;
 }
 
 // Whether the document of a batch that ended can serve the next one of the

@@ -137,9 +137,11 @@ bool ITorrkjoring() { return okt != nullptr; }
 
 namespace lager {
 
-platform::FilLesing LesInnstillinger(const std::string& lokal) {
+platform::FilLesing LesInnstillinger(const std::string& lokal, bool* fraDisk) {
+  if (fraDisk) *fraDisk = true;
   if (!okt) return platform::LesHel(lokal);
   auto it = okt->filer.find(lokal);
+  if (fraDisk) *fraDisk = it == okt->filer.end();
   if (it == okt->filer.end()) {
     platform::FilLesing l = platform::LesHel(lokal);
     it = okt->filer.emplace(lokal, Virtuell{l, l}).first;

@@ -92,7 +92,8 @@ bool ITorrkjoring();
 // The store's access to the disk for the settings file, fetch-program files
 // and folders. They go to the disk, or to the running dry run.
 namespace lager {
-platform::FilLesing LesInnstillinger(const std::string& lokal);
+// `fraDisk` tells whether the disk was read (a dry run reads it once).
+platform::FilLesing LesInnstillinger(const std::string& lokal, bool* fraDisk = nullptr);
 // Replaces the settings file; `forrige` is the content it replaces (kept in
 // the history with the new one). `dok` is `bytes` as the save holds it, so
 // the history need not read it again, and `berort` what the save touched
