@@ -127,8 +127,13 @@ class DemoInstallasjon {
   // empty) and waits for it.
   Utfall Kjor(const std::vector<std::string>& args, std::filesystem::path mappe = {}) const {
     if (mappe.empty()) mappe = rot_;
-    const std::string utFil = (rot_ / "stdout.txt").string();
-    const std::string feilFil = (rot_ / "stderr.txt").string();
+    // Files of their own for every run: under wine the handles a finished
+    // program inherited can stay open in the wine server after the wait for
+    // it has returned, so a file shared with the run before could still be
+    // held, or written, through the earlier run's handle.
+    const std::string nr = std::to_string(++kjoringer_);
+    const std::string utFil = (rot_ / ("stdout-" + nr + ".txt")).string();
+    const std::string feilFil = (rot_ / ("stderr-" + nr + ".txt")).string();
 
     // Only this test's Brul.conf files take part (unused on Windows).
     MedMiljo hjem("XDG_CONFIG_HOME", (rot_ / "xdg-bruker").string());
@@ -145,6 +150,7 @@ class DemoInstallasjon {
 
  private:
   std::filesystem::path rot_;
+  mutable int kjoringer_ = 0;  // runs so far, to name their output files
 #ifdef _WIN32
   bool egenA_ = false;  // drive A defined by this object
 #endif
