@@ -35,6 +35,9 @@
 #include "gui/hovedvindu.h"
 #include "gui/vinduoperator.h"
 #include "gui/askform.h"
+#include "app/lagring.h"
+#include "platform/fil.h"
+#include "store/ini_document.h"
 #include "store/settings.h"
 #include "vindu_felles.h"
 
@@ -145,6 +148,8 @@ class HovedVinduTest : public QObject {
   void gridNavigasjonSkriverIkke();
   void deleteTommerGridcelle();
   void skrivebeskyttetFil();
+  void annetProgramsEndringer_data();
+  void annetProgramsEndringer();
   void brulIniUtenEditorSierHvordan();
   void cleanup();
 };
@@ -808,6 +813,45 @@ void HovedVinduTest::brulIniUtenEditorSierHvordan() {
   const std::string m = k.op.meldinger()[0];
   QVERIFY2(m.rfind("Brul.INI: Fant ingen tekstbehandler", 0) == 0, m.c_str());
   QVERIFY2(m.find(brul::IniFil) != std::string::npos && m.find("VISUAL") != std::string::npos, m.c_str());
+}
+
+// Another program changes the file while the window shows machine 1 with an
+// edit pending: OK writes only what the operator changed, keeps the other
+// program's changes, and asks about a key both changed.
+void HovedVinduTest::annetProgramsEndringer_data() {
+  QTest::addColumn<QString>("deresExt");  // empty: the other program leaves Ext alone
+  QTest::addColumn<QString>("svar");
+  QTest::addColumn<QString>("ventetExt");
+  QTest::addColumn<bool>("lagret");
+  QTest::newRow("uten konflikt") << "" << "" << "X1" << true;
+  QTest::newRow("konflikt, behold min") << "Y2" << brul::kBeholdMin << "X1" << true;
+  QTest::newRow("konflikt, behold deres") << "Y2" << brul::kBeholdDeres << "Y2" << true;
+  QTest::newRow("konflikt, avbryt") << "Y2" << "Avbryt" << "Y2" << false;
+}
+
+void HovedVinduTest::annetProgramsEndringer() {
+  QFETCH(QString, deresExt);
+  QFETCH(QString, svar);
+  QFETCH(QString, ventetExt);
+  QFETCH(bool, lagret);
+  Kladd k;
+  k.skriv("Ext", "X1");
+  QVERIFY(k.endret());
+  // The other program: a new name and port rate, perhaps Ext too.
+  brul::IniDocument d = brul::IniDocument::fraBytes(brul::platform::LesHeleFil(brul::IniFil).bytes);
+  d.skriv("Maskin1", "Navn", "Ny fres");
+  d.skriv("Com2", "Baud", "19200");
+  if (!deresExt.isEmpty()) d.skriv("Maskin1", "Ext", deresExt.toStdString());
+  k.skrivFil("Brul.ini", d.tilBytes());
+  if (!svar.isEmpty()) k.op.svar(brul::kKonfliktCaption, svar.toStdString());
+  QTest::mouseClick(k.w<QPushButton>("OKBtn"), Qt::LeftButton);
+  QCOMPARE(k.fil("Maskin1", "Ext"), ventetExt.toStdString());
+  QCOMPARE(k.fil("Maskin1", "Navn"), std::string("Ny fres"));
+  QCOMPARE(k.fil("Com2", "Baud"), std::string("19200"));
+  QCOMPARE(k.sporsmal(), deresExt.isEmpty() ? 0 : 1);
+  QCOMPARE(k.endret(), !lagret);
+  // After the save the pages show the file as it now is.
+  if (lagret) QCOMPARE(k.w<QLineEdit>("MaskinNavn")->text(), QString("NY FRES"));
 }
 
 QTEST_MAIN(HovedVinduTest)

@@ -56,6 +56,8 @@ class VinduOperatorTest : public QObject {
   void melding();
   void stillSporsmalBrukerDialogen();
   void registrering();
+  void velgEn_data();
+  void velgEn();
 };
 
 void VinduOperatorTest::sporsmal_data() {
@@ -127,6 +129,29 @@ void VinduOperatorTest::stillSporsmalBrukerDialogen() {
   QVERIFY(op.stillSporsmal("Terminal", "Hvilken Com-port skal benyttes ?", svar));
   QCOMPARE(svar, std::string("Com6"));
   QCOMPARE(ask.windowTitle(), QString("Terminal"));
+}
+
+// The question about a key both this save and another program changed: a
+// button for each choice and Avbryt, which Escape also gives.
+void VinduOperatorTest::velgEn_data() {
+  QTest::addColumn<QString>("knapp");
+  QTest::addColumn<int>("svar");
+  QTest::newRow("min") << "Behold min" << 0;
+  QTest::newRow("deres") << "Behold deres" << 1;
+  QTest::newRow("Avbryt") << "Avbryt" << -1;
+  QTest::newRow("Enter er min") << "Enter" << 0;
+}
+
+void VinduOperatorTest::velgEn() {
+  QFETCH(QString, knapp);
+  QFETCH(int, svar);
+  VinduOperator op;
+  Sett sett;
+  SvarPa(sett, knapp);
+  QCOMPARE(op.velgEn("Endret av et annet program", "[Maskin1] Ext ...", {"Behold min", "Behold deres"}), svar);
+  QCOMPARE(sett.tittel, QString("Endret av et annet program"));
+  QCOMPARE(sett.knapper, QStringList({"Behold min", "Behold deres", "Avbryt"}));
+  QCOMPARE(sett.standard, QString("Behold min"));
 }
 
 void VinduOperatorTest::registrering() {

@@ -522,7 +522,16 @@ void Editor::lagreRad(const Nokkel& n) {
       break;
     case Regel::Tekst: {
       std::string verdi = static_cast<Edit*>(c)->text();
-      if (n.sti != Sti::Ingen && !SomLagret(n, seksjon, verdi)) return;
+      if (n.sti != Sti::Ingen) {
+        // A path as the page loaded it (its default from a data folder with
+        // no Windows form included) that cannot be named as the Windows
+        // programs name it is left as it is, not written; only one the
+        // operator typed is refused, and the save with it.
+        std::string grunn;
+        const bool lastet = TilStore(verdi) == LesStreng(seksjon, n.nokkel, StandardTekst(n.les));
+        if (lastet && !platform::LagretVerdi(verdi, n.sti == Sti::Mappe, grunn)) return;
+        if (!SomLagret(n, seksjon, verdi)) return;
+      }
       LagreStreng(seksjon, n.nokkel, StandardTekst(skriv), verdi);
       break;
     }

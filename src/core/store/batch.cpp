@@ -85,14 +85,16 @@ void GlemValg() {
   t.alleValg.reset();
 }
 
-void Forkast() {
+// Drops the batch's read and changes; `medValg` also its base and answers,
+// which a new read at the start of a batch keeps (they were given for it).
+void Forkast(bool medValg = true) {
   t.lastet = false;
   t.dok.reset();
   t.lest = {};
   t.ops.clear();
   t.avvist = false;
   GlemFor();
-  GlemValg();
+  if (medValg) GlemValg();
 }
 
 // Keeps a section as `d` holds it before an operation touches it first.
@@ -113,7 +115,7 @@ void Last() {
     t.alleValg = KonfliktValg::Min;
     (void)Lagre();
   }
-  Forkast();
+  Forkast(false);
   t.lastet = true;
   t.fil = IniFil;
   if (IniFil.empty()) return;
