@@ -85,6 +85,8 @@ TEST(Kontroll, EttFunnPerSlagsFeil) {
       {"UkjentNokkel", Ren("Egendefinert=1\r\n"), Alvor::Info, "Maskin1", "Egendefinert", "ukjent for redigeringen"},
       {"UdefinertByte", Ren().replace(ren.find("Navn=Dreiebenk"), 14, "Navn=Dreiebenk\x81"),
        Alvor::Advarsel, "Maskin1", "", "byten 0x81"},
+      {"Utf8IWindows1252", Ren().replace(ren.find("Navn=Dreiebenk"), 14, "Navn=Dreiebenk \xC3\x98"),
+       Alvor::Advarsel, "Maskin1", "", "viser \"Navn=Dreiebenk \xC3\x83\xCB\x9C\""},
       {"BlandetLinjeslutt", Ren("Ext=.NC\n"), Alvor::Advarsel, "Fil", "", "LF: 1, CR: 0"},
       {"Filindeks", Ren("", "", "Indeks=True\r\n"), Alvor::Advarsel, "C:\\BRUL\\M1", "FilType",
        "mangler [C:\\BRUL\\M1] FilType=*.NC", SideId::Program, "Indeks"},

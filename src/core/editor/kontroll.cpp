@@ -214,7 +214,7 @@ void Kontroll::linjer() {
   std::map<std::string, int> seksjoner;           // upper-cased name -> line
   std::map<std::string, std::pair<int, std::string>> nokler;  // in the current section: key -> line, value
   const bool utf8 = dok_.koding() != IniDocument::Koding::Win1252;
-  int udefinert = 0;
+  int udefinert = 0, utf8Lik = 0;
   while (pos < bytes_.size()) {
     ++nr;
     std::size_t slutt = bytes_.find_first_of("\r\n", pos);
@@ -242,6 +242,17 @@ void Kontroll::linjer() {
           ++udefinert;
           break;
         }
+    }
+    // A file without a byte-order mark is Windows-1252 to every program:
+    // text someone saved as UTF-8 into it shows as two odd characters each.
+    if (bool fler = false; !utf8 && utf8Lik < 5 && GyldigUtf8(raw, &fler) && fler) {
+      std::string ment = raw;
+      ment.erase(0, ment.find_first_not_of(" \t"));
+      legg(Alvor::Advarsel, hvor, m, std::nullopt, "",
+           "Linje " + std::to_string(nr) + " ser ut som UTF-8 (\"" + ment + "\"), men filen er Windows-1252: "
+               "overføringsprogrammene viser \"" + Win1252TilUtf8(ment) + "\". Skriv teksten inn på nytt i "
+               "redigeringen, som lagrer den i filens tegnsett.");
+      ++utf8Lik;
     }
     // Quoted and named in UTF-8, as every text this program gives out.
     if (!utf8) raw = Win1252TilUtf8(raw);
