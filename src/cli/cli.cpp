@@ -232,6 +232,9 @@ int Kjor(int argc, char** argv) {
   if (antall < kommando->minArgs || (kommando->maxArgs >= 0 && antall > kommando->maxArgs))
     return Bruksfeil(std::string("feil antall argumenter til ") + kommando->navn, kommando);
 
+  // A wait for another program or another save is told after a second, so
+  // that a pause is not taken for a hang.
+  platform::SettVentevarsel([](const std::string& tekst) { std::cerr << "brulini: " << tekst << std::endl; });
   SkriptOperator op;
   op.ekko(&std::cerr);
   for (const auto& [caption, answer] : t.svar) op.svar(caption, answer);

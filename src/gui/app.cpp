@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,7 @@
 #include "gui/kontrollvindu.h"
 #include "gui/portform.h"
 #include "gui/vinduoperator.h"
+#include "platform/fil.h"
 #include "store/lager.h"
 
 namespace brul::gui {
@@ -48,6 +50,8 @@ int Kjor(int argc, char** argv) {
   QTranslator egneQtTekster;
   if (egneQtTekster.load(QStringLiteral(":/i18n/qtbase_nb.qm"))) QApplication::installTranslator(&egneQtTekster);
 
+  // A wait for another program or another save is told after a second.
+  platform::SettVentevarsel([](const std::string& tekst) { std::fprintf(stderr, "brulini: %s\n", tekst.c_str()); });
   VinduOperator op;
   // With no Brul.conf at all the window is the only place to say so.
   if (SiFraOmIngenKonfig(op, platform::FinnKonfigFiler())) return 0;
