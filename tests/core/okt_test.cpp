@@ -133,6 +133,7 @@ Tre LesTre(const fs::path& rot) {
       continue;
     }
     if (rel == "Brul/Brul.ini") continue;  // compared on its own
+    if (rel == "Brul/Brul.ini.lock") continue;  // the installation's lock, made by the first save
     t[rel] = it->is_directory() ? std::string("<mappe>") : LesFil(it->path());
   }
   return t;

@@ -8,6 +8,8 @@
 #include <unistd.h>
 #endif
 
+#include <chrono>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -125,6 +127,36 @@ TEST(Fil, ErstattFilFjernerForlatteMidlertidigeFiler) {
   ::close(holdt);
   ASSERT_TRUE(ErstattFil(ini, "ny igjen", feil)) << feil;
   EXPECT_FALSE(std::filesystem::exists(mappe / ".Brul.ini.holdt1"));
+}
+#endif
+
+#ifdef _WIN32
+// On Windows the clean-up takes only this program's own names, and only old
+// ones: a user's file of a similar name stays.
+TEST(Fil, ErstattFilFjernerBareEgneGamleMidlertidigeFiler) {
+  StoreKladd k;
+  const auto mappe = k.rot() / "Brul";
+  const std::string ini = (mappe / "Brul.ini").string();
+  StoreKladd::Skriv(ini, "[S]\r\n");
+  struct Rad {
+    const char* navn;
+    bool gammel, fjernes;
+  } rader[] = {
+      {".Brul.ini.a1B2c3", true, true},
+      {".Brul.ini.b2C3d4", false, false},  // young: a save may still be writing it
+      {"bruABCD.tmp", true, false},        // someone else's
+      {"bru1.tmp", true, false},
+      {".Andre.ini.abc123", true, false},
+  };
+  for (const auto& r : rader) {
+    StoreKladd::Skriv(mappe / r.navn, "rest");
+    if (r.gammel)
+      std::filesystem::last_write_time(mappe / r.navn,
+                                       std::filesystem::file_time_type::clock::now() - std::chrono::minutes(20));
+  }
+  std::string feil;
+  ASSERT_TRUE(ErstattFil(ini, "ny", feil)) << feil;
+  for (const auto& r : rader) EXPECT_EQ(std::filesystem::exists(mappe / r.navn), !r.fjernes) << r.navn;
 }
 #endif
 

@@ -69,18 +69,40 @@ bool IBruk(DWORD e) {
          e == ERROR_UNABLE_TO_MOVE_REPLACEMENT || e == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;
 }
 
-// Removes the temporary files ("bru" + four hex digits + ".tmp", as
-// GetTempFileName names them) that a save stopped midway left in `mappe`. A
-// running save holds its file for seconds at most and only until the
-// replacement, so one untouched for ten minutes has no save any more; one
-// still open cannot be deleted and stays.
-void RyddMidlertidige(const std::wstring& mappe) {
-  std::wstring monster = mappe;
-  if (!monster.empty() && monster.back() != L'\\' && monster.back() != L'/') monster += L'\\';
-  const std::wstring forMappe = monster;
-  monster += L"bru????.tmp";
+// A path Windows takes whatever its length: an absolute one of MAX_PATH or
+// more gets the \\?\ form, which passes the old limit (each part of it
+// still holds at most 255 characters, and Windows says so when one is longer).
+std::wstring Lang(const std::wstring& sti) {
+  if (sti.size() < MAX_PATH || sti.rfind(L"\\\\?\\", 0) == 0) return sti;
+  std::wstring ut = sti;
+  for (wchar_t& c : ut)
+    if (c == L'/') c = L'\\';
+  if (ut.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + ut.substr(2);
+  if (ut.size() > 2 && ut[1] == L':' && ut[2] == L'\\') return L"\\\\?\\" + ut;
+  return sti;
+}
+
+// The temporary file of a save of `navn`: "." + navn + "." and six letters
+// or digits. Nobody else names files so; the clean-up below takes nothing else.
+bool ErMidlertidig(const std::wstring& oppforing, const std::wstring& navn) {
+  if (oppforing.size() != navn.size() + 8 || oppforing[0] != L'.' || oppforing[navn.size() + 1] != L'.') return false;
+  if (_wcsnicmp(oppforing.c_str() + 1, navn.c_str(), navn.size()) != 0) return false;
+  for (std::size_t i = navn.size() + 2; i < oppforing.size(); ++i) {
+    const wchar_t c = oppforing[i];
+    if (!((c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9'))) return false;
+  }
+  return true;
+}
+
+// Removes the temporary files of `navn` in `mappe` that a save stopped
+// midway left behind: only names of this program's own form, checked one by
+// one, and only one untouched for ten minutes (a running save holds its file
+// for seconds at most, open without sharing until the replacement).
+void RyddMidlertidige(const std::wstring& mappe, const std::wstring& navn) {
+  std::wstring forMappe = mappe;
+  if (!forMappe.empty() && forMappe.back() != L'\\' && forMappe.back() != L'/') forMappe += L'\\';
   WIN32_FIND_DATAW funn;
-  HANDLE sok = FindFirstFileW(monster.c_str(), &funn);
+  HANDLE sok = FindFirstFileW(Lang(forMappe + L"*").c_str(), &funn);
   if (sok == INVALID_HANDLE_VALUE) return;
   FILETIME naa;
   GetSystemTimeAsFileTime(&naa);
@@ -90,8 +112,9 @@ void RyddMidlertidige(const std::wstring& mappe) {
   constexpr std::uint64_t tiMinutter = 10ULL * 60 * 10000000;  // in 100 ns
   do {
     if (funn.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    if (!ErMidlertidig(funn.cFileName, navn)) continue;
     const std::uint64_t endret = tall(funn.ftLastWriteTime);
-    if (endret + tiMinutter < tall(naa)) DeleteFileW((forMappe + funn.cFileName).c_str());
+    if (endret + tiMinutter < tall(naa)) DeleteFileW(Lang(forMappe + funn.cFileName).c_str());
   } while (FindNextFileW(sok, &funn));
   FindClose(sok);
 }
@@ -108,7 +131,7 @@ std::optional<std::string> HoldtFil::etterErstatning() { return std::nullopt; }
 
 std::optional<std::string> SkrivebeskyttetGrunn(const std::string& sti) {
   if (sti.empty()) return std::nullopt;
-  const std::wstring w = Bred(sti);
+  const std::wstring w = Lang(Bred(sti));
   const DWORD attr = GetFileAttributesW(w.c_str());
   if (attr == INVALID_FILE_ATTRIBUTES) return std::nullopt;
   if (attr & FILE_ATTRIBUTE_DIRECTORY) return Grunn(ERROR_DIRECTORY);
@@ -134,7 +157,7 @@ namespace {
 // is read.
 FilLesing Les(const std::string& sti, bool utenSkrivere) {
   FilLesing r;
-  const std::wstring w = Bred(sti);
+  const std::wstring w = Lang(Bred(sti));
   const DWORD deling = FILE_SHARE_READ | FILE_SHARE_DELETE | (utenSkrivere ? 0 : FILE_SHARE_WRITE);
   HANDLE h = INVALID_HANDLE_VALUE;
   const ULONGLONG start = GetTickCount64();
@@ -201,7 +224,7 @@ FilLesing LesHeleFil(const std::string& sti) { return Les(sti, false); }
 FilLesing LesHel(const std::string& sti) { return Les(sti, true); }
 
 std::optional<std::string> IkkeVanligFil(const std::string& sti) {
-  const DWORD a = GetFileAttributesW(Bred(sti).c_str());
+  const DWORD a = GetFileAttributesW(Lang(Bred(sti)).c_str());
   if (a == INVALID_FILE_ATTRIBUTES) {
     const DWORD e = GetLastError();
     if (e == ERROR_CANT_RESOLVE_FILENAME) return std::string("er en symbolsk lenke som peker i ring");
@@ -220,7 +243,7 @@ void Laas::slipp() {
 
 bool Laas::ta(const std::string& sti, std::string& feil) {
   slipp();
-  HANDLE h = CreateFileW(Bred(sti).c_str(), GENERIC_READ | GENERIC_WRITE,
+  HANDLE h = CreateFileW(Lang(Bred(sti)).c_str(), GENERIC_READ | GENERIC_WRITE,
                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   // No lock file can be made where no file can be written at all (a
@@ -254,7 +277,7 @@ bool Laas::ta(const std::string& sti, std::string& feil) {
 }
 
 FilStempel Stempel(const std::string& sti) {
-  const std::wstring w = Bred(sti);
+  const std::wstring w = Lang(Bred(sti));
   HANDLE h = CreateFileW(w.c_str(), FILE_READ_ATTRIBUTES,
                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -291,7 +314,7 @@ bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& fei
   if (lenket) *lenket = false;
   if (endretUnderveis) *endretUnderveis = false;
   const std::wstring mal = Bred(sti);
-  const DWORD attr = GetFileAttributesW(mal.c_str());
+  const DWORD attr = GetFileAttributesW(Lang(mal).c_str());
   const bool finnes = attr != INVALID_FILE_ATTRIBUTES;
   if (finnes && (attr & FILE_ATTRIBUTE_DIRECTORY)) {
     feil = Grunn(ERROR_DIRECTORY);
@@ -301,19 +324,34 @@ bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& fei
     feil = "filen er skrivebeskyttet";
     return false;
   }
-  wchar_t tmp[MAX_PATH + 1] = {};
   const std::wstring mappe = Mappe(mal);
-  if (!GetTempFileNameW(mappe.c_str(), L"bru", 0, tmp)) {
+  const std::size_t skille = mal.find_last_of(L"\\/");
+  const std::wstring navn = skille == std::wstring::npos ? mal : mal.substr(skille + 1);
+  const std::wstring forMappe = skille == std::wstring::npos ? std::wstring() : mal.substr(0, skille + 1);
+  // A name of this program's own form, made anew should it exist.
+  std::wstring tmpNavn;
+  HANDLE h = INVALID_HANDLE_VALUE;
+  LARGE_INTEGER fro{};
+  QueryPerformanceCounter(&fro);
+  std::uint64_t x = static_cast<std::uint64_t>(fro.QuadPart) ^ (static_cast<std::uint64_t>(GetCurrentProcessId()) << 32);
+  for (int forsok = 0; h == INVALID_HANDLE_VALUE && forsok < 20; ++forsok) {
+    static const wchar_t tegn[] = L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::wstring hale;
+    for (int i = 0; i < 6; ++i) {
+      x = x * 6364136223846793005ULL + 1442695040888963407ULL;
+      hale += tegn[(x >> 33) % 62];
+    }
+    tmpNavn = forMappe + L"." + navn + L"." + hale;
+    h = CreateFileW(Lang(tmpNavn).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) break;
+  }
+  if (h == INVALID_HANDLE_VALUE) {
     const DWORD e = GetLastError();
     feil = e == ERROR_DIRECTORY || e == ERROR_PATH_NOT_FOUND ? MappeGrunn(mappe, e) : Grunn(e);
     return false;
   }
-  HANDLE h = CreateFileW(tmp, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) {
-    feil = Grunn(GetLastError());
-    DeleteFileW(tmp);
-    return false;
-  }
+  const std::wstring tmpLang = Lang(tmpNavn);
+  const wchar_t* tmp = tmpLang.c_str();
   if (!SkrivAlt(h, bytes) || !FlushFileBuffers(h)) {
     feil = Grunn(GetLastError());
     CloseHandle(h);
@@ -330,39 +368,47 @@ bool ErstattFil(const std::string& sti, std::string_view bytes, std::string& fei
     return false;
   }
   BOOL ok = FALSE;
+  const std::wstring malLang = Lang(mal);
   // Another program reading or writing the file holds it for a moment:
-  // tried again for up to two seconds before the save is given up.
+  // tried again for up to two seconds before the save is given up. A file
+  // held open by another program is the reason then, also where the last
+  // attempt said only "access denied".
+  bool iBruk = false;
   for (int forsok = 0; !ok && forsok < 40; ++forsok) {
     if (forsok > 0) Sleep(50);
     DWORD erstattFeil = 0;
     if (finnes) {
-      ok = ReplaceFileW(mal.c_str(), tmp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+      ok = ReplaceFileW(malLang.c_str(), tmp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
       if (!ok) erstattFeil = GetLastError();
     }
-    if (!ok) ok = MoveFileExW(tmp, mal.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok && !IBruk(erstattFeil) && !IBruk(GetLastError())) break;
+    if (!ok) ok = MoveFileExW(tmp, malLang.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    const DWORD flyttFeil = ok ? 0 : GetLastError();
+    iBruk = iBruk || IBruk(erstattFeil) || IBruk(flyttFeil);
+    if (!ok && !IBruk(erstattFeil) && !IBruk(flyttFeil)) break;
+    SetLastError(flyttFeil);
   }
+  if (!ok && iBruk) SetLastError(ERROR_SHARING_VIOLATION);
   if (!ok) {
     feil = Grunn(GetLastError());
     DeleteFileW(tmp);
     return false;
   }
-  RyddMidlertidige(mappe);
+  RyddMidlertidige(mappe, navn);
   return true;
 }
 
 bool FinnesMappe(const std::string& sti) {
-  const DWORD a = GetFileAttributesW(Bred(sti).c_str());
+  const DWORD a = GetFileAttributesW(Lang(Bred(sti)).c_str());
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool FinnesFil(const std::string& sti) {
-  const DWORD a = GetFileAttributesW(Bred(sti).c_str());
+  const DWORD a = GetFileAttributesW(Lang(Bred(sti)).c_str());
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool LagMappe(const std::string& sti, std::string& feil) {
-  if (CreateDirectoryW(Bred(sti).c_str(), nullptr)) return true;
+  if (CreateDirectoryW(Lang(Bred(sti)).c_str(), nullptr)) return true;
   const DWORD e = GetLastError();
   feil = e == ERROR_PATH_NOT_FOUND ? MappeGrunn(Mappe(Bred(sti)), e) : Grunn(e);
   return false;
