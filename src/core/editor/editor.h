@@ -425,8 +425,6 @@ class Editor {
   // The file as the pages were loaded from it: what a save's edits are
   // measured against.
   Grunnlag grunnlag_;
-
-  friend struct EditorTilgang;
 };
 
 // The machine count a stored Maskiner value means: wrapped to 8 bits as the
