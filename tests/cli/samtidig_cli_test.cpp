@@ -53,16 +53,16 @@ TEST(Samtidig, IngenLagringGaarTaptOgIngenLeserSerHalvFil) {
     std::shuffle(maskiner.begin(), maskiner.end(), slump);
     for (int i = 0, n = 2 + static_cast<int>(slump() % 3); i < n; ++i) {
       const std::string v = "R" + std::to_string(r) + "M" + std::to_string(maskiner[static_cast<size_t>(i)]);
-      jobber.push_back({{BRULINI_EXE, "set", std::to_string(maskiner[static_cast<size_t>(i)]), "IngenFil=" + v},
-                        maskiner[static_cast<size_t>(i)]});
+      jobber.push_back({.args = {BRULINI_EXE, "set", std::to_string(maskiner[static_cast<size_t>(i)]), "IngenFil=" + v},
+                        .maskin = maskiner[static_cast<size_t>(i)]});
     }
     // One other program a round: two of them that do not know of each other
     // lose each other's updates whatever this program does.
     if (const char* modus = std::vector<const char*>{"plass", "treg", "bytt", nullptr}[slump() % 4]) {
       const std::string k = std::string(modus) + std::to_string(r);
-      jobber.push_back({{BRUL_TOOL_store_fremmed, modus, ini, k, "300"}, 0, false, k});
+      jobber.push_back({.args = {BRUL_TOOL_store_fremmed, modus, ini, k, "300"}, .fremmed = k});
     }
-    for (int i = 0; i < 2; ++i) jobber.push_back({{BRULINI_EXE, "get", "Maskin5", "Navn", "-"}, 0, true});
+    for (int i = 0; i < 2; ++i) jobber.push_back({.args = {BRULINI_EXE, "get", "Maskin5", "Navn", "-"}, .leser = true});
     std::shuffle(jobber.begin(), jobber.end(), slump);
     std::vector<std::thread> trader;
     for (std::size_t j = 0; j < jobber.size(); ++j) {

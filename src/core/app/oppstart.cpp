@@ -15,13 +15,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Something that stands where the file should (a FIFO, a folder, a broken
-// link) is no missing file: the read then says what it is, instead of a
-// question about the installation diskette.
+// Something other than a folder that stands where the file should (a FIFO,
+// a device, a broken link) is no missing file: the read then says what it
+// is, instead of a question about the installation diskette.
 bool FilFinnes(const std::string& sti) {
   if (sti.empty()) return false;
   const std::string lokal = platform::LokalSti(sti);
-  return platform::FinnesFil(lokal) || platform::IkkeVanligFil(lokal).has_value();
+  return platform::FinnesFil(lokal) || (platform::IkkeVanligFil(lokal) && !platform::FinnesMappe(lokal));
 }
 
 bool HarSkilletegn(const std::string& sti) {

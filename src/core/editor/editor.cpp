@@ -11,12 +11,13 @@
 #include "app/oppstart.h"
 #include "app/tilstand.h"
 #include "editor/filindeks.h"
+#include "editor/forvalgspass.h"
 #include "editor/kommandoer.h"
 #include "editor/konverteringer.h"
 #include "platform/fil.h"
 #include "platform/sti.h"
-#include "presets/forvalg.h"
 #include "store/batch.h"
+#include "store/forhandsvisning.h"
 #include "store/settings.h"
 #include "store/tekst.h"
 
@@ -599,7 +600,9 @@ void Editor::LesOppsett(bool LesProgram, bool AlleSider) {
 }
 
 void Editor::taGrunnlag() {
-  if (Laster()) return;  // the outermost load takes it
+  // The outermost load takes it; a dry run (the preview) changes nothing the
+  // next real save is measured from.
+  if (Laster() || ITorrkjoring()) return;
   grunnlag_ = lager::NaaverendeGrunnlag();
 }
 
@@ -803,7 +806,7 @@ bool Editor::OKBtnClick() {
   // edited stays.
   if (b.b) b.b->settGrunnlag(grunnlag_);
   VentendeHenteprogram.clear();
-  if (NyttForvalg) SettForvalg(*this);
+  if (NyttForvalg) KjorForvalgspass(*this);
   const bool nf = NyttForvalg;
   auto aktiv = [&](SideId s) { return aktiv_ == s; };
   if (aktiv(SideId::Program)) lagreSide(SideId::Program);

@@ -344,8 +344,9 @@ void LagreAnnetGrid(Editor& e, const Nokkel&) {
   const Grid& g = e.AnnetGrid;
   for (int r = 1; r < g.rowCount(); ++r) {
     const std::string navn = g.cell(r, 1);
-    if (navn.empty() && !g.cell(r, 2).empty()) {
-      // A value with no name has no key to go under: refused, not dropped.
+    if (navn.empty() && !g.cell(r, 2).empty() && LesStreng(m, "Variabel" + std::to_string(r), "").empty()) {
+      // A value given in a free slot with no name has no key to go under:
+      // refused, not dropped. (A name emptied frees its slot; its variable stays.)
       VisMelding("Lagre", "[" + m + "] Variabel" + std::to_string(r) + " ble ikke lagret i " + IniFil +
                               ": verdien \"" + g.cell(r, 2) + "\" har ikke noe variabelnavn.");
       Batch().avvis();
