@@ -277,6 +277,15 @@ int KommandoSet(Kontekst& k) {
       k.feil << "brulini: ingenting ble lagret\n";
       return 1;
     }
+    // Every page's edits dropped by a Nei to "Lagre endringer ?": nothing
+    // asked was saved, and that is said rather than passed over.
+    const bool nei = std::ranges::any_of(k.op.logg(), [](const SkriptOperator::Hendelse& h) {
+      return h.type == SkriptOperator::Hendelse::Type::Sporsmal && h.text == "Lagre endringer ?";
+    });
+    if (nei && !handling.harEndringer() && !e.Endret()) {
+      k.feil << "brulini: ingenting ble lagret: endringene ble forkastet da \"Lagre endringer ?\" ble besvart Nei\n";
+      return 1;
+    }
     if (!LagreHandling(handling)) {
       handling.forkast();
       return 1;

@@ -480,6 +480,8 @@ void Batch::avvis() { t.avvist = true; }
 
 void Batch::forkast() { Forkast(); }
 
+bool Batch::harEndringer() const { return !t.ops.empty(); }
+
 Lagreutfall Batch::commit() {
   if (t.dybde > 1) return {};
   return Lagre();

@@ -84,6 +84,8 @@ class Batch {
   // Marks the running action refused: for a value a caller found it cannot
   // store so that it reads back, and has reported.
   void avvis();
+  // True while the running action holds changes not yet written.
+  bool harEndringer() const;
   // Drops every change of the running action, those of enclosing batches
   // included, without writing anything: an action that cannot be done whole
   // is not done at all. The next read sees the file as it is on disk.
