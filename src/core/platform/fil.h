@@ -38,8 +38,9 @@ constexpr int kVentMs = 10000;
 // Told once a read or a save has waited this long, so the operator knows why
 // nothing happens yet.
 constexpr int kVarselMs = 1000;
-// Called with a Norwegian text when a wait passes kVarselMs; the front end
-// shows it (standard error, the window's status). None by default.
+// Called with a Norwegian text when a wait passes kVarselMs, and with an
+// empty one when that wait is over; the front end shows it (standard error,
+// the window's title). None by default.
 using Ventevarsel = void (*)(const std::string& tekst);
 void SettVentevarsel(Ventevarsel v);
 void Varsle(const std::string& tekst);

@@ -103,6 +103,11 @@ void Sov(long mikro) {
 class Venting {
  public:
   explicit Venting(const char* hva) : hva_(hva), start_(MonotonMs()) {}
+  ~Venting() {
+    if (varslet_) Varsle({});  // the wait is over
+  }
+  Venting(const Venting&) = delete;
+  Venting& operator=(const Venting&) = delete;
   // False once the wait is over; otherwise sleeps a little.
   bool igjen() {
     const std::int64_t gatt = MonotonMs() - start_;

@@ -167,6 +167,7 @@ FilLesing Les(const std::string& sti, bool utenSkrivere) {
     if (h != INVALID_HANDLE_VALUE || !utenSkrivere || GetLastError() != ERROR_SHARING_VIOLATION) break;
     const ULONGLONG gatt = GetTickCount64() - start;
     if (gatt >= static_cast<ULONGLONG>(kVentMs)) {
+      if (varslet) Varsle({});
       r.status = LeseStatus::Feil;
       r.opptatt = true;
       r.feil = "et annet program skriver i filen og ble ikke ferdig på " + std::to_string(kVentMs / 1000) +
@@ -179,6 +180,7 @@ FilLesing Les(const std::string& sti, bool utenSkrivere) {
     }
     Sleep(5);
   }
+  if (varslet) Varsle({});  // the wait is over
   if (h == INVALID_HANDLE_VALUE) {
     const DWORD e = GetLastError();
     if (e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND) {
@@ -262,6 +264,7 @@ bool Laas::ta(const std::string& sti, std::string& feil) {
     }
     const ULONGLONG gatt = GetTickCount64() - start;
     if (gatt >= static_cast<ULONGLONG>(kVentMs)) {
+      if (varslet) Varsle({});
       feil = "en annen lagring av filen ble ikke ferdig på " + std::to_string(kVentMs / 1000) + " sekunder";
       CloseHandle(h);
       return false;
@@ -272,6 +275,7 @@ bool Laas::ta(const std::string& sti, std::string& feil) {
     }
     Sleep(5);
   }
+  if (varslet) Varsle({});
   h_ = reinterpret_cast<std::intptr_t>(h);
   return true;
 }
