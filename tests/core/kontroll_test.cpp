@@ -6,6 +6,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <random>
 #include <set>
 
 #include "editor/filindeks.h"
@@ -249,7 +250,7 @@ TEST(Forhandsvisning, ErLikDetLagringenGjor) {
     // whole difference, though it compares only the sections the save touched.
     const auto versjoner = historikk::Liste();
     if (!versjoner.empty()) {
-      EXPECT_EQ(platform::LesHeleFil(versjoner.back().fil).bytes, for_);
+      EXPECT_EQ(historikk::Innhold(versjoner.back().nr), for_);
     }
     if (versjoner.size() == 1) {
       EXPECT_EQ(Beskrivelse(versjoner[0].endringer), Beskrivelse(Forskjell(for_, k.les())));
@@ -353,7 +354,7 @@ TEST(Historikk, LagringGjenopprettingOgEtAnnetProgramsEndring) {
   EXPECT_EQ(liste[0].maskin, "Maskin1 (B)");
   EXPECT_EQ(Beskrivelse(liste[0].endringer), (std::vector<std::string>{"[Maskin1]", "  Port: ny, \"Com2\""}));
   EXPECT_EQ(Beskrivelse(liste[1].endringer), (std::vector<std::string>{"[Maskin1]", "  Navn: \"A\" → \"B\""}));
-  EXPECT_EQ(SkrapDisk::Les(liste[1].fil), v1) << "the file as it was before the save, byte for byte";
+  EXPECT_EQ(historikk::Innhold(1), v1) << "the file as it was before the save, byte for byte";
 
   // Restoring goes back byte for byte and is itself a save in the history.
   ASSERT_TRUE(GjenopprettVersjon(2));
@@ -388,20 +389,24 @@ TEST(Historikk, BeholderDeSisteHundre) {
   ASSERT_EQ(liste.size(), static_cast<std::size_t>(historikk::kHistorikkMaks));
   EXPECT_EQ(liste.front().nr, historikk::kHistorikkMaks + 2);
   EXPECT_EQ(liste.back().nr, 3);
-  for (const auto& v : liste) EXPECT_EQ(SkrapDisk::Les(v.fil), "[S]\r\nk=" + std::to_string(v.nr - 1) + "\r\n");
+  for (const auto& v : liste) EXPECT_EQ(historikk::Innhold(v.nr), "[S]\r\nk=" + std::to_string(v.nr - 1) + "\r\n");
   // A first name left by a save that was stopped goes with the next save:
   // the folder holds the versions and their descriptions, nothing else.
   const fs::path mappe = fs::path(liste.front().fil).parent_path();
   std::ofstream(mappe / "000007.ini.ny") << "[S]\r\nk=stoppet\r\n";
   SkrivStreng("S", "k", "siste");
-  std::size_t antall = 0;
+  std::size_t antall = 0, fulle = 0;
   for (const auto& f : fs::directory_iterator(mappe)) {
     const std::string navn = f.path().filename().string();
-    EXPECT_TRUE(navn.size() == 10 && (navn.ends_with(".ini") || navn.ends_with(".txt"))) << navn;
+    EXPECT_TRUE(navn.size() == 10 && (navn.ends_with(".ini") || navn.ends_with(".txt") || navn.ends_with(".dif")))
+        << navn;
     ++antall;
+    fulle += navn.ends_with(".ini");
   }
-  EXPECT_EQ(antall, 2u * historikk::kHistorikkMaks);
-  EXPECT_EQ(SkrapDisk::Les(historikk::Liste().front().fil), "[S]\r\nk=" + std::to_string(historikk::kHistorikkMaks + 2) + "\r\n");
+  // A full copy (the newest, and one in a while) with its description, the others a delta each.
+  EXPECT_EQ(antall, historikk::kHistorikkMaks + fulle);
+  EXPECT_LT(fulle, 10u);
+  EXPECT_EQ(historikk::Innhold(historikk::Liste().front().nr), "[S]\r\nk=" + std::to_string(historikk::kHistorikkMaks + 2) + "\r\n");
   EXPECT_TRUE(op.logg().empty());
   // A history that cannot be kept is said once, and the save itself stands.
   fs::remove_all(mappe);
@@ -410,6 +415,55 @@ TEST(Historikk, BeholderDeSisteHundre) {
   EXPECT_EQ(k.les(), "[S]\r\nk=uten historikk\r\n");
   ASSERT_EQ(op.logg().size(), 1u);
   EXPECT_EQ(op.logg()[0].caption, "Historikk");
+}
+
+// Random saves of a few machines' and ports' keys, with another program's
+// writes between them in the first half, then and a damaged version file: a restore of a version after
+// the other program's last write gives it back byte for byte, and every
+// version is rebuilt as the file was before its save or not at all (never
+// wrong bytes), a damage costing no newer version.
+TEST(Historikk, TilfeldigeLagringerOgGjenopprettinger) {
+  EditorFilKladd k;
+  SkriptOperator op;
+  MedOperator med(op);
+  std::mt19937 r(testing::UnitTest::GetInstance()->random_seed());
+  k.skriv("[Program]\r\nMaskiner=2\r\n\r\n[Maskin1]\r\nNavn=A\r\nPort=Com3\r\n\r\n[Com3]\r\nBaud=9600\r\n");
+  std::map<int, std::string> for_;  // version -> the file before its save
+  for (int i = 0; i < 70; ++i) {
+    if (i < 35 && r() % 5 == 0) {
+      k.skriv(k.les() + "; et annet program " + std::to_string(i) + "\r\n");
+      continue;
+    }
+    const std::string fil = k.les();
+    const std::string seksjon = r() % 3 ? "Maskin" + std::to_string(1 + r() % 2) : "Com3";
+    SkrivStreng(seksjon, "K" + std::to_string(r() % 12), std::string(r() % 40, 'x') + std::to_string(r()));
+    for_[historikk::Liste().front().nr] = fil;
+  }
+  auto liste = historikk::Liste();
+  ASSERT_EQ(liste.size(), for_.size());
+  for (int i = 0; i < 8; ++i) {
+    const int nr = liste[r() % 20].nr;
+    if (!historikk::Innhold(nr)) continue;
+    const std::string fil = k.les();
+    ASSERT_TRUE(GjenopprettVersjon(nr)) << nr;
+    EXPECT_EQ(k.les(), for_[nr]) << nr;
+    for_[historikk::Liste().front().nr] = fil;
+  }
+  liste = historikk::Liste();
+  const int skadet = liste[1 + r() % (liste.size() - 1)].nr;
+  {
+    const std::string f = historikk::Liste()[static_cast<std::size_t>(liste.front().nr - skadet)].fil;
+    std::string b = SkrapDisk::Les(f);
+    b[r() % b.size()] ^= 0x20;
+    std::ofstream(f, std::ios::binary | std::ios::trunc) << b;
+  }
+  for (const auto& [nr, fil] : for_) {
+    const auto innhold = historikk::Innhold(nr);
+    if (nr > skadet || innhold) {
+      EXPECT_EQ(innhold, fil) << nr;
+    }
+  }
+  EXPECT_TRUE(op.logg().empty());
 }
 
 TEST(Historikk, MaskinvalgFortrengerIkkeEnLagring) {
@@ -423,7 +477,7 @@ TEST(Historikk, MaskinvalgFortrengerIkkeEnLagring) {
   for (int i = 2; i < 152; ++i) SkrivStreng("Program", "Maskin", std::to_string(i));
   const auto liste = historikk::Liste();
   ASSERT_EQ(liste.size(), 1u) << "a pick of a machine keeps no version";
-  EXPECT_EQ(SkrapDisk::Les(liste[0].fil), v1);
+  EXPECT_EQ(historikk::Innhold(liste[0].nr), v1);
   // The picks are this program's own, not another program's change: nothing
   // is asked, and the save is undone byte for byte but for the remembered
   // machine, which is no part of any version.

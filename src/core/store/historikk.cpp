@@ -1,10 +1,13 @@
 #include "store/historikk.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <iterator>
+#include <map>
 #include <fstream>
 #include <optional>
 #include <set>
@@ -47,11 +50,12 @@ std::vector<int> Numre(const std::string& mappe, std::vector<std::string>* reste
   for (fs::directory_iterator it(Sti(mappe), ec), slutt; !ec && it != slutt; it.increment(ec)) {
     const std::string navn = it->path().filename().string();
     if (rester && navn.size() == 13 && navn.compare(6, 7, ".ini.ny") == 0) rester->push_back(navn);
-    if (navn.size() != 10 || navn.compare(6, 4, ".ini") != 0) continue;
+    if (navn.size() != 10 || (navn.compare(6, 4, ".ini") != 0 && navn.compare(6, 4, ".dif") != 0)) continue;
     if (navn.find_first_not_of("0123456789") != 6) continue;
     ut.push_back(std::stoi(navn.substr(0, 6)));
   }
   std::sort(ut.begin(), ut.end());
+  ut.erase(std::unique(ut.begin(), ut.end()), ut.end());
   return ut;
 }
 
@@ -106,29 +110,47 @@ std::string Tid() {
   return b;
 }
 
-// The machines a save touched, by name: "Maskin3 (DREIEBENK)"; otherwise the
-// sections it touched.
+std::string Trim(const std::string& s) {
+  const std::size_t fra = s.find_first_not_of(" \t"), til = s.find_last_not_of(" \t");
+  return fra == std::string::npos ? std::string() : s.substr(fra, til - fra + 1);
+}
+
+bool ErMaskinseksjon(const std::string& s) {
+  return s.size() > 6 && LikTekst(s.substr(0, 6), "Maskin") && s.find_first_not_of("0123456789", 6) == std::string::npos;
+}
+
+// The machines a save touched, by name: "Maskin3 (DREIEBENK)". A port
+// section belongs to the machines whose Port names it (its page is theirs);
+// a save that touched no machine is named by the sections it touched.
 std::string Maskiner(const Endringer& e, const IniDocument& etter) {
-  std::vector<std::string> seksjoner;
-  auto legg = [&](const std::string& s) {
-    if (std::none_of(seksjoner.begin(), seksjoner.end(), [&](const std::string& x) { return LikTekst(x, s); }))
-      seksjoner.push_back(s);
+  std::vector<std::string> seksjoner, maskiner;
+  auto legg = [](std::vector<std::string>& i, const std::string& s) {
+    if (std::none_of(i.begin(), i.end(), [&](const std::string& x) { return LikTekst(x, s); })) i.push_back(s);
   };
-  for (const NokkelEndring& n : e.nokler) legg(n.seksjon);
-  for (const std::string& s : e.slettedeSeksjoner) legg(s);
-  std::string maskiner, andre;
+  for (const NokkelEndring& n : e.nokler) legg(seksjoner, Trim(n.seksjon));
+  for (const std::string& s : e.slettedeSeksjoner) legg(seksjoner, Trim(s));
+  std::vector<std::string> alle;
   for (const std::string& s : seksjoner) {
-    const bool maskin = s.size() > 6 && LikTekst(s.substr(0, 6), "Maskin") &&
-                        s.find_first_not_of("0123456789", 6) == std::string::npos;
-    std::string tekst = s;
-    if (maskin) {
-      const auto navn = etter.les(s, "Navn");
-      if (navn && !navn->empty()) tekst += " (" + *navn + ")";
+    if (ErMaskinseksjon(s)) {
+      legg(maskiner, s);
+      continue;
     }
-    std::string& mal = maskin ? maskiner : andre;
-    mal += (mal.empty() ? "" : ", ") + tekst;
+    if (alle.empty())
+      for (std::string& x : etter.seksjoner())
+        if (ErMaskinseksjon(Trim(x))) alle.push_back(std::move(x));
+    for (const std::string& m : alle) {
+      const auto port = etter.les(m, "Port");
+      if (port && LikTekst(Trim(*port), s)) legg(maskiner, Trim(m));
+    }
   }
-  return maskiner.empty() ? andre : maskiner;
+  std::string ut;
+  for (const std::string& m : maskiner.empty() ? seksjoner : maskiner) {
+    std::string tekst = m;
+    if (ErMaskinseksjon(m))
+      if (const auto navn = etter.les(m, "Navn"); navn && !navn->empty()) tekst += " (" + *navn + ")";
+    ut += (ut.empty() ? "" : ", ") + tekst;
+  }
+  return ut;
 }
 
 bool ErMaskinvalg(std::string_view seksjon, std::string_view nokkel) {
@@ -183,13 +205,349 @@ bool Skriv(const std::string& fil, const std::string& bytes, std::string& grunn)
   return true;
 }
 
+// ---- Versions as what changed ----
+//
+// The newest version is a full copy (NNNNNN.ini, with its description in
+// NNNNNN.txt). When the next save comes, it becomes NNNNNN.dif: its
+// description, then what rebuilds it from the next newer version's content
+// (pieces of that content and the bytes that differ). Restoring a version
+// starts from the nearest newer full copy and goes down the chain. Each
+// content is named by its length and hash, so a delta is applied only to the
+// content it was made against and its result is checked: a damaged file
+// costs the versions that depend on it and never gives back wrong bytes. A
+// full copy is kept every kKjedeMaks versions while it fits in the size cap
+// several times over, so a damaged link costs at most that many versions of
+// a small file. Full copies of the old form (NNNNNN.ini without a content
+// line) are turned into deltas at the next save.
+
+// A chain is rebuilt through at most this many deltas, where the file is
+// small enough that the full copies fit in the history's size cap.
+constexpr int kKjedeMaks = 20;
+
+std::uint64_t Hash(std::string_view s) {
+  std::uint64_t h = 0x9E3779B97F4A7C15ull ^ s.size();
+  std::size_t i = 0;
+  for (; i + 8 <= s.size(); i += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, s.data() + i, 8);
+    h = (h ^ w) * 0xff51afd7ed558ccdull;
+    h ^= h >> 32;
+  }
+  std::uint64_t w = 0;
+  std::memcpy(&w, s.data() + i, s.size() - i);
+  h = (h ^ w) * 0xc4ceb9fe1a85ec53ull;
+  h ^= h >> 29;
+  h *= 0xff51afd7ed558ccdull;
+  return h ^ (h >> 32);
+}
+
+// "length<TAB>hash" of a content.
+std::string Merke(std::string_view s) {
+  char b[48];
+  std::snprintf(b, sizeof b, "%zu\t%016llx", s.size(), static_cast<unsigned long long>(Hash(s)));
+  return b;
+}
+
+// A line of a content: where it starts, its length (with its line feed) and hash.
+struct Linje {
+  std::size_t a, n;
+  std::uint64_t h;
+};
+
+std::vector<Linje> Linjer(std::string_view s, std::size_t fra, std::size_t til) {
+  std::vector<Linje> ut;
+  while (fra < til) {
+    const void* lf = std::memchr(s.data() + fra, '\n', til - fra);
+    const std::size_t slutt = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - s.data()) + 1 : til;
+    ut.push_back({fra, slutt - fra, Hash(s.substr(fra, slutt - fra))});
+    fra = slutt;
+  }
+  return ut;
+}
+
+class Delta {
+ public:
+  void kopi(std::size_t a, std::size_t n) {
+    if (!n) return;
+    if (kopiN_ && kopiA_ + kopiN_ == a) {
+      kopiN_ += n;
+      return;
+    }
+    tom();
+    kopiA_ = a;
+    kopiN_ = n;
+  }
+  void ny(std::string_view b) {
+    if (b.empty()) return;
+    if (kopiN_) tom();
+    nytt_ += b;
+  }
+  std::string ferdig() {
+    tom();
+    return std::move(ut_);
+  }
+
+ private:
+  void tom() {
+    if (kopiN_) ut_ += "k " + std::to_string(kopiA_) + " " + std::to_string(kopiN_) + "\n";
+    if (!nytt_.empty()) ut_ += "n " + std::to_string(nytt_.size()) + "\n" + nytt_;
+    kopiN_ = 0;
+    nytt_.clear();
+  }
+  std::size_t kopiA_ = 0, kopiN_ = 0;
+  std::string nytt_, ut_;
+};
+
+// Beyond this many differing lines the middle is kept as it is: the
+// comparison's cost grows with it, and such a delta is no larger than a copy.
+constexpr int kMaksUlike = 1000;
+
+// What rebuilds `b` from `a`: the common start and end of the two, and
+// between them the lines of `b` found in `a` (the shortest edit, line by
+// line) as pieces of `a`, the rest as bytes.
+std::string LagDelta(std::string_view a, std::string_view b) {
+  std::size_t p = 0;
+  const std::size_t minst = std::min(a.size(), b.size());
+  while (p < minst && a[p] == b[p]) ++p;
+  while (p > 0 && a[p - 1] != '\n') --p;  // whole lines in the middle
+  std::size_t s = 0;
+  while (s < minst - p && a[a.size() - 1 - s] == b[b.size() - 1 - s]) ++s;
+  Delta d;
+  d.kopi(0, p);
+  const std::vector<Linje> la = Linjer(a, p, a.size() - s), lb = Linjer(b, p, b.size() - s);
+  const int n = static_cast<int>(la.size()), m = static_cast<int>(lb.size());
+  auto lik = [&](int x, int y) {
+    return la[x].h == lb[y].h && la[x].n == lb[y].n && a.compare(la[x].a, la[x].n, b.substr(lb[y].a, lb[y].n)) == 0;
+  };
+  // The shortest edit (Myers), with the frontier of every step kept for the way back.
+  const int maks = std::min(n + m, kMaksUlike);
+  std::vector<int> v(2 * static_cast<std::size_t>(maks) + 3, 0);
+  const int o = maks + 1;
+  std::vector<std::vector<int>> spor;
+  int funnet = -1;
+  for (int dd = 0; dd <= maks && funnet < 0; ++dd) {
+    spor.emplace_back(v.begin() + (o - dd - 1), v.begin() + (o + dd + 2));
+    for (int k = -dd; k <= dd; k += 2) {
+      int x = (k == -dd || (k != dd && v[o + k - 1] < v[o + k + 1])) ? v[o + k + 1] : v[o + k - 1] + 1;
+      int y = x - k;
+      while (x < n && y < m && lik(x, y)) ++x, ++y;
+      v[o + k] = x;
+      if (x >= n && y >= m) {
+        funnet = dd;
+        break;
+      }
+    }
+  }
+  if (funnet < 0) {
+    d.ny(b.substr(p, b.size() - s - p));
+  } else {
+    // Back from the end: the runs of equal lines, last first.
+    struct Lop {
+      int x, y, n;
+    };
+    std::vector<Lop> lop;
+    int x = n, y = m;
+    for (int dd = funnet; dd > 0; --dd) {
+      const std::vector<int>& f = spor[static_cast<std::size_t>(dd)];  // after step dd-1; index k + dd + 1
+      auto V = [&](int k) { return f[static_cast<std::size_t>(k + dd + 1)]; };
+      const int k = x - y;
+      const int pk = (k == -dd || (k != dd && V(k - 1) < V(k + 1))) ? k + 1 : k - 1;
+      const int px = V(pk), py = px - pk;
+      const int sx = pk == k + 1 ? px : px + 1, sy = sx - k;  // where the run starting after the step begins
+      if (x > sx) lop.push_back({sx, sy, x - sx});
+      x = px;
+      y = py;
+    }
+    if (x > 0) lop.push_back({0, 0, x});
+    std::reverse(lop.begin(), lop.end());
+    int yb = 0;
+    for (const Lop& l : lop) {
+      for (; yb < l.y; ++yb) d.ny(b.substr(lb[yb].a, lb[yb].n));
+      std::size_t len = 0;
+      for (int i = 0; i < l.n; ++i) len += la[l.x + i].n;
+      d.kopi(la[l.x].a, len);
+      yb = l.y + l.n;
+    }
+    for (; yb < m; ++yb) d.ny(b.substr(lb[yb].a, lb[yb].n));
+  }
+  d.kopi(a.size() - s, s);
+  return d.ferdig();
+}
+
+std::optional<std::size_t> Tall(std::string_view s, std::size_t& i) {
+  std::size_t t = 0, start = i;
+  while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+    if (t > (SIZE_MAX - 9) / 10) return std::nullopt;
+    t = t * 10 + static_cast<std::size_t>(s[i++] - '0');
+  }
+  if (i == start) return std::nullopt;
+  return t;
+}
+
+// `a` with delta `d` applied; nullopt when the delta does not fit it.
+std::optional<std::string> BrukDelta(std::string_view a, std::string_view d) {
+  std::string ut;
+  std::size_t i = 0;
+  while (i < d.size()) {
+    const char op = d[i];
+    if ((op != 'k' && op != 'n') || i + 1 >= d.size() || d[i + 1] != ' ') return std::nullopt;
+    i += 2;
+    const auto x = Tall(d, i);
+    if (!x) return std::nullopt;
+    if (op == 'k') {
+      if (i >= d.size() || d[i++] != ' ') return std::nullopt;
+      const auto n = Tall(d, i);
+      if (!n || i >= d.size() || d[i++] != '\n' || *x > a.size() || *n > a.size() - *x) return std::nullopt;
+      ut.append(a.substr(*x, *n));
+    } else {
+      if (i >= d.size() || d[i++] != '\n' || *x > d.size() - i) return std::nullopt;
+      ut.append(d.substr(i, *x));
+      i += *x;
+    }
+  }
+  return ut;
+}
+
+std::string Les(const std::string& fil, bool* ok = nullptr) {
+  platform::FilLesing l = platform::LesHeleFil(fil);
+  if (ok) *ok = l.status == platform::LeseStatus::Ok;
+  return l.status == platform::LeseStatus::Ok ? std::move(l.bytes) : std::string();
+}
+
+// A version's stored parts: the description and, for a delta, what it is
+// made against and the delta itself.
+struct Lagret {
+  std::string beskrivelse;  // the description's lines
+  std::string innhold;      // "length<TAB>hash" of the version's content; empty in the old form
+  std::string fra;          // the same of the content the delta is made against
+  std::string_view delta;
+  std::string fil;          // the .dif file's bytes, which `delta` views
+  bool erDelta = false;
+};
+
+Lagret LesLagret(const std::string& mappe, int nr) {
+  Lagret l;
+  bool ok = false;
+  l.fil = Les(Fil(mappe, nr, ".dif"), &ok);
+  l.erDelta = ok;
+  if (!ok) l.fil = Les(Fil(mappe, nr, ".txt"));
+  std::size_t a = 0;
+  while (a < l.fil.size()) {
+    std::size_t slutt = l.fil.find('\n', a);
+    if (slutt == std::string::npos) slutt = l.fil.size();
+    const std::string_view linje = std::string_view(l.fil).substr(a, slutt - a);
+    a = slutt + 1;
+    if (linje.starts_with("innhold\t")) l.innhold = linje.substr(8);
+    if (l.erDelta && linje.starts_with("delta\t")) {
+      l.fra = linje.substr(6);
+      l.delta = std::string_view(l.fil).substr(std::min(a, l.fil.size()));
+      break;
+    }
+    l.beskrivelse.append(linje).push_back('\n');
+  }
+  if (!ok) l.beskrivelse = l.fil;
+  return l;
+}
+
+// The content of version numre[i], or nullopt when it cannot be rebuilt.
+// `merke` gets its "length<TAB>hash".
+std::optional<std::string> Gjenskap(const std::string& mappe, const std::vector<int>& numre, std::size_t i,
+                                    std::string& merke) {
+  const Lagret l = LesLagret(mappe, numre[i]);
+  bool ok = false;
+  if (std::string kopi = Les(Fil(mappe, numre[i], ".ini"), &ok); ok) {
+    merke = Merke(kopi);
+    // An old full copy has nothing to check it against.
+    if (l.innhold.empty() || l.innhold == merke) return kopi;
+  }
+  if (!l.erDelta || i + 1 >= numre.size()) return std::nullopt;
+  std::string grunnMerke;
+  const std::optional<std::string> grunn = Gjenskap(mappe, numre, i + 1, grunnMerke);
+  if (!grunn || grunnMerke != l.fra) return std::nullopt;
+  std::optional<std::string> ut = BrukDelta(*grunn, l.delta);
+  if (!ut || (merke = Merke(*ut)) != l.innhold) return std::nullopt;
+  return ut;
+}
+
+struct Mappeinnhold {
+  std::set<int> ini, dif;
+  std::map<int, std::uintmax_t> bytes;  // per version, all its files
+  std::uintmax_t sum = 0;               // every file in the folder
+};
+
+Mappeinnhold Oversikt(const std::string& mappe) {
+  Mappeinnhold m;
+  std::error_code ec;
+  for (fs::directory_iterator it(Sti(mappe), ec), slutt; !ec && it != slutt; it.increment(ec)) {
+    std::error_code e2;
+    const std::uintmax_t n = it->is_regular_file(e2) ? it->file_size(e2) : 0;
+    const std::uintmax_t b = e2 ? 0 : n;
+    m.sum += b;
+    const std::string navn = it->path().filename().string();
+    if (navn.size() < 10 || navn.find_first_not_of("0123456789") != 6 || navn[6] != '.') continue;
+    const int nr = std::stoi(navn.substr(0, 6));
+    m.bytes[nr] += b;
+    if (navn.size() == 10 && navn.compare(6, 4, ".ini") == 0) m.ini.insert(nr);
+    if (navn.size() == 10 && navn.compare(6, 4, ".dif") == 0) m.dif.insert(nr);
+  }
+  return m;
+}
+
+void Fjern(const std::string& mappe, int nr) {
+  std::error_code ec;
+  for (const char* ext : {".ini", ".txt", ".dif"}) fs::remove(Sti(Fil(mappe, nr, ext)), ec);
+}
+
+// Once version `nyeste` (content `nyere`) is kept whole: the full copies
+// below it become deltas, down to the first delta or full copy kept on
+// purpose, with a full copy left where a chain would grow too long. What
+// cannot be read or does not match its content line stays as it is.
+void TilDelta(const std::string& mappe, const std::vector<int>& numre, std::string nyere, std::string nyereMerke) {
+  const Mappeinnhold m = Oversikt(mappe);
+  // Deltas already hanging below the newest full copy before this one.
+  int under = 0;
+  for (auto it = numre.rbegin() + (numre.empty() ? 0 : 1); it != numre.rend() && m.dif.count(*it) && !m.ini.count(*it);
+       ++it)
+    ++under;
+  int lengde = 0;
+  for (auto it = numre.rbegin(); it != numre.rend(); ++it) {
+    const int nr = *it;
+    if (!m.ini.count(nr) || m.dif.count(nr)) break;
+    const Lagret l = LesLagret(mappe, nr);
+    if (it != numre.rbegin() && !l.innhold.empty()) break;  // a full copy kept on purpose
+    bool ok = false;
+    std::string innhold = Les(Fil(mappe, nr, ".ini"), &ok);
+    if (!ok) break;
+    const std::string merke = Merke(innhold);
+    if (!l.innhold.empty() && l.innhold != merke) break;
+    ++lengde;
+    const bool behold = lengde + (it == numre.rbegin() ? under : 0) > kKjedeMaks &&
+                        innhold.size() * 4 <= static_cast<std::size_t>(kHistorikkBytes);
+    std::string grunn;
+    if (behold) {
+      if (l.innhold.empty() && !Skriv(Fil(mappe, nr, ".txt"), l.beskrivelse + "innhold\t" + merke + "\n", grunn)) break;
+      lengde = 0;
+    } else {
+      std::string dif = l.beskrivelse;
+      if (l.innhold.empty()) dif += "innhold\t" + merke + "\n";
+      dif += "delta\t" + nyereMerke + "\n" + LagDelta(nyere, innhold);
+      if (!Skriv(Fil(mappe, nr, ".dif"), dif, grunn)) break;
+      std::error_code ec;
+      fs::remove(Sti(Fil(mappe, nr, ".ini")), ec);
+      fs::remove(Sti(Fil(mappe, nr, ".txt")), ec);
+    }
+    nyere = std::move(innhold);
+    nyereMerke = merke;
+  }
+}
+
 Versjon LesVersjon(const std::string& mappe, int nr) {
   Versjon v;
   v.nr = nr;
-  v.fil = Fil(mappe, nr, ".ini");
-  const platform::FilLesing l = platform::LesHeleFil(Fil(mappe, nr, ".txt"));
+  const Lagret l = LesLagret(mappe, nr);
+  v.fil = Fil(mappe, nr, l.erDelta ? ".dif" : ".ini");
+  const std::string& b = l.beskrivelse;
   std::size_t a = 0;
-  const std::string& b = l.bytes;
   while (a < b.size()) {
     std::size_t slutt = b.find('\n', a);
     if (slutt == std::string::npos) slutt = b.size();
@@ -222,6 +580,8 @@ std::optional<NyVersjon> Forbered(const std::string& lokalIni, const std::string
   v.mappe = Mappe(lokalIni);
   std::string info = "tid\t" + Tid() + "\nmaskin\t" + Vern(Maskiner(e, etter)) + "\n";
   if (!gjeldendeMerknad.empty()) info += "merknad\t" + Vern(gjeldendeMerknad) + "\n";
+  v.merke = Merke(forBytes);
+  info += "innhold\t" + v.merke + "\n";
   for (const std::string& s : e.slettedeSeksjoner) info += "slettet\t" + Vern(s) + "\n";
   for (const NokkelEndring& n : e.nokler)
     info += "endret\t" + Vern(n.seksjon) + "\t" + Vern(n.nokkel) + "\t" + Verdi(n.gammel) + "\t" + Verdi(n.ny) + "\n";
@@ -285,10 +645,18 @@ bool Fullfor(const NyVersjon& v, const std::string& forBytes, bool lenket, std::
   }
   fs::remove(Sti(v.lenke), ec);
   for (const std::string& r : v.rester) fs::remove(Sti(v.mappe) / r, ec);
-  const std::size_t antall = v.numre.size() + 1;
-  for (std::size_t i = 0; i + kHistorikkMaks < antall; ++i) {
-    fs::remove(Sti(Fil(v.mappe, v.numre[i], ".ini")), ec);
-    fs::remove(Sti(Fil(v.mappe, v.numre[i], ".txt")), ec);
+  std::vector<int> numre = v.numre;
+  TilDelta(v.mappe, numre, forBytes, v.merke);
+  // The oldest go first, beyond the count or the size (the newest stays
+  // whatever its size: it is what the last save replaced).
+  numre.push_back(v.nr);
+  const Mappeinnhold m = Oversikt(v.mappe);
+  std::uintmax_t sum = m.sum;
+  for (std::size_t i = 0; i + 1 < numre.size(); ++i) {
+    if (numre.size() - i <= static_cast<std::size_t>(kHistorikkMaks) && sum <= kHistorikkBytes) break;
+    const auto b = m.bytes.find(numre[i]);
+    if (b != m.bytes.end()) sum -= std::min(sum, b->second);
+    Fjern(v.mappe, numre[i]);
   }
   return lenket;
 }
@@ -318,6 +686,16 @@ std::vector<Versjon> Liste() {
   const std::vector<int> numre = Numre(mappe);
   for (auto it = numre.rbegin(); it != numre.rend(); ++it) ut.push_back(LesVersjon(mappe, *it));
   return ut;
+}
+
+std::optional<std::string> Innhold(int nr) {
+  if (IniFil.empty()) return std::nullopt;
+  const std::string mappe = Mappe(platform::LokalSti(IniFil));
+  const std::vector<int> numre = Numre(mappe);
+  const auto it = std::find(numre.begin(), numre.end(), nr);
+  if (it == numre.end()) return std::nullopt;
+  std::string merke;
+  return Gjenskap(mappe, numre, static_cast<std::size_t>(it - numre.begin()), merke);
 }
 
 Merknad::Merknad(std::string tekst) : forrige_(std::move(gjeldendeMerknad)) { gjeldendeMerknad = std::move(tekst); }
@@ -360,14 +738,14 @@ Gjenoppretting Gjenopprett(int nr, const std::function<bool(const std::string&)>
     g.feil = "Versjon " + std::to_string(nr) + " finnes ikke i historikken for " + IniFil + ".";
     return g;
   }
-  const platform::FilLesing kopi = platform::LesHeleFil(v->fil);
-  if (kopi.status != platform::LeseStatus::Ok) {
-    g.feil = "Versjon " + std::to_string(nr) + " kan ikke leses (" + v->fil + ").";
+  const std::optional<std::string> innhold = Innhold(nr);
+  if (!innhold) {
+    g.feil = "Versjon " + std::to_string(nr) + " kan ikke leses eller gjenskapes (" + v->fil + ").";
     return g;
   }
   // The file as this program's saves since that version left it: the
   // version with each later save's changes applied, oldest first.
-  IniDocument forventet = IniDocument::fraBytes(kopi.bytes);
+  IniDocument forventet = IniDocument::fraBytes(*innhold);
   for (auto it = std::make_reverse_iterator(v + 1); it != alle.rend(); ++it) Anvend(forventet, it->endringer);
   const std::string forventetBytes = forventet.tilBytes();
 
@@ -379,6 +757,23 @@ Gjenoppretting Gjenopprett(int nr, const std::function<bool(const std::string&)>
       b.forkast();
       return g;
     }
+    // The settings file is gone: the version comes back as it is.
+    if (!platform::FinnesFil(platform::LokalSti(IniFil))) {
+      Merknad m("Gjenoppretting av nr. " + std::to_string(nr));
+      lager::ErstattAlt(*innhold);
+      const Lagreutfall u = b.commit();
+      if (u.type == Lagreutfall::Type::Konflikt) {
+        b.forkast();
+        continue;
+      }
+      if (!u) {
+        g.feil = "Kunne ikke lagre " + IniFil + ": " + u.grunn + ".";
+        return g;
+      }
+      g.ok = true;
+      g.historikkfeil = u.historikkfeil;
+      return g;
+    }
     const std::string naBytes = d->tilBytes();
     // What is in the file and came from none of these saves came from
     // another program: it is kept, lines and all, on top of the restored
@@ -386,7 +781,7 @@ Gjenoppretting Gjenopprett(int nr, const std::function<bool(const std::string&)>
     Endringer andre = Forskjell(forventet, *d);
     std::erase_if(andre.nokler, [](const NokkelEndring& n) { return ErMaskinvalg(n); });
     const std::vector<std::string> kommentarer = NyeKommentarer(forventetBytes, naBytes);
-    IniDocument mal = IniDocument::fraBytes(kopi.bytes);
+    IniDocument mal = IniDocument::fraBytes(*innhold);
     if (andre.tom() && kommentarer.empty()) {
       // Nobody else wrote: the version comes back byte for byte.
       const auto maskin = d->les("Program", "Maskin");

@@ -1,8 +1,12 @@
 #pragma once
 // The history of the settings file: every save keeps the file as it was
-// before in a folder beside it ("Brul.ini.historikk" for "Brul.ini"), as
-// NNNNNN.ini with NNNNNN.txt saying when, for which machine and which keys
-// the save changed. The newest kHistorikkMaks versions are kept.
+// before in a folder beside it ("Brul.ini.historikk" for "Brul.ini"). The
+// newest is a full copy, NNNNNN.ini with NNNNNN.txt saying when, for which
+// machine and which keys the save changed; the next save turns it into
+// NNNNNN.dif, the description and what rebuilds the version from the next
+// newer one. The newest kHistorikkMaks versions are kept, as far as they fit
+// in kHistorikkBytes.
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,6 +17,7 @@
 namespace brul::historikk {
 
 constexpr int kHistorikkMaks = 100;
+constexpr std::uintmax_t kHistorikkBytes = 2u * 1024 * 1024;
 
 struct Versjon {
   int nr = 0;               // rising; the newest save has the highest
@@ -20,7 +25,7 @@ struct Versjon {
   std::string maskin;       // "Maskin3 (DREIEBENK)", or the sections changed
   std::string merknad;      // "Gjenoppretting av nr. 12", empty for a save
   Endringer endringer;      // what the save changed (keys and sections)
-  std::string fil;          // local path of the kept file
+  std::string fil;          // local path of the kept file (.ini a full copy, .dif a delta)
 };
 
 // The history folder of a settings file (a local path).
@@ -37,6 +42,7 @@ struct NyVersjon {
   int nr = 0;
   std::vector<int> numre;  // the versions there before, ascending
   std::vector<std::string> rester;  // first names (file names) left by saves that were stopped
+  std::string merke;       // length and hash of the version's content
   bool nyMappe = false;    // the folder was made for it
   std::string feil;        // why it could not be prepared; said once the save stands
 };
@@ -66,6 +72,10 @@ void Rett(const std::string& ini, const std::string& forBytes);
 // The versions of IniFil, newest first.
 std::vector<Versjon> Liste();
 
+// The content of version `nr` of IniFil, byte for byte as the file was
+// before that save; nullopt when it is not there or cannot be rebuilt.
+std::optional<std::string> Innhold(int nr);
+
 // While alive, saves are noted with this text in the history.
 class Merknad {
  public:
@@ -88,7 +98,8 @@ struct Gjenoppretting {
 // Puts version `nr` of IniFil back, as one save (which itself goes into the
 // history). Changes another program made to the file after that save are
 // kept, its lines as it wrote them: `bekreft` is given their description
-// first, and false cancels. The remembered machine stays as it is.
+// first, and false cancels. The remembered machine stays as it is. With the
+// settings file gone, the version is put back as it is.
 Gjenoppretting Gjenopprett(int nr, const std::function<bool(const std::string& tekst)>& bekreft);
 
 }  // namespace brul::historikk
