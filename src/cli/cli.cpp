@@ -21,6 +21,7 @@
 #include "platform/fil.h"
 #include "platform/register.h"
 #include "platform/sti.h"
+#include "presets/forvalg.h"
 #include "store/lager.h"
 
 namespace brul::cli {
@@ -60,9 +61,10 @@ const Kommando kKommandoer[] = {
      "uten å endre noe", 3, 6, KommandoPresetVis},
     {"check", "", "kontrollerer innstillingsfilen og installasjonen; ett funn per linje (alvor, hvor, side, "
      "nøkkel, tekst)", 0, 0, KommandoCheck},
-    {"history", "[N]", "lister lagringene i historikken, eller hva lagring N endret", 0, 1, KommandoHistory},
+    {"history", "[N]", "lister lagringene i historikken, eller hva lagring N endret", 0, 1, KommandoHistory,
+     false},
     {"restore", "N", "legger tilbake filen slik den var før lagring N (spør om endringer fra andre programmer)",
-     1, 1, KommandoRestore},
+     1, 1, KommandoRestore, false},
     {"controls", "[SIDE]", "lister kontrollene set tar, side for side, med verdiene de godtar", 0, 1,
      KommandoControls, false},
     {"presets", "[STYRING]", "lister styringene og alternativene preset tar", 0, 1, KommandoPresets,
@@ -210,6 +212,7 @@ bool ErKommandolinje(int argc, char** argv) {
 }
 
 int Kjor(int argc, char** argv) {
+  RegistrerForvalg();  // OK applies an armed preset through it
   Tolkning t;
   try {
     t = Tolk(argc, argv);
@@ -234,7 +237,9 @@ int Kjor(int argc, char** argv) {
 
   // A wait for another program or another save is told after a second, so
   // that a pause is not taken for a hang.
-  platform::SettVentevarsel([](const std::string& tekst) { std::cerr << "brulini: " << tekst << std::endl; });
+  platform::SettVentevarsel([](const std::string& tekst) {
+    if (!tekst.empty()) std::cerr << "brulini: " << tekst << std::endl;
+  });
   SkriptOperator op;
   op.ekko(&std::cerr);
   for (const auto& [caption, answer] : t.svar) op.svar(caption, answer);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/lagring.h"
+#include "app/tilstand.h"
 #include "cli/kommandoer.h"
 #include "editor/kontroll.h"
 #include "store/forhandsvisning.h"
@@ -75,6 +76,7 @@ int KommandoHistory(Kontekst& k) {
     for (const std::string& l : Beskrivelse(v->endringer)) k.ut << l << '\n';
     return 0;
   }
+  if (versjoner.empty()) k.ut << "Historikken for " << IniFil << " er tom: ingen lagring er tatt vare på ennå.\n";
   for (const auto& v : versjoner) {
     const std::size_t n = v.endringer.nokler.size() + v.endringer.slettedeSeksjoner.size();
     k.ut << v.nr << '\t' << v.tid << '\t' << v.maskin << '\t' << n << (n == 1 ? " endring" : " endringer")

@@ -40,7 +40,7 @@ TEST(CliKontroll, CheckVisHistoryRestore) {
          true}}},
       {"SetVisEndrerIngenting", "",
        {{{"set", "1", "MaskinNavn=Ny", "--vis"}, 0, {"[Maskin1]\n  Navn: \"Dreiebenk", "\" → \"Ny\"\n"}, true},
-        {{"history"}, 0, {}, true}}},
+        {{"history"}, 0, {"er tom: ingen lagring er tatt vare på ennå.\n"}, true}}},
       {"PresetVisNevnerFilene", "",
        {{{"preset", "1", "Fanuc", "Med kommentarer", "--opprett-henteprogram", "--vis"},
          0,
@@ -57,6 +57,9 @@ TEST(CliKontroll, CheckVisHistoryRestore) {
         {{"restore", "1"}, 0, {}, false},
         {{"history"}, 0, {"2\t", "\tGjenoppretting av nr. 1\n1\t"}, true},
         {{"restore", "7"}, 1, {}, true}}},
+      // A save of machine 1's port is listed by the machine.
+      {"PortLagringNevnerMaskinen", "",
+       {{{"set", "1", "Baud=4800"}, 0, {}, false}, {{"history", "1"}, 0, {"\tMaskin1 (", "[Com3]\n  Baud: \"9600\" → \"4800\"\n"}, true}}},
   };
   for (const CliRad& r : tabell) {
     SCOPED_TRACE(r.navn);
@@ -102,6 +105,11 @@ TEST(CliKontroll, RestoreSporOmEtAnnetProgramsEndring) {
   const std::string na = DemoInstallasjon::Les(demo.ini());
   EXPECT_NE(na.find("[Ekstra]\r\nNokkel=1\r\n"), std::string::npos);
   EXPECT_EQ(na.find("Navn=Ny"), std::string::npos);
+  // With the settings file gone, restore brings it back from its history, asking for no diskette.
+  std::filesystem::remove(demo.ini());
+  u = demo.Kjor({"restore", "2"});
+  EXPECT_EQ(u.kode, 0) << u.feil;
+  EXPECT_EQ(DemoInstallasjon::Les(demo.ini()), annet);
 }
 
 }  // namespace
