@@ -18,11 +18,13 @@
 #include "gui/portform.h"
 #include "gui/vinduoperator.h"
 #include "platform/fil.h"
+#include "presets/forvalg.h"
 #include "store/lager.h"
 
 namespace brul::gui {
 
 int Kjor(int argc, char** argv) {
+  RegistrerForvalg();  // OK applies an armed preset through it
   // Start-up is one action: finding the settings file and the window's first
   // load read it once.
   std::optional<lager::EnLesing> oppstart(std::in_place);
@@ -50,8 +52,11 @@ int Kjor(int argc, char** argv) {
   QTranslator egneQtTekster;
   if (egneQtTekster.load(QStringLiteral(":/i18n/qtbase_nb.qm"))) QApplication::installTranslator(&egneQtTekster);
 
-  // A wait for another program or another save is told after a second.
-  platform::SettVentevarsel([](const std::string& tekst) { std::fprintf(stderr, "brulini: %s\n", tekst.c_str()); });
+  // A wait for another program or another save is told after a second, on
+  // standard error (the window cannot repaint while a save waits).
+  platform::SettVentevarsel([](const std::string& tekst) {
+    if (!tekst.empty()) std::fprintf(stderr, "brulini: %s\n", tekst.c_str());
+  });
   VinduOperator op;
   // With no Brul.conf at all the window is the only place to say so.
   if (SiFraOmIngenKonfig(op, platform::FinnKonfigFiler())) return 0;

@@ -88,7 +88,7 @@ PortVindu::~PortVindu() {
 }
 
 void PortVindu::visGrid() {
-  const Grid& g = m_.grid;
+  const PortTabell& g = m_.grid;
   grid_->clearContents();
   grid_->setRowCount(std::max(0, g.rowCount() - 1));
   QStringList hode;

@@ -14,6 +14,7 @@
 #include "app/tilstand.h"
 #include "editor/editor.h"
 #include "platform/sti.h"
+#include "presets/forvalg.h"
 #include "skrapdisk.h"
 #include "store/settings.h"
 
@@ -36,6 +37,7 @@ class EditorKladd : public EditorFilKladd {
 
   // Creates the editor as start-up does.
   Editor& start() {
+    RegistrerForvalg();
     e = std::make_unique<Editor>();
     e->FormCreate();
     return *e;

@@ -19,6 +19,7 @@
 #include "app/tilstand.h"
 #include "editor/editor.h"
 #include "platform/sti.h"
+#include "presets/forvalg.h"
 #include "store/settings.h"
 #include "store/tekst.h"
 
@@ -45,6 +46,7 @@ class PresetMiljo {
     IniFil = (rot_ / "Brul" / "Brul.ini").string();
     std::ofstream(IniFil, std::ios::binary) << ini;
     med_ = std::make_unique<MedOperator>(op);
+    RegistrerForvalg();
     e = std::make_unique<Editor>();
     e->FormCreate();
   }

@@ -12,6 +12,7 @@
 #include "core/oppstart_felles.h"
 #include "editor/editor.h"
 #include "gui/hovedvindu.h"
+#include "presets/forvalg.h"
 
 namespace brul::test {
 
@@ -31,6 +32,7 @@ struct VinduKladd {
   }
   // The editor and its window, once the installation is in place.
   void lagVindu() {
+    RegistrerForvalg();
     ed = std::make_unique<Editor>();
     vindu = std::make_unique<gui::HovedVindu>(*ed);
   }

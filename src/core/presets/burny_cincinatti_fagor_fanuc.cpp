@@ -14,12 +14,13 @@ void ForvalgBurny(Editor& e) {
   ForvalgRespons(e, "UPLOAD PROGRAM:00005008[CR][LF]%[CR][LF]N10M30[CR][LF]",
                  "UPLOAD PROGRAM:00005005[CR][LF]%[CR][LF]N10M30[CR][LF]",
                  "UPLOAD PROGRAM:00005009[CR][LF]%[CR][LF]N10M30[CR][LF]", "");
-  ForvalgKatalog(e, "", false, false);
-  ForvalgPort(e, 1200, true, true, false, "", "");
+  ForvalgKatalog(e, {});
+  ForvalgPort(e, {.baud = 1200, .xonXoff = true, .fjernNull = true});
 }
 
 void ForvalgCincinatti(Editor& e, int v) {
-  if (v == 0) {  // "Med Standard-protokoll"
+  using namespace alternativ::cincinatti;
+  if (v == MedStandardProtokoll) {
     ForvalgProtokoll(e, "Standard", "(", "", "", "");
     ForvalgVariabel(e, "MaxNull", "0");
     ForvalgVariabel(e, "LagKataloger", "True");
@@ -30,9 +31,9 @@ void ForvalgCincinatti(Editor& e, int v) {
     e.MaxLengdeD.setText("32");
     VelgTekst(e.DirFilType, "Ingen");
     ForvalgRespons(e, "", "", "", "");
-    ForvalgPort(e, 9600, false, false, false, "", "");
+    ForvalgPort(e, {.baud = 9600});
   }
-  if (v == 1) {  // "Med DC2-protokoll"
+  if (v == MedDc2Protokoll) {
     ForvalgProtokoll(e, "DC2", "[LF]", "[NUL][EOT][DC4]", "[DC4]", "");
     e.EOB.setText("[LF]");
     ForvalgHenting(e, "Standard", "M30", "(P)(", "(D)(", "(MSG", ",");
@@ -40,26 +41,27 @@ void ForvalgCincinatti(Editor& e, int v) {
     e.MaxLinjer.setText("6");
     VelgTekst(e.DirFilType, "Ingen");
     ForvalgRespons(e, "", "", "", "");
-    ForvalgPort(e, 9600, true, false, false, "", "");
+    ForvalgPort(e, {.baud = 9600, .xonXoff = true});
     LagHenteProg(e, CincinattiHenteprogram());
   }
 }
 
 void ForvalgFagor(Editor& e, int v) {
-  if (v == 0) {  // "Med ISO-kode"
+  using namespace alternativ::fagor;
+  if (v == MedIsoKode) {
     ForvalgProtokoll(e, "Standard", "%", "[EOT]", "[EOT][EOT]", "");
     ForvalgHenting(e, "Standard", "M30", "--P,", "M02", "%", ",");
     e.Ventetid.setText("15");
     ForvalgRespons(e, "%5008,MX,[LF]N10 (FINNER IKKE FILEN)[LF]N20 M30[LF]",
                    "%5005,MX,[LF]N10 (LAGRET #N, #B TEGN)[LF]N20 M30[LF]",
                    "%5009,MX,[LF]N10 (LAGRING AV #N FEILET)[LF]N20 M30[LF]", "");
-    ForvalgPort(e, 9600, true, true, false, "", "");
+    ForvalgPort(e, {.baud = 9600, .xonXoff = true, .fjernNull = true});
     VelgTekst(e.TegnKode, "Ascii");  // the control talks Ascii whatever DefaultBaud says
     e.EOB.setText("[LF]");
   }
-  if (v >= 1) {  // the two binary variants
+  if (v >= MedBinaerKodeOgHandterminal) {  // the two binary variants
     ForvalgProtokoll(e, "Standard", "%", "[ESC]", "[ESC]", "");
-    if (v == 2) {  // "Med binær-kode & 4 siffer"
+    if (v == MedBinaerKodeOg4Siffer) {
       VelgTekst(e.HenteProgram, "Standard");
       e.BareTall.setChecked(true);
       e.MaxLengde.setText("4");
@@ -71,7 +73,7 @@ void ForvalgFagor(Editor& e, int v) {
       e.StoppHent.setText("");
       ForvalgVariabel(e, "TallSjekk", "False");
     }
-    if (v == 1) {  // "Med binær-kode & Håndterminal/PC"
+    if (v == MedBinaerKodeOgHandterminal) {
       VelgTekst(e.HenteProgram, "Standard");
       e.StartLagre.setText("%");
       e.StoppLagre.setText("");
@@ -81,24 +83,30 @@ void ForvalgFagor(Editor& e, int v) {
       e.FilNavnProgram.setChecked(true);
     }
     ForvalgRespons(e, "", "", "", "");
-    ForvalgPort(e, 9600, false, true, false, "", "");
+    ForvalgPort(e, {.baud = 9600, .fjernNull = true});
     VelgTekst(e.TegnKode, "Ascii");
     e.ComDelay.setText("1");
   }
 }
 
 void ForvalgFanuc(Editor& e, int s, int v) {
+  using namespace alternativ::fanuc;
   // Binary FAPT sends NUL bytes that must be stripped from the stored file.
-  const std::string fjernTegn = v == 4 ? "[NUL]" : "";
+  const std::string fjernTegn = v == MedBinaerFapt ? "[NUL]" : "";
   ForvalgRespons(e, "%[LF]:5008[LF](FINNER IKKE FILEN)[LF]M30[LF]%",
                  "%[LF]:5005[LF](LAGRET #N, #B TEGN)[LF]M30[LF]%",
                  "%[LF]:5009[LF](LAGRING AV #N FEILET)[LF]M30[LF]%", fjernTegn);
 
   const int baud = s == styring::FanucBuffer ? 9600 : 4800;
   if (s == styring::FanucBlokkvis)
-    ForvalgPort(e, baud, true, fjernTegn.empty(), true, "[DC2]%", "[DC4]");
+    ForvalgPort(e, {.baud = baud,
+                    .xonXoff = true,
+                    .fjernNull = fjernTegn.empty(),
+                    .blokkvis = true,
+                    .nyBlokkvis = "[DC2]%",
+                    .brytBlokkvis = "[DC4]"});
   else
-    ForvalgPort(e, baud, true, fjernTegn.empty(), false, "", "");
+    ForvalgPort(e, {.baud = baud, .xonXoff = true, .fjernNull = fjernTegn.empty()});
 
   e.TimeOut.setText("4");
   e.Break.setText(e.TimeOut.text());
@@ -106,7 +114,7 @@ void ForvalgFanuc(Editor& e, int s, int v) {
   // The protocol follows the handshake as it stands after the port step: a
   // hardware line gets the plain protocol with the delayed handshake.
   const int handShake = e.HandShake.itemIndex();
-  if (v == 4) {
+  if (v == MedBinaerFapt) {
     ForvalgProtokoll(e, "FAPT", "%", "", "[DC4]", "");
   } else if (handShake == 1 || handShake == 3) {
     ForvalgProtokoll(e, "Standard", "%", "", "", "");
@@ -119,22 +127,22 @@ void ForvalgFanuc(Editor& e, int s, int v) {
   }
 
   switch (v) {
-    case 0:  // "Med parenteser"
-    case 4:  // "Med binær FAPT"
+    case MedParenteser:
+    case MedBinaerFapt:
       VelgTekst(e.HenteProgram, "Parenteser");
       break;
-    case 1:  // "Med kommentarer"
+    case MedKommentarer:
       ForvalgHenting(e, "Kommentarer", "O5000", "--P)", "O5002", "(", ")");
       e.StartLagre.setText("O");
       e.StoppLagre.setText("");
       break;
-    case 2:  // "IJK med katalog"
+    case IjkMedKatalog:
       ForvalgHentingNr(e, "FanucIJK", ":", "", ":5000", ":5004", ":5002");
       break;
-    case 3:  // "JK uten katalog"
+    case JkUtenKatalog:
       ForvalgHentingNr(e, "FanucJK", ":", "", ":5000", ":5004", ":5002");
       break;
-    case 5:  // "Med ASCII FAPT"
+    case MedAsciiFapt:
       ForvalgHenting(e, "FAPTKommentarer", "O5000", "--P)", "O5002", "(", ")");
       e.StartLagre.setText("O");
       e.StoppLagre.setText("");
@@ -143,29 +151,29 @@ void ForvalgFanuc(Editor& e, int s, int v) {
       break;
   }
 
-  e.BareTall.setChecked(v == 2 || v == 3);
+  e.BareTall.setChecked(v == IjkMedKatalog || v == JkUtenKatalog);
   LagHenteProg(e, FanucHenteprogram(v));
   e.ToolLagre.setText("G10G90");
   ForvalgVariabel(e, "Lommer", "20");
   ForvalgVariabel(e, "MaksParm", "32");
   VelgTekst(e.DirFilType, "Fanuc");
 
-  const std::string maxLengde = v == 2 ? "7" : v == 3 ? "4" : "14";
+  const std::string maxLengde = v == IjkMedKatalog ? "7" : v == JkUtenKatalog ? "4" : "14";
   e.MaxLengde.setText(maxLengde);
   e.MaxLengdeD.setText(maxLengde);
 
-  if (v == 5) {
+  if (v == MedAsciiFapt) {
     ForvalgVariabel(e, "MaxHent2", "850");
     ForvalgVariabel(e, "MaxLinjer2", "40");
   }
-  ForvalgKatalog(e, ":5006", v == 1, true);
-  if (v == 4) {
+  ForvalgKatalog(e, {.dirProgramNr = ":5006", .katalogMerke = v == MedKommentarer, .timeSize = true});
+  if (v == MedBinaerFapt) {
     ForvalgVariabel(e, "StatusNavn", "True");
     e.Ext2.setText(".FPT");
   }
-  if (v == 0 || v == 1) {
+  if (v == MedParenteser || v == MedKommentarer) {
     e.FtpUnderKataloger.setChecked(false);
-    VelgTekst(e.FtpFilNavn, v == 0 ? "Parenteser" : "Kommentarer");
+    VelgTekst(e.FtpFilNavn, v == MedParenteser ? "Parenteser" : "Kommentarer");
     e.FtpExt.setText(".*");
     e.NcExt.setText("");
   }

@@ -9,8 +9,9 @@
 namespace brul {
 
 void ForvalgForinstiller(Editor& e, int v) {
+  using namespace alternativ::forinstiller;
   VelgTekst(e.Protokoll, "ForInst");
-  ForvalgPort(e, 9600, false, false, false, "", "");
+  ForvalgPort(e, {.baud = 9600});
   // The presetter line has no handshake, whatever the operator chose for the port.
   e.HandShake.setItemIndex(0);
   e.HandShakeR.setItemIndex(0);
@@ -19,9 +20,9 @@ void ForvalgForinstiller(Editor& e, int v) {
   ForvalgVariabel(e, "Display", "1");
   e.MaxLengde.setText("4");
   e.MaxLengdeD.setText("4");
-  if (v == 0) VelgTekst(e.TegnKode, "AsciiISO");
+  if (v == StandardOppsett) VelgTekst(e.TegnKode, "AsciiISO");
 
-  if (v == 1) {  // "Med håndterminal"
+  if (v == MedHandterminal) {
     VelgTekst(e.Protokoll, "ForInstTerm");
     std::string port = "Com";
     // A blank answer names no port; it is treated like Avbryt rather than
@@ -46,13 +47,13 @@ void ForvalgHaas(Editor& e) {
   ForvalgRespons(e, "%[CR][LF]O05008 (FINNER IKKE FILEN)[CR][LF]M30[CR][LF]%[CR][LF]",
                  "%[CR][LF]O05005 (LAGRET #N, #B TEGN)[CR][LF]M30[CR][LF]%[CR][LF]",
                  "%[CR][LF]5009 (LAGRING AV #N FEILET)[CR][LF]M30[CR][LF]%[CR][LF]", "");
-  ForvalgPort(e, 9600, true, true, false, "", "");
+  ForvalgPort(e, {.baud = 9600, .xonXoff = true, .fjernNull = true});
   LagHenteProg(e, HaasHenteprogram());
 }
 
 void ForvalgHandterminal(Editor& e) {
   VelgTekst(e.Protokoll, "Terminal");
-  ForvalgPort(e, 1200, false, false, false, "", "");
+  ForvalgPort(e, {.baud = 1200});
   e.HandShake.setItemIndex(0);
   e.HandShakeR.setItemIndex(0);
 }
@@ -63,15 +64,16 @@ void ForvalgHeidenhain135(Editor& e) {
   e.BareTall.setChecked(true);
   VelgTekst(e.DirFilType, "Ingen");
   ForvalgRespons(e, "", "", "", "");
-  ForvalgKatalog(e, "", false, false);
-  ForvalgPort(e, 9600, true, false, false, "", "");
+  ForvalgKatalog(e, {});
+  ForvalgPort(e, {.baud = 9600, .xonXoff = true});
   LagHenteProg(e, Heidenhain135Henteprogram());
 }
 
 void ForvalgHeidenhain(Editor& e, int s, int v) {
+  using namespace alternativ::heidenhain;
   const bool tnc150 = s == styring::Heidenhain150;
-  if (v <= 1) {  // "Blokkvis overføring" and "Vanlig med BEGIN"
-    ForvalgProtokoll(e, v == 0 ? "Heidenhain" : "Linje", "BEGIN", "END", "[ETX]", "");
+  if (v <= VanligMedBegin) {  // and BlokkvisOverforing before it
+    ForvalgProtokoll(e, v == BlokkvisOverforing ? "Heidenhain" : "Linje", "BEGIN", "END", "[ETX]", "");
     e.StartEkstra.setText("[CR][LF]");
     ForvalgHenting(e, "Standard", "ENDPGM", ";PRINT", "(D)(", "BEGINPGM", "MM");
     e.BareTall.setChecked(tnc150);
@@ -80,8 +82,8 @@ void ForvalgHeidenhain(Editor& e, int s, int v) {
                    "0 BEGIN PGM 5005 MM [CR][LF]1 END PGM 5005 MM [CR][LF]",
                    "0 BEGIN PGM 5009 MM [CR][LF]1 END PGM 5009 MM [CR][LF]", "");
     LagHenteProg(e, HeidenhainBeginHenteprogram());
-    ForvalgKatalog(e, "", false, false);
-    ForvalgPort(e, 9600, true, false, false, "", "");
+    ForvalgKatalog(e, {});
+    ForvalgPort(e, {.baud = 9600, .xonXoff = true});
     ForvalgVariabel(e, "DefaultExt", "H");
     ForvalgVariabel(e, "StartSjekk", "True");
     ForvalgVariabel(e, "LinjeSjekk", "False");
@@ -105,7 +107,7 @@ void ForvalgHeidenhain(Editor& e, int s, int v) {
     e.FjernLinje.setText("");
     e.MaxLengdeD.setText(e.MaxLengde.text());
   }
-  if (v == 2) {  // "Vanlig med % & G71"
+  if (v == VanligMedProsentOgG71) {
     ForvalgProtokoll(e, "Linje", "%", "%", "[ETX]", "");
     e.StartEkstra.setText("[CR][LF]");
     ForvalgHenting(e, "Standard", "N9999", ";PRINT", "(D)(", "%", "G71");
@@ -115,10 +117,10 @@ void ForvalgHeidenhain(Editor& e, int s, int v) {
                    "%5005 G71 [CR][LF]N9999 %5005 G71 [CR][LF]",
                    "%5009 G71 [CR][LF]N9999 %5009 G71 [CR][LF]", "");
     LagHenteProg(e, HeidenhainG71Henteprogram());
-    ForvalgKatalog(e, "", false, false);
+    ForvalgKatalog(e, {});
     e.UnderKataloger.setChecked(s == styring::Heidenhain406);
     ForvalgVariabel(e, "FilNavnTegn", "$");
-    ForvalgPort(e, 9600, true, false, false, "", "");
+    ForvalgPort(e, {.baud = 9600, .xonXoff = true});
   }
 }
 
@@ -129,7 +131,7 @@ void ForvalgKoike(Editor& e) {
   e.BareTall.setChecked(true);
   VelgTekst(e.DirFilType, "Ingen");
   ForvalgRespons(e, "", "", "", "");
-  ForvalgPort(e, 4800, true, false, false, "", "");
+  ForvalgPort(e, {.baud = 4800, .xonXoff = true});
 }
 
 }  // namespace brul

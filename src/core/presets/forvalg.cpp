@@ -2,6 +2,7 @@
 
 #include "app/operator.h"
 #include "editor/editor.h"
+#include "editor/forvalgspass.h"
 #include "platform/sti.h"
 #include "presets/forvalg_felles.h"
 #include "store/settings.h"
@@ -93,6 +94,12 @@ void SettForvalg(Editor& e) {
   e.DefaultBaud.setChecked(false);
 }
 
+void RegistrerForvalg() { RegistrerForvalgspass(SettForvalg); }
+
+namespace {
+[[maybe_unused]] const bool registrert = (RegistrerForvalg(), true);
+}  // namespace
+
 void ForvalgProtokoll(Editor& e, const std::string& protokoll, const std::string& startKode,
                       const std::string& stoppKode, const std::string& stoppTegn,
                       const std::string& stoppFeil) {
@@ -151,13 +158,12 @@ void ForvalgRespons(Editor& e, const std::string& ingenFil, const std::string& k
   e.FjernTegn.setText(fjernTegn);
 }
 
-void ForvalgPort(Editor& e, int baud, bool xonXoff, bool fjernNull, bool blokkvis,
-                 const std::string& nyBlokkvis, const std::string& brytBlokkvis) {
+void ForvalgPort(Editor& e, const Portverdier& p) {
   if (e.DefaultBaud.checked()) {
-    const int handShake = xonXoff ? 2 : 1;  // "Software (Xon/Xoff)" or "Hardware (RTS/CTS)"
+    const int handShake = p.xonXoff ? 2 : 1;  // "Software (Xon/Xoff)" or "Hardware (RTS/CTS)"
     e.HandShake.setItemIndex(handShake);
     e.HandShakeR.setItemIndex(handShake);
-    const std::string b = std::to_string(baud);
+    const std::string b = std::to_string(p.baud);
     e.Baud.setItemIndex(FinnIndeks(b, e.Baud.items()));
     e.BaudRate.setItemIndex(FinnIndeks(b, e.BaudRate.items()));
     VelgTekst(e.TegnKode, "ISO");
@@ -166,17 +172,17 @@ void ForvalgPort(Editor& e, int baud, bool xonXoff, bool fjernNull, bool blokkvi
     VelgTekst(e.StoppBit, "1");
     e.DefaultBaud.setChecked(false);
   }
-  e.FjernNull.setChecked(fjernNull);
-  e.Blokkvis.setChecked(blokkvis);
-  if (e.Blokkvis.checked() || !nyBlokkvis.empty() || !brytBlokkvis.empty()) {
-    e.NyBlokkvis.setText(nyBlokkvis);
-    e.BrytBlokkvis.setText(brytBlokkvis);
+  e.FjernNull.setChecked(p.fjernNull);
+  e.Blokkvis.setChecked(p.blokkvis);
+  if (e.Blokkvis.checked() || !p.nyBlokkvis.empty() || !p.brytBlokkvis.empty()) {
+    e.NyBlokkvis.setText(p.nyBlokkvis);
+    e.BrytBlokkvis.setText(p.brytBlokkvis);
   }
 }
 
-void ForvalgKatalog(Editor& e, const std::string& dirProgramNr, bool katalog, bool timeSize) {
-  e.DirProgramNr.setText(katalog ? dirProgramNr + "(KATALOG)" : dirProgramNr);
-  e.TimeSize.setItemIndex(timeSize ? 3 : 0);  // "TimeSize" or "Ingen"
+void ForvalgKatalog(Editor& e, const Katalogverdier& k) {
+  e.DirProgramNr.setText(k.katalogMerke ? k.dirProgramNr + "(KATALOG)" : k.dirProgramNr);
+  e.TimeSize.setItemIndex(k.timeSize ? 3 : 0);  // "TimeSize" or "Ingen"
 }
 
 void ForvalgVariabel(Editor& e, const std::string& navn, const std::string& verdi) {

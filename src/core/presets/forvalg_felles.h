@@ -2,11 +2,11 @@
 // Shared by the preset engine and the per-family preset files: small setters
 // that choose list items by text, and the family entry points.
 #include <string>
-
 #include <vector>
 
 #include "editor/controls.h"
 #include "presets/henteprogram.h"
+#include "presets/katalog.h"
 
 namespace brul {
 
@@ -26,16 +26,6 @@ std::string MappeSti(const std::string& katalog);
 
 // Writes the fetch programs in list order (each through LagHenteProg).
 void LagHenteProg(Editor& e, const std::vector<Henteprogram>& filer);
-
-// Positions of the controller types in the Styring list.
-namespace styring {
-enum : int {
-  Burny = 0, Cincinatti, Fagor, Fanuc, FanucBlokkvis, FanucBuffer, Forinstiller, Haas,
-  Heidenhain135, Heidenhain150, Heidenhain406, Handterminal, KoikeHybrid, Lsv2,
-  Mazatrol4, Mazatrol8, Okuma3000, Okuma5000, OkumaAEU, ParallellKort, Philips,
-  SiemensSub, SiemensSamle, SiemensSplitt, Smt, StandardIso
-};
-}  // namespace styring
 
 // The presets of each controller family, run by SettForvalg with the selected
 // Styring index S and Alternativ index V.

@@ -1,5 +1,7 @@
 #include "presets/henteprogram.h"
 
+#include "presets/katalog.h"
+
 namespace brul {
 
 std::string Linjer(std::initializer_list<std::string_view> deler) {
@@ -23,20 +25,21 @@ std::vector<Henteprogram> CincinattiHenteprogram() {
 }
 
 std::vector<Henteprogram> FanucHenteprogram(int v) {
+  using namespace alternativ::fanuc;
   std::vector<Henteprogram> filer;
-  if (v == 1 || v == 5) {
+  if (v == MedKommentarer || v == MedAsciiFapt) {
     filer = {
         {"5000", Linjer({"%", ":5000 (5002)", "(HENTEPROGRAM)", "M30", "%"})},
         {"5002", Linjer({"%", ":5002 (5)", "(KATALOG-HENTEPROGRAM)", "M30", "%"})},
         {"5003", Linjer({"%", ":5003 (TOOLS)", "(TOOLDATA-HENTEPROGRAM)", "M30", "%"})},
     };
-  } else if (v == 2 || v == 3) {
+  } else if (v == IjkMedKatalog || v == JkUtenKatalog) {
     filer = {
         {"5000", Linjer({"%", ":5000", "K5002", "(HENTEPROGRAM)", "M30", "%"})},
         {"5002", Linjer({"%", ":5002", "K5", "(KATALOG-HENTEPROGRAM)", "M30", "%"})},
         {"5003", Linjer({"%", ":5003", "KTOOLS", "(TOOLDATA-HENTEPROGRAM)", "M30", "%"})},
     };
-  } else if (v == 0 || v == 4) {
+  } else if (v == MedParenteser || v == MedBinaerFapt) {
     filer = {
         {"5000", Linjer({"%", ":5000", "(L)()(5002)", "(HENTEPROGRAM)", "M30", "%"})},
         {"5002", Linjer({"%", ":5002", "(D)()(5)", "(KATALOG-HENTEPROGRAM)", "M30", "%"})},
@@ -91,8 +94,9 @@ std::vector<Henteprogram> OkumaHenteprogram() {
 }
 
 std::vector<Henteprogram> PhilipsHenteprogram(int v) {
+  using namespace alternativ::philips;
   switch (v) {
-    case 0:
+    case MedParenteser:
       return {
           {"5000", Linjer({"%PM5000", "N5000 (HENTEPROGRAM)", "N1 (L)()(5002)", "N2 M30"})},
           {"5002",
@@ -100,14 +104,14 @@ std::vector<Henteprogram> PhilipsHenteprogram(int v) {
           {"5003",
            Linjer({"%PM5003", "N5003 (TOOLDATA-HENTEPROGRAM)", "N1 (T)()(TOOLS)", "N2 M30"})},
       };
-    case 1:
+    case MedKommentarer:
       return {
           {"5000", Linjer({"%PM5000", "N5000 (5002)", "N1 (HENTEPROGRAM)", "N2 M30"})},
           {"5002", Linjer({"%PM5002", "N5002 (5)", "N1 (KATALOG-HENTEPROGRAM)", "N2 M30"})},
           {"5003",
            Linjer({"%PM5003", "N5003 (TOOLS)", "N1 (TOOLDATA-HENTEPROGRAM)", "N2 M30"})},
       };
-    case 2:
+    case MedEKoderSomFilnavn:
       return {
           {"5000",
            Linjer({"%PM5000", "N5000 (HENTEPROGRAM)", "N1 E97=1 E98=5002", LF, "N2 M30"})},
@@ -122,31 +126,34 @@ std::vector<Henteprogram> PhilipsHenteprogram(int v) {
 }
 
 std::vector<Henteprogram> SiemensHenteprogram(int v, const std::string& p, const std::string& x) {
+  using namespace alternativ::siemens;
   // The first line names the program: "%", the prefix, the number, and the
-  // suffix only for the _N_ form (variant 2), the only one that has a suffix.
-  const auto navn = [&](const std::string& nr) { return "%" + p + nr + (v == 2 ? x : ""); };
+  // suffix only for the _N_ form, the only one that has a suffix.
+  const auto navn = [&](const std::string& nr) {
+    return "%" + p + nr + (v == MedNOgKommentarer ? x : "");
+  };
   const std::string h = navn("5000"), d = navn("5002"), t = navn("5003");
   switch (v) {
-    case 0:
+    case MedParenteser:
       return {
           {"5000", Linjer({h, "(L)()(5002)", "(HENTEPROGRAM)", "M30"})},
           {"5002", Linjer({d, "(D)()(5)", "(KATALOG-HENTEPROGRAM)", "M30"})},
           {"5003", Linjer({t, "(T)()(TOOLS)", "(TOOLDATA-HENTEPROGRAM)", "M30"})},
       };
-    case 1:
-    case 2:
+    case MedKommentarer:
+    case MedNOgKommentarer:
       return {
           {"5000", Linjer({h, "(5002)", "(HENTEPROGRAM)", "M30"})},
           {"5002", Linjer({d, "(5)", "(KATALOG-HENTEPROGRAM)", "M02"})},
           {"5003", Linjer({t, "(TOOLS)", "(TOOLDATA-HENTEPROGRAM)", "M02"})},
       };
-    case 3:
+    case MedXyzSomFilnavn:
       return {
           {"5000", Linjer({h, "N1 G7 X5002", "N2 (HENTEPROGRAM)", "N3 M30"})},
           {"5002", Linjer({d, "N1 G8 X5", "N2 (KATALOG-HENTEPROGRAM)", "N3 M30"})},
           {"5003", Linjer({t, "N1 G6 XTOOLS", "N2 (TOOLDATA-HENTEPROGRAM)", "N3 M30"})},
       };
-    case 4:
+    case MedIjkSomFilnavn:
       return {
           {"5000", Linjer({h, "N1 K5002", "N2 (HENTEPROGRAM)", "N3 M30"})},
           {"5002", Linjer({d, "N1 K5", "N2 (KATALOG-HENTEPROGRAM)", "N3 M30"})},

@@ -23,7 +23,8 @@ inline constexpr std::string_view CRLF = "\r\n";
 std::string Linjer(std::initializer_list<std::string_view> deler);
 
 std::vector<Henteprogram> CincinattiHenteprogram();
-// Variants 0 to 5 give 5000, 5002, 5003 and 9020; any other variant 9020 alone.
+// Each Fanuc variant (alternativ::fanuc) gives 5000, 5002, 5003 and 9020; any
+// other number 9020 alone.
 std::vector<Henteprogram> FanucHenteprogram(int variant);
 std::vector<Henteprogram> HaasHenteprogram();
 std::vector<Henteprogram> Heidenhain135Henteprogram();
@@ -32,9 +33,11 @@ std::vector<Henteprogram> HeidenhainG71Henteprogram();
 std::vector<Henteprogram> MazatrolHenteprogram();
 std::vector<Henteprogram> Okuma3000Henteprogram();
 std::vector<Henteprogram> OkumaHenteprogram();
-// Variants 0 to 2; any other variant gives none.
+// The Philips variants up to MedEKoderSomFilnavn (alternativ::philips); any
+// other gives none.
 std::vector<Henteprogram> PhilipsHenteprogram(int variant);
-// Variants 0 to 4 with the program prefix and suffix; any other variant gives none.
+// Each Siemens variant (alternativ::siemens), with the program prefix and
+// suffix; any other number gives none.
 std::vector<Henteprogram> SiemensHenteprogram(int variant, const std::string& prefiks,
                                               const std::string& suffiks);
 

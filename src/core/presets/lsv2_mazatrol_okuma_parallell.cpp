@@ -9,30 +9,32 @@
 namespace brul {
 
 void ForvalgLsv2(Editor& e, int v) {
+  using namespace alternativ::lsv2;
   VelgTekst(e.Protokoll, "LSV2");
   ForvalgVariabel(e, "Status", "False");
   ForvalgVariabel(e, "KortClear", "False");
-  if (v == 0 || v == 1) {  // "Siemens uten clear" / "Siemens med clear"
-    ForvalgVariabel(e, "Clear", v == 1 ? "%0001%8999[CR][LF]L000001L49900" : "");
+  if (v == SiemensUtenClear || v == SiemensMedClear) {
+    ForvalgVariabel(e, "Clear", v == SiemensMedClear ? "%0001%8999[CR][LF]L000001L49900" : "");
     ForvalgVariabel(e, "Terminator", "[CR][LF]");
     e.MaxLengde.setText("4");
   }
-  if (v == 2) {  // "Deckel Dialog 4&11"
+  if (v == DeckelDialog) {
     ForvalgVariabel(e, "Clear", "");
     ForvalgVariabel(e, "Terminator", "*");
     e.MaxLengde.setText("6");
   }
   ForvalgRespons(e, "", "", "", "");
-  ForvalgPort(e, 9600, false, false, false, "", "");
+  ForvalgPort(e, {.baud = 9600});
   e.HandShake.setItemIndex(0);
   e.HandShakeR.setItemIndex(0);
   e.MaxLengdeD.setText(e.MaxLengde.text());
 }
 
 void ForvalgMazatrol(Editor& e, int s, int v) {
+  using namespace alternativ::mazatrol;
   e.MazatrolAuto.setChecked(true);
   ForvalgProtokoll(e, "Mazatrol", "%", "%", "", "");
-  if (v == 0 || v == 1) {  // "Med langt navn" / "Med kort navn"
+  if (v == MedLangtNavn || v == MedKortNavn) {
     std::string prefiks;     // between "O" and the program number
     if (s == styring::Mazatrol4) {
       e.MaxLengde.setText("4");
@@ -41,10 +43,10 @@ void ForvalgMazatrol(Editor& e, int s, int v) {
       prefiks = "0000";
     }
     const std::string o = "O" + prefiks;
-    ForvalgHenting(e, v == 0 ? "MazatrolLangt" : "MazatrolKort", o + "5000", o + "5004",
+    ForvalgHenting(e, v == MedLangtNavn ? "MazatrolLangt" : "MazatrolKort", o + "5000", o + "5004",
                    o + "5002", "(", ")");
-    if (v == 0) e.MaxLengde.setText("20");
-    e.BareTall.setChecked(v == 1);
+    if (v == MedLangtNavn) e.MaxLengde.setText("20");
+    e.BareTall.setChecked(v == MedKortNavn);
     e.MaxLengdeD.setText(e.MaxLengde.text());
     VelgTekst(e.DirFilType, "Mazatrol");
     const std::string start = "%[LF]" + o;
@@ -54,8 +56,8 @@ void ForvalgMazatrol(Editor& e, int s, int v) {
     // The fetch programs are ordinary NC programs: they carry the installation's
     // CNC extension, while the machine itself stores Mazatrol files.
     e.Ext.setText(ProgramExt());
-    ForvalgKatalog(e, o + "5006", true, true);
-    e.MazatrolNavn.setChecked(v == 1);
+    ForvalgKatalog(e, {.dirProgramNr = o + "5006", .katalogMerke = true, .timeSize = true});
+    e.MazatrolNavn.setChecked(v == MedKortNavn);
     LagHenteProg(e, MazatrolHenteprogram());
     e.Ext.setText(e.MazExt.text());
     e.Ext2.setText(ProgramExt());
@@ -64,9 +66,9 @@ void ForvalgMazatrol(Editor& e, int s, int v) {
     e.SaveTapeMarks.setChecked(true);
   }
   e.FeilFil.setText(MappeSti(e.Katalog.text()) + "IngenFil" + e.MazExt.text());
-  e.HenteProgramNr.setText(v == 2 ? "0" : v == 4 ? "10000" : "5000");
-  e.Hent5000.setChecked(v == 2);
-  ForvalgPort(e, s == styring::Mazatrol8 ? 19200 : 4800, true, true, false, "", "");
+  e.HenteProgramNr.setText(v == UtenKommentarer ? "0" : v == Robot ? "10000" : "5000");
+  e.Hent5000.setChecked(v == UtenKommentarer);
+  ForvalgPort(e, {.baud = s == styring::Mazatrol8 ? 19200 : 4800, .xonXoff = true, .fjernNull = true});
   VelgTekst(e.StoppBit, "2");
   e.EOB.setText("[LF]");
 }
@@ -82,14 +84,16 @@ void ForvalgOkuma3000(Editor& e) {
                  "[NUL]%[LF]N1 (LAGRET #N, #B TEGN)[LF]N2 M31[LF][NUL]",
                  "[NUL]%[LF]N1 (LAGRING AV #N FEILET)[LF]N2 M31[LF][NUL]", "");
   LagHenteProg(e, Okuma3000Henteprogram());
-  ForvalgKatalog(e, "", false, true);
-  ForvalgPort(e, 9600, true, false, false, "", "");
+  ForvalgKatalog(e, {.timeSize = true});
+  ForvalgPort(e, {.baud = 9600, .xonXoff = true});
 }
 
 void ForvalgOkuma(Editor& e, int s, int v) {
-  const std::string fjernTegn = v == 0 ? "" : "[NUL]";
-  if (v == 0) ForvalgProtokoll(e, "Okuma", "%[CR][LF]", "%", "[DC4]", "");
-  if (v == 1 || v == 2) ForvalgProtokoll(e, "Okuma", "%[CR][LF]", "[NUL]", "[DC4]", "");
+  using namespace alternativ::okuma;
+  const std::string fjernTegn = v == NormaltOppsett ? "" : "[NUL]";
+  if (v == NormaltOppsett) ForvalgProtokoll(e, "Okuma", "%[CR][LF]", "%", "[DC4]", "");
+  if (v == DefaulteParameter || v == UtenNavnIRetur)
+    ForvalgProtokoll(e, "Okuma", "%[CR][LF]", "[NUL]", "[DC4]", "");
   VelgTekst(e.HenteProgram, "OkumaParenteser");
   e.BareTall.setChecked(false);
   VelgTekst(e.DirFilType, "Okuma");
@@ -97,9 +101,9 @@ void ForvalgOkuma(Editor& e, int s, int v) {
                  "(LAGRET #N, #B TEGN)[CR][LF]M30[CR][LF]",
                  "(LAGRING AV #N FEILET)[CR][LF]M30[CR][LF]", fjernTegn);
   LagHenteProg(e, OkumaHenteprogram());
-  ForvalgKatalog(e, "", false, true);
+  ForvalgKatalog(e, {.timeSize = true});
   const bool aeu = s == styring::OkumaAEU;
-  ForvalgPort(e, 4800, v == 1 || aeu, aeu, false, "", "");
+  ForvalgPort(e, {.baud = 4800, .xonXoff = v == DefaulteParameter || aeu, .fjernNull = aeu});
   e.TimeOut.setText("5");
   e.Break.setText(e.TimeOut.text());
   VelgTekst(e.StoppBit, "2");
@@ -107,8 +111,8 @@ void ForvalgOkuma(Editor& e, int s, int v) {
   e.MaxLengdeD.setText("20");
   ForvalgVariabel(e, "OkumaNavn", e.MaxLengde.text());
   ForvalgVariabel(e, "Prefiks", "P");
-  ForvalgVariabel(e, "FeedHoles", v >= 1 ? "50" : "0");
-  ForvalgVariabel(e, "FilNavnUt", v == 2 ? "False" : "True");
+  ForvalgVariabel(e, "FeedHoles", v >= DefaulteParameter ? "50" : "0");
+  ForvalgVariabel(e, "FilNavnUt", v == UtenNavnIRetur ? "False" : "True");
   e.StoreBokstaver.setChecked(true);
   // Characters the control cannot show, replaced one for one.
   e.ByttFra.setText("{}ÆØÅ\\");
@@ -116,17 +120,19 @@ void ForvalgOkuma(Editor& e, int s, int v) {
 }
 
 void ForvalgParallell(Editor& e, int v) {
+  using namespace alternativ::parallell;
+  const bool kjentKort = v == Fanuc || v == Okuma;
   ForvalgProtokoll(e, "Parallell", "%", "", "", "");
-  e.BareFram.setChecked(v == 0);
+  e.BareFram.setChecked(v == Fanuc);
   // Both card types punch; a variant the list does not know leaves the tick alone.
-  if (v == 0 || v == 1) e.Punch.setChecked(true);
+  if (kjentKort) e.Punch.setChecked(true);
   e.InvMotor.setChecked(false);
-  e.InvRetning.setChecked(v == 1);
+  e.InvRetning.setChecked(v == Okuma);
   e.InvRead.setChecked(false);
   e.InvSpocket.setChecked(e.InvRead.checked());
-  if (v == 0 || v == 1) VelgTekst(e.ParallellKode, LesStreng(e.ValgtSeksjon(), "Kode", "ISO"));
-  if (v == 1) VelgTekst(e.FilFormat, "Okuma3000");
-  e.ParDelay.setText(v == 1 ? "3" : "1");
+  if (kjentKort) VelgTekst(e.ParallellKode, LesStreng(e.ValgtSeksjon(), "Kode", "ISO"));
+  if (v == Okuma) VelgTekst(e.FilFormat, "Okuma3000");
+  e.ParDelay.setText(v == Okuma ? "3" : "1");
   // The card uses no COM port.
   e.Com.setText("");
   e.Com.setItemIndex(-1);

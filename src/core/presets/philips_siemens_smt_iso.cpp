@@ -7,13 +7,14 @@
 namespace brul {
 
 void ForvalgPhilips(Editor& e, int v) {
-  if (v <= 2) {
+  using namespace alternativ::philips;
+  if (v <= MedEKoderSomFilnavn) {  // and the two before it
     ForvalgProtokoll(e, "Standard", "%", "[EOT]", "[EOT]", "");
-    if (v == 0) VelgTekst(e.HenteProgram, "Parenteser");
-    if (v == 1)
+    if (v == MedParenteser) VelgTekst(e.HenteProgram, "Parenteser");
+    if (v == MedKommentarer)
       ForvalgHenting(e, "Kommentarer", "M30", "--P)", "(KATALOG-HENTEPROGRAM)", "(", ")");
-    if (v == 2) VelgTekst(e.HenteProgram, "Philips");
-    e.BareTall.setChecked(v == 2);
+    if (v == MedEKoderSomFilnavn) VelgTekst(e.HenteProgram, "Philips");
+    e.BareTall.setChecked(v == MedEKoderSomFilnavn);
     VelgTekst(e.DirFilType, "Philips");
     ForvalgRespons(e, "%PM5008[LF]N5008 (FINNER IKKE FILEN)[LF]N1 M30[LF]",
                    "%PM5005[LF]N5005 (LAGRET #N, #B TEGN)[LF]N1 M30[LF]",
@@ -21,22 +22,23 @@ void ForvalgPhilips(Editor& e, int v) {
     LagHenteProg(e, PhilipsHenteprogram(v));
     e.Tool.setText("N5003[32]");
     e.ToolLagre.setText("%TM");
-    ForvalgKatalog(e, "5006", false, true);
-    ForvalgPort(e, 4800, false, true, false, "", "");
+    ForvalgKatalog(e, {.dirProgramNr = "5006", .timeSize = true});
+    ForvalgPort(e, {.baud = 4800, .fjernNull = true});
   }
-  if (v == 3) {  // "Med ekko"
+  if (v == MedEkko) {
     ForvalgProtokoll(e, "Echo", "%", "[NUL]", "[EOT]", "");
     ForvalgHenting(e, "Standard", "M30", "(P)(", "(D)(", "N", "");
     e.BareTall.setChecked(true);
     VelgTekst(e.DirFilType, "Ingen");
-    ForvalgPort(e, 600, true, false, false, "", "");
+    ForvalgPort(e, {.baud = 600, .xonXoff = true});
   }
 }
 
 void ForvalgSiemens(Editor& e, int s, int v) {
+  using namespace alternativ::siemens;
   // Program names: "%", prefix, number, suffix.
   std::string prefiks, suffiks;
-  if (v == 2) {  // "Med _N_ og kommentarer"
+  if (v == MedNOgKommentarer) {
     prefiks = "_N_";
     suffiks = "_MPF";
   } else if (operatoren().sporsmal("Siemens", "Benyttes %MPF som hovedprogram (Nei = %)?")) {
@@ -54,19 +56,19 @@ void ForvalgSiemens(Editor& e, int s, int v) {
   if (s == styring::SiemensSplitt) ForvalgProtokoll(e, "Linje", "%", "M30", "[ETX]", "M02");
 
   switch (v) {
-    case 0:  // "Med parenteser"
+    case MedParenteser:
       VelgTekst(e.HenteProgram, "Parenteser");
       break;
-    case 1:  // "Med kommentarer"
+    case MedKommentarer:
       ForvalgHenting(e, "Kommentarer", "M30", "--P)", "M02", "(", ")");
       break;
-    case 2:  // "Med _N_ og kommentarer": a type of its own, saved as text
+    case MedNOgKommentarer:  // a fetch-program type of its own, saved as text
       ForvalgHenting(e, "Siemens_N", program("5000"), "--P)", program("5002"), "(", ")");
       break;
-    case 3:  // "Med XYZ som filnavn"
+    case MedXyzSomFilnavn:
       VelgTekst(e.HenteProgram, "SiemensXYZ");
       break;
-    case 4:  // "Med IJK som filnavn"
+    case MedIjkSomFilnavn:
       ForvalgHentingNr(e, "SiemensIJK", "%" + prefiks, "", "%" + prefiks + "5000",
                        "%" + prefiks + "5004", "%" + prefiks + "5002");
       break;
@@ -75,7 +77,7 @@ void ForvalgSiemens(Editor& e, int s, int v) {
   }
 
   e.MaxLengde.setText(suffiks.empty() ? "16" : "40");
-  e.BareTall.setChecked(v == 3 || v == 4);
+  e.BareTall.setChecked(v == MedXyzSomFilnavn || v == MedIjkSomFilnavn);
   VelgTekst(e.DirFilType, "Siemens");
   ForvalgRespons(e, program("5008") + "[CR][LF]N1 (FINNER IKKE FILEN)[CR][LF]N2 M30[CR][LF]",
                  program("5005") + "[CR][LF]N1 (LAGRET #N, #B TEGN)[CR][LF]N2 M30[CR][LF]",
@@ -84,8 +86,8 @@ void ForvalgSiemens(Editor& e, int s, int v) {
   LagHenteProg(e, SiemensHenteprogram(v, prefiks, suffiks));
   e.Tool.setText(program("5003"));
   e.ToolLagre.setText("%TO");
-  ForvalgKatalog(e, program("5006"), v == 1, true);
-  ForvalgPort(e, 9600, false, true, false, "", "");
+  ForvalgKatalog(e, {.dirProgramNr = program("5006"), .katalogMerke = v == MedKommentarer, .timeSize = true});
+  ForvalgPort(e, {.baud = 9600, .fjernNull = true});
 }
 
 void ForvalgSmt(Editor& e) {
@@ -100,40 +102,41 @@ void ForvalgSmt(Editor& e) {
                  "%5009[CR][LF]N1 G3 X5009[CR][LF]N2 M02[CR][LF]", "");
   e.StoppEkstra.setText("[LF][LF]");
   VelgTekst(e.DirFilType, "Ingen");
-  ForvalgPort(e, 9600, true, true, false, "", "");
+  ForvalgPort(e, {.baud = 9600, .xonXoff = true, .fjernNull = true});
   e.EOB.setText("");
 }
 
 void ForvalgStandardIso(Editor& e, int v) {
+  using namespace alternativ::standardiso;
   ForvalgProtokoll(e, "Standard", "%", "", "", "");
   switch (v) {
-    case 0:  // "Med parenteser"
+    case MedParenteser:
       VelgTekst(e.HenteProgram, "Parenteser");
       break;
-    case 1:  // "Med kommentarer"
+    case MedKommentarer:
       ForvalgHenting(e, "Kommentarer", "M30", "--P)", "M02", "(", ")");
       break;
-    case 2:  // "Med XYZ som filnavn"
+    case MedXyzSomFilnavn:
       ForvalgHenting(e, "XYZ", "M30", "N5004", "M02", "(", ")");
       break;
-    case 3:  // "Med IJK som filnavn"
+    case MedIjkSomFilnavn:
       ForvalgHenting(e, "IJK", "M30", "N5004", "M02", "(", ")");
       break;
-    case 4:  // "Med egendefinert filnavn"
-    case 5:  // "Uten navn i filen"
+    case MedEgendefinertFilnavn:
+    case UtenNavnIFilen:
       ForvalgHenting(e, "Standard", "M30", "(P)(", "(D)(", "(", ")");
       break;
     default:
       break;
   }
-  e.BareTall.setChecked(v == 2 || v == 3);
-  e.FilNavnProgram.setChecked(v == 5);
+  e.BareTall.setChecked(v == MedXyzSomFilnavn || v == MedIjkSomFilnavn);
+  e.FilNavnProgram.setChecked(v == UtenNavnIFilen);
   VelgTekst(e.DirFilType, "Ingen");
   ForvalgRespons(e, "%[CR][LF](FINNER IKKE FILEN)[CR][LF]M30[CR][LF]",
                  "%[CR][LF](LAGRET #N, #B TEGN)[CR][LF]M30[CR][LF]",
                  "%[CR][LF](LAGRING AV #N FEILET)[CR][LF]M30[CR][LF]", "");
-  ForvalgKatalog(e, "", v == 1, false);
-  ForvalgPort(e, 4800, false, false, false, "", "");
+  ForvalgKatalog(e, {.katalogMerke = v == MedKommentarer});
+  ForvalgPort(e, {.baud = 4800});
 }
 
 }  // namespace brul

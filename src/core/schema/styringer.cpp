@@ -1,4 +1,4 @@
-#include "presets/katalog.h"
+#include "schema/styringer.h"
 
 namespace brul {
 namespace {

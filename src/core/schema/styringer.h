@@ -1,7 +1,7 @@
 #pragma once
 // The controller catalogue: 26 controller types in list order, each with its
-// variants. The presets identify a controller and a variant by their positions
-// in these lists, the settings file stores their texts.
+// variants, as the Styring and Alternativ lists show them. The settings file
+// stores their texts; the presets name their positions (presets/katalog.h).
 #include <string>
 #include <vector>
 

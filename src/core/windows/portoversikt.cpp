@@ -1,11 +1,12 @@
 #include "windows/portoversikt.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "app/operator.h"
-#include "editor/kommandoer.h"
 #include "store/batch.h"
 #include "store/settings.h"
+#include "store/tekst.h"
 
 namespace brul {
 namespace {
@@ -35,8 +36,8 @@ std::string Etikett(long k, const std::string& navn) { return FyllNuller(k, 2) +
 
 int PortRadNr(const std::string& port) {
   if (port.size() < 4) return 0;
-  const long v = HeltallEllerNull(port.substr(3, 2));
-  return v > 0 ? static_cast<int>(v) : 0;
+  long v = 0;
+  return TolkHeltall(port.substr(3, 2), v) && v > 0 ? static_cast<int>(v) : 0;
 }
 
 std::vector<PortRad> ListeEtterPort(long antall) {
@@ -84,6 +85,23 @@ std::string UtklippsTekst(const std::vector<PortRad>& rader) {
     tekst += rader[r][0] + "\t" + rader[r][1] + "\t" + rader[r][2];
   }
   return tekst;
+}
+
+void PortTabell::sjekk(int rad, int kolonne) const {
+  if (rad < 0 || rad >= rowCount() || kolonne < 0 || kolonne >= 3)
+    throw std::out_of_range("Grid: no cell " + std::to_string(rad) + "," + std::to_string(kolonne));
+}
+
+void PortTabell::setRowCount(int rader) { rader_.resize(static_cast<size_t>(std::max(rader, 0))); }
+
+const std::string& PortTabell::cell(int rad, int kolonne) const {
+  sjekk(rad, kolonne);
+  return rader_[static_cast<size_t>(rad)][static_cast<size_t>(kolonne)];
+}
+
+void PortTabell::setCell(int rad, int kolonne, const std::string& tekst) {
+  sjekk(rad, kolonne);
+  rader_[static_cast<size_t>(rad)][static_cast<size_t>(kolonne)] = tekst;
 }
 
 TPortForm::TPortForm() {

@@ -5,13 +5,40 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
-
-#include "editor/controls.h"
 
 namespace brul {
 
 using PortRad = std::array<std::string, 3>;
+
+// The listing the window shows: rows of three cells, the header row first.
+// Reaching for a cell outside it throws std::out_of_range.
+class PortTabell {
+ public:
+  int rowCount() const { return static_cast<int>(rader_.size()); }
+  void setRowCount(int rader);  // new rows are empty; removed rows are gone
+  const std::string& cell(int rad, int kolonne) const;
+  void setCell(int rad, int kolonne, const std::string& tekst);
+
+ private:
+  void sjekk(int rad, int kolonne) const;
+  std::vector<PortRad> rader_;
+};
+
+// A button of the overview: its caption and what a click does.
+class PortKnapp {
+ public:
+  explicit PortKnapp(std::string caption) : caption_(std::move(caption)) {}
+  const std::string& caption() const { return caption_; }
+  void click() {
+    if (onClick) onClick();
+  }
+  std::function<void()> onClick;
+
+ private:
+  std::string caption_;
+};
 
 // The listings, header row first. Both read the machine sections 1..antall in
 // one batch and change nothing. A count above the 255 machines a settings file
@@ -33,9 +60,9 @@ class TPortForm {
   TPortForm();
 
   static constexpr const char* Caption = "Oversikt over ComPorter";
-  Grid grid{"Grid", 3, 1, 1, 0};
-  Button UtklippsTavleBtn{"UtklippsTavleBtn", "Til Utklippstavle"};
-  Button Avslutt{"Avslutt", "Avslutt"};
+  PortTabell grid;
+  PortKnapp UtklippsTavleBtn{"Til Utklippstavle"};
+  PortKnapp Avslutt{"Avslutt"};
 
   // Warns and returns when there are no machines; else asks "Sortere på
   // porter ?", fills the grid and asks the window to show itself (onVis).
