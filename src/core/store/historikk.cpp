@@ -306,11 +306,16 @@ constexpr int kMaksUlike = 1000;
 // between them the lines of `b` found in `a` (the shortest edit, line by
 // line) as pieces of `a`, the rest as bytes.
 std::string LagDelta(std::string_view a, std::string_view b) {
+  constexpr std::size_t kBlokk = 4096;
   std::size_t p = 0;
   const std::size_t minst = std::min(a.size(), b.size());
+  while (p + kBlokk <= minst && std::memcmp(a.data() + p, b.data() + p, kBlokk) == 0) p += kBlokk;
   while (p < minst && a[p] == b[p]) ++p;
   while (p > 0 && a[p - 1] != '\n') --p;  // whole lines in the middle
   std::size_t s = 0;
+  while (s + kBlokk <= minst - p &&
+         std::memcmp(a.data() + a.size() - s - kBlokk, b.data() + b.size() - s - kBlokk, kBlokk) == 0)
+    s += kBlokk;
   while (s < minst - p && a[a.size() - 1 - s] == b[b.size() - 1 - s]) ++s;
   Delta d;
   d.kopi(0, p);
@@ -475,12 +480,12 @@ struct Mappeinnhold {
   std::uintmax_t sum = 0;               // every file in the folder
 };
 
-Mappeinnhold Oversikt(const std::string& mappe) {
+Mappeinnhold Oversikt(const std::string& mappe, bool storrelser = true) {
   Mappeinnhold m;
   std::error_code ec;
   for (fs::directory_iterator it(Sti(mappe), ec), slutt; !ec && it != slutt; it.increment(ec)) {
     std::error_code e2;
-    const std::uintmax_t n = it->is_regular_file(e2) ? it->file_size(e2) : 0;
+    const std::uintmax_t n = storrelser && it->is_regular_file(e2) ? it->file_size(e2) : 0;
     const std::uintmax_t b = e2 ? 0 : n;
     m.sum += b;
     const std::string navn = it->path().filename().string();
@@ -501,9 +506,9 @@ void Fjern(const std::string& mappe, int nr) {
 // Once version `nyeste` (content `nyere`) is kept whole: the full copies
 // below it become deltas, down to the first delta or full copy kept on
 // purpose, with a full copy left where a chain would grow too long. What
-// cannot be read or does not match its content line stays as it is.
+// cannot be read stays as it is.
 void TilDelta(const std::string& mappe, const std::vector<int>& numre, std::string nyere, std::string nyereMerke) {
-  const Mappeinnhold m = Oversikt(mappe);
+  const Mappeinnhold m = Oversikt(mappe, false);
   // Deltas already hanging below the newest full copy before this one.
   int under = 0;
   for (auto it = numre.rbegin() + (numre.empty() ? 0 : 1); it != numre.rend() && m.dif.count(*it) && !m.ini.count(*it);
@@ -518,8 +523,9 @@ void TilDelta(const std::string& mappe, const std::vector<int>& numre, std::stri
     bool ok = false;
     std::string innhold = Les(Fil(mappe, nr, ".ini"), &ok);
     if (!ok) break;
-    const std::string merke = Merke(innhold);
-    if (!l.innhold.empty() && l.innhold != merke) break;
+    // A full copy with its content line is not checked again here: a damaged
+    // one gives a delta whose result fails that check when it is rebuilt.
+    const std::string merke = l.innhold.empty() ? Merke(innhold) : l.innhold;
     ++lengde;
     const bool behold = lengde + (it == numre.rbegin() ? under : 0) > kKjedeMaks &&
                         innhold.size() * 4 <= static_cast<std::size_t>(kHistorikkBytes);
