@@ -49,7 +49,7 @@ namespace okuma {
 enum : int { NormaltOppsett = 0, DefaulteParameter, UtenNavnIRetur };
 }
 namespace parallell {
-enum : int { Fanuc = 0, Okuma };
+enum : int { Fanuc5Og6Og7 = 0, Okuma2000Og3000 };
 }
 namespace philips {
 enum : int { MedParenteser = 0, MedKommentarer, MedEKoderSomFilnavn, MedEkko };

@@ -121,18 +121,18 @@ void ForvalgOkuma(Editor& e, int s, int v) {
 
 void ForvalgParallell(Editor& e, int v) {
   using namespace alternativ::parallell;
-  const bool kjentKort = v == Fanuc || v == Okuma;
+  const bool kjentKort = v == Fanuc5Og6Og7 || v == Okuma2000Og3000;
   ForvalgProtokoll(e, "Parallell", "%", "", "", "");
-  e.BareFram.setChecked(v == Fanuc);
+  e.BareFram.setChecked(v == Fanuc5Og6Og7);
   // Both card types punch; a variant the list does not know leaves the tick alone.
   if (kjentKort) e.Punch.setChecked(true);
   e.InvMotor.setChecked(false);
-  e.InvRetning.setChecked(v == Okuma);
+  e.InvRetning.setChecked(v == Okuma2000Og3000);
   e.InvRead.setChecked(false);
   e.InvSpocket.setChecked(e.InvRead.checked());
   if (kjentKort) VelgTekst(e.ParallellKode, LesStreng(e.ValgtSeksjon(), "Kode", "ISO"));
-  if (v == Okuma) VelgTekst(e.FilFormat, "Okuma3000");
-  e.ParDelay.setText(v == Okuma ? "3" : "1");
+  if (v == Okuma2000Og3000) VelgTekst(e.FilFormat, "Okuma3000");
+  e.ParDelay.setText(v == Okuma2000Og3000 ? "3" : "1");
   // The card uses no COM port.
   e.Com.setText("");
   e.Com.setItemIndex(-1);
