@@ -600,9 +600,7 @@ void Editor::LesOppsett(bool LesProgram, bool AlleSider) {
 }
 
 void Editor::taGrunnlag() {
-  // The outermost load takes it; a dry run (the preview) changes nothing the
-  // next real save is measured from.
-  if (Laster() || ITorrkjoring()) return;
+  if (Laster()) return;  // the outermost load takes it
   grunnlag_ = lager::NaaverendeGrunnlag();
 }
 

@@ -379,6 +379,10 @@ class Editor {
   std::function<void()> etterLagring;
   // The text a control shows (edit, combo) by registry name; empty for others.
   std::string tekstAv(const std::string& kontroll) const;
+  // The file as the pages were loaded from it (a preview puts it back after
+  // its dry run).
+  const Grunnlag& grunnlag() const { return grunnlag_; }
+  void settGrunnlag(const Grunnlag& g) { grunnlag_ = g; }
   // For measuring only: false makes every read and write of a load or a save
   // its own access to the file, as outside a batch. Default true.
   void settEnBatchPerHandling(bool paa) { enBatch_ = paa; }

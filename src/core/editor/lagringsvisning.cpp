@@ -55,11 +55,15 @@ class Tilstand {
     for (int i = 0; i < AntallSider; ++i) vist_.push_back(e.side(static_cast<SideId>(i)).shown());
     nyttForvalg_ = e.NyttForvalg;
     aktiv_ = e.aktivSide();
+    grunnlag_ = e.grunnlag();
   }
 
   // Puts it all back without raising a handler: the handlers are set aside
   // while the values go in, so no linked field or rule runs twice.
   void tilbake() {
+    // The file the pages stand for: a dry run's saves moved it, the real
+    // save that may follow starts from it again.
+    e_.settGrunnlag(grunnlag_);
     for (Kopi& k : kopier_) {
       Control* c = k.c;
       switch (c->kind()) {
@@ -116,6 +120,7 @@ class Tilstand {
   Editor& e_;
   std::vector<Kopi> kopier_;
   std::vector<bool> vist_;
+  Grunnlag grunnlag_;
   bool nyttForvalg_ = false;
   SideId aktiv_ = SideId::Maskin;
 };
