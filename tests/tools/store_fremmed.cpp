@@ -21,22 +21,11 @@ int main() { return 2; }
 #include <cstring>
 #include <string>
 
+#include "les_alt.h"
 #include "platform/fil.h"
 #include "store/ini_document.h"
 
 namespace {
-
-bool LesAlt(int fd, std::string& ut) {
-  ut.clear();
-  char buf[65536];
-  for (off_t pos = 0;;) {
-    const ssize_t n = ::pread(fd, buf, sizeof buf, pos);
-    if (n < 0) return false;
-    if (n == 0) return true;
-    ut.append(buf, static_cast<std::size_t>(n));
-    pos += n;
-  }
-}
 
 bool SkrivAlt(int fd, const char* p, std::size_t n, off_t pos) {
   while (n > 0) {

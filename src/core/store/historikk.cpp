@@ -764,55 +764,42 @@ Gjenoppretting Gjenopprett(int nr, const std::function<bool(const std::string&)>
       return g;
     }
     // The settings file is gone: the version comes back as it is.
-    if (!platform::FinnesFil(platform::LokalSti(IniFil))) {
-      Merknad m("Gjenoppretting av nr. " + std::to_string(nr));
-      lager::ErstattAlt(*innhold);
-      const Lagreutfall u = b.commit();
-      if (u.type == Lagreutfall::Type::Konflikt) {
-        b.forkast();
-        continue;
-      }
-      if (!u) {
-        g.feil = "Kunne ikke lagre " + IniFil + ": " + u.grunn + ".";
-        return g;
-      }
-      g.ok = true;
-      g.historikkfeil = u.historikkfeil;
-      return g;
-    }
-    const std::string naBytes = d->tilBytes();
-    // What is in the file and came from none of these saves came from
-    // another program: it is kept, lines and all, on top of the restored
-    // version. The remembered machine is no part of any version.
-    Endringer andre = Forskjell(forventet, *d);
-    std::erase_if(andre.nokler, [](const NokkelEndring& n) { return ErMaskinvalg(n); });
-    const std::vector<std::string> kommentarer = NyeKommentarer(forventetBytes, naBytes);
+    const bool borte = !platform::FinnesFil(platform::LokalSti(IniFil));
     IniDocument mal = IniDocument::fraBytes(*innhold);
-    if (andre.tom() && kommentarer.empty()) {
-      // Nobody else wrote: the version comes back byte for byte.
-      const auto maskin = d->les("Program", "Maskin");
-      if (maskin) mal.skriv("Program", "Maskin", *maskin);
-      else mal.slettNokkel("Program", "Maskin");
-    } else {
-      // Our later saves are undone key by key in the file as it is, so the
-      // other program's lines stay as it wrote them.
-      Endringer tilbake = Forskjell(forventet, mal);
-      std::erase_if(tilbake.nokler, [&](const NokkelEndring& n) {
-        return ErMaskinvalg(n) || std::any_of(andre.nokler.begin(), andre.nokler.end(), [&](const NokkelEndring& a) {
-                 return LikTekst(Seksjonsnavn(a.seksjon), Seksjonsnavn(n.seksjon)) && LikTekst(a.nokkel, n.nokkel);
-               });
-      });
-      mal = *d;
-      Anvend(mal, tilbake);
-      std::string tekst = "Et annet program har endret filen etter denne lagringen:\n";
-      for (const std::string& l : Beskrivelse(andre))
-        if (!andre.tom()) tekst += l + "\n";
-      for (const std::string& k : kommentarer) tekst += "  kommentar: " + Win1252TilUtf8(k) + "\n";
-      tekst += "\nDisse endringene beholdes; resten blir som før lagringen " + v->tid + ". Gjenopprette ?";
-      if (!bekreft(tekst)) {
-        b.forkast();
-        g.avbrutt = true;
-        return g;
+    if (!borte) {
+      const std::string naBytes = d->tilBytes();
+      // What is in the file and came from none of these saves came from
+      // another program: it is kept, lines and all, on top of the restored
+      // version. The remembered machine is no part of any version.
+      Endringer andre = Forskjell(forventet, *d);
+      std::erase_if(andre.nokler, [](const NokkelEndring& n) { return ErMaskinvalg(n); });
+      const std::vector<std::string> kommentarer = NyeKommentarer(forventetBytes, naBytes);
+      if (andre.tom() && kommentarer.empty()) {
+        // Nobody else wrote: the version comes back byte for byte.
+        const auto maskin = d->les("Program", "Maskin");
+        if (maskin) mal.skriv("Program", "Maskin", *maskin);
+        else mal.slettNokkel("Program", "Maskin");
+      } else {
+        // Our later saves are undone key by key in the file as it is, so the
+        // other program's lines stay as it wrote them.
+        Endringer tilbake = Forskjell(forventet, mal);
+        std::erase_if(tilbake.nokler, [&](const NokkelEndring& n) {
+          return ErMaskinvalg(n) || std::any_of(andre.nokler.begin(), andre.nokler.end(), [&](const NokkelEndring& a) {
+                   return LikTekst(Seksjonsnavn(a.seksjon), Seksjonsnavn(n.seksjon)) && LikTekst(a.nokkel, n.nokkel);
+                 });
+        });
+        mal = *d;
+        Anvend(mal, tilbake);
+        std::string tekst = "Et annet program har endret filen etter denne lagringen:\n";
+        for (const std::string& l : Beskrivelse(andre))
+          if (!andre.tom()) tekst += l + "\n";
+        for (const std::string& k : kommentarer) tekst += "  kommentar: " + Win1252TilUtf8(k) + "\n";
+        tekst += "\nDisse endringene beholdes; resten blir som før lagringen " + v->tid + ". Gjenopprette ?";
+        if (!bekreft(tekst)) {
+          b.forkast();
+          g.avbrutt = true;
+          return g;
+        }
       }
     }
     Merknad m("Gjenoppretting av nr. " + std::to_string(nr));
