@@ -66,7 +66,8 @@ TEST(SjekkIniFil, SporOgHenterFraDiskettenUtenAaOverskrive) {
         // Says what was looked for, and where on this system.
         ++meldinger;
         EXPECT_EQ(h.text.rfind(t.melding, 0), 0u) << h.text;
-        EXPECT_NE(h.text.find(kladd.sti("a/Brul.ini")), std::string::npos) << h.text;
+        const std::string sett = std::filesystem::path(kladd.sti("a/Brul.ini")).make_preferred().string();
+        EXPECT_NE(h.text.find(sett), std::string::npos) << h.text;
         continue;
       }
       ++sporsmal;
@@ -101,6 +102,8 @@ TEST(SjekkIniFil, EnMappeMedFilensNavnErIngenFil) {
 
 // With no Brul.conf at all the window says so, where it looked and which one
 // to make, and offers to open its folder (Nei here: nothing is started).
+#ifndef _WIN32
+// Brul.conf stands in for the registry key on other systems only.
 TEST(SiFraOmIngenKonfig, BareNaarIngenBrulConfFinnes) {
   struct Tilfelle {
     const char* navn;
@@ -132,6 +135,7 @@ TEST(SiFraOmIngenKonfig, BareNaarIngenBrulConfFinnes) {
     EXPECT_FALSE(std::filesystem::exists(kladd.sti("bruker")));  // Nei makes nothing
   }
 }
+#endif
 
 }  // namespace
 }  // namespace brul
