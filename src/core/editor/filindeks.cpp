@@ -5,6 +5,7 @@
 
 #include "app/lagring.h"
 #include "app/operator.h"
+#include "app/oppstart.h"
 #include "app/tilstand.h"
 #include "editor/editor.h"
 #include "editor/kommandoer.h"
@@ -34,8 +35,10 @@ bool SkrivFilindeks(long antall) {
   antall = std::clamp(antall, 0L, 255L);
   Batch batch;
   // A program folder under no mapped drive stays a local path (/opt/brulini/),
-  // which no Windows program reading the index can use: it names no section.
+  // which no Windows program reading the index can use: it names no section,
+  // and the operator is told which Brul.conf entry would make it usable.
   const std::string data = DataKatalog.rfind('/', 0) == 0 ? std::string() : FolderSeksjon(DataKatalog);
+  if (platform::ErLokalForm(DataKatalog)) VisMelding("Indeks", UbruktMappe());
   if (!data.empty()) SkrivStreng(data, "FilType", LesStreng(data, "FilType", "*.Exe"));
   for (long k = 1; k <= antall; ++k) {
     const std::string s = "Maskin" + std::to_string(k);
