@@ -725,7 +725,7 @@ void Editor::lagKataloger() {
   // would land wherever the program was started.
   if (ok && !platform::Forankret(k)) {
     ok = false;
-    grunn = "stien er ikke en hel sti med stasjon (C:\\…) eller nettverkssti (\\\\SERVER\\DELT\\…)";
+    grunn = platform::kIkkeForankret;
   }
   // The folder and the reason on lines of their own: a drive with no
   // mapping, a file in the way, no access.

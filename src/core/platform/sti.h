@@ -69,6 +69,9 @@ bool ErLokalForm(const std::string& sti);
 // rather than one relative to a current folder: only such a path can be
 // created here, inside its mapped folder. Every path on Windows.
 bool Forankret(const std::string& sti);
+// Why a path that is not anchored so is refused, for the operator.
+inline constexpr const char* kIkkeForankret =
+    "stien er ikke en hel sti med stasjon (C:\\…) eller nettverkssti (\\\\SERVER\\DELT\\…)";
 
 // The form a value typed into a path field (a folder, or a file when `mappe`
 // is false) is stored in, whoever typed it. A local path of this system goes

@@ -253,8 +253,13 @@ bool SkrivTekstfil(const std::string& sti, const std::string& tekst, std::string
     return false;
   }
   bytes += "\r\n";
-  // A file on a drive nobody mapped is written nowhere.
+  // A file on a drive nobody mapped is written nowhere, and neither is one
+  // relative to whatever folder the program was started in.
   if (!platform::LokalSti(sti, grunn)) return false;
+  if (!platform::Forankret(sti)) {
+    grunn = platform::kIkkeForankret;
+    return false;
+  }
   return lager::ErstattTekstfil(sti, bytes, grunn);
 }
 
