@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/sti.h"
 #include "store/batch.h"
 #include "store/settings.h"
 #include "store_felles.h"
@@ -322,6 +323,12 @@ TEST(SkrivTekstfil, Skriver1252MedCrLf) {
   EXPECT_FALSE(std::filesystem::exists(k.rot() / "Mangler"));
   std::filesystem::create_directory(k.rot() / "Brul" / "MAPPE.NC");
   EXPECT_FALSE(SkrivTekstfil("C:\\Brul\\MAPPE.NC", "x"));
+#ifndef _WIN32
+  // A path relative to wherever the program was started is written nowhere.
+  std::string grunn;
+  EXPECT_FALSE(SkrivTekstfil("Brul\\HENT2.NC", "x", grunn));
+  EXPECT_EQ(grunn, platform::kIkkeForankret);
+#endif
   EXPECT_TRUE(k.logg.logg().empty());
 }
 
