@@ -69,8 +69,13 @@ TEST(SkrivFilindeks, FolderEntries) {
     IniKladd ini(t.ini, t.data);
     SkrivFilindeks(t.antall);
     EXPECT_EQ(LesStreng(t.seksjon, "FilType", ""), t.filType) << t.navn;
-    // Only the local data folder is said: with the Brul.conf entry to add.
+    // Only a data folder of this system with no Windows form is said, with
+    // the Brul.conf entry to add (on Windows every folder has that form).
+#ifdef _WIN32
+    EXPECT_TRUE(ini.op.logg().empty()) << t.navn;
+#else
     EXPECT_EQ(ini.op.logg().size(), std::string(t.seksjon).rfind("/", 0) == 0 ? 1u : 0u) << t.navn;
+#endif
   }
 }
 
