@@ -1,4 +1,5 @@
 #include "platform/fil.h"
+#include "platform/venting.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -87,46 +88,10 @@ bool KanSkrive(const std::string& sti, int& e) {
   return false;
 }
 
-std::int64_t MonotonMs() {
-  struct timespec t {};
-  ::clock_gettime(CLOCK_MONOTONIC, &t);
-  return static_cast<std::int64_t>(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
-}
-
 void Sov(long mikro) {
   const struct timespec t {mikro / 1000000, (mikro % 1000000) * 1000};
   ::nanosleep(&t, nullptr);
 }
-
-// A wait that tells the operator once it has gone on for kVarselMs and ends
-// after kVentMs.
-class Venting {
- public:
-  explicit Venting(const char* hva) : hva_(hva), start_(MonotonMs()) {}
-  ~Venting() {
-    if (varslet_) Varsle({});  // the wait is over
-  }
-  Venting(const Venting&) = delete;
-  Venting& operator=(const Venting&) = delete;
-  // False once the wait is over; otherwise sleeps a little.
-  bool igjen() {
-    const std::int64_t gatt = MonotonMs() - start_;
-    if (gatt >= kVentMs) return false;
-    if (!varslet_ && gatt >= kVarselMs) {
-      varslet_ = true;
-      Varsle(hva_);
-    }
-    Sov(gatt < 50 ? 1000 : 5000);
-    return true;
-  }
-
- private:
-  const char* hva_;
-  std::int64_t start_;
-  bool varslet_ = false;
-};
-
-constexpr const char* kVenterSkriver = "Venter på et annet program som skriver i innstillingsfilen ...";
 
 enum class Leie { Tatt, Opptatt, Umulig };
 
@@ -298,7 +263,7 @@ bool LesStabilt(int fd, FilLesing& r, struct stat& st, bool& leie) {
   if (l == Leie::Opptatt) {
     r.status = LeseStatus::Feil;
     r.opptatt = true;
-    r.feil = "et annet program skriver i filen og ble ikke ferdig på " + std::to_string(kVentMs / 1000) + " sekunder";
+    r.feil = SkriverGrunn();
     return false;
   }
   if (!LesFraStart(fd, r.bytes) || ::fstat(fd, &st) != 0) {
@@ -325,7 +290,7 @@ bool LesStabilt(int fd, FilLesing& r, struct stat& st, bool& leie) {
     if (!v.igjen()) {
       r.status = LeseStatus::Feil;
       r.opptatt = true;
-      r.feil = "et annet program skriver i filen og ble ikke ferdig på " + std::to_string(kVentMs / 1000) + " sekunder";
+      r.feil = SkriverGrunn();
       r.bytes.clear();
       return false;
     }
@@ -401,7 +366,7 @@ bool Laas::ta(const std::string& sti, std::string& feil) {
   // No lock file can be made where no file can be written at all (a
   // missing or read-only folder): the save itself then fails and says why.
   if (fd < 0) return true;
-  Venting v("Venter på at en annen lagring av innstillingsfilen blir ferdig ...");
+  Venting v(kVenterLagring);
   for (;;) {
     // A lock of the open file, not of the process: two threads or two
     // editors in one process exclude each other too.
@@ -421,7 +386,7 @@ bool Laas::ta(const std::string& sti, std::string& feil) {
       return false;
     }
     if (!v.igjen()) {
-      feil = "en annen lagring av filen ble ikke ferdig på " + std::to_string(kVentMs / 1000) + " sekunder";
+      feil = LagringGrunn();
       ::close(fd);
       return false;
     }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "platform/bred_win.h"
+#include "platform/venting.h"
 
 #include <vector>
 
@@ -160,27 +161,19 @@ FilLesing Les(const std::string& sti, bool utenSkrivere) {
   const std::wstring w = Lang(Bred(sti));
   const DWORD deling = FILE_SHARE_READ | FILE_SHARE_DELETE | (utenSkrivere ? 0 : FILE_SHARE_WRITE);
   HANDLE h = INVALID_HANDLE_VALUE;
-  const ULONGLONG start = GetTickCount64();
-  bool varslet = false;
-  for (;;) {
-    h = CreateFileW(w.c_str(), GENERIC_READ, deling, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h != INVALID_HANDLE_VALUE || !utenSkrivere || GetLastError() != ERROR_SHARING_VIOLATION) break;
-    const ULONGLONG gatt = GetTickCount64() - start;
-    if (gatt >= static_cast<ULONGLONG>(kVentMs)) {
-      if (varslet) Varsle({});
-      r.status = LeseStatus::Feil;
-      r.opptatt = true;
-      r.feil = "et annet program skriver i filen og ble ikke ferdig på " + std::to_string(kVentMs / 1000) +
-               " sekunder";
-      return r;
+  {
+    Venting v(kVenterSkriver);
+    for (;;) {
+      h = CreateFileW(w.c_str(), GENERIC_READ, deling, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+      if (h != INVALID_HANDLE_VALUE || !utenSkrivere || GetLastError() != ERROR_SHARING_VIOLATION) break;
+      if (!v.igjen()) {
+        r.status = LeseStatus::Feil;
+        r.opptatt = true;
+        r.feil = SkriverGrunn();
+        return r;
+      }
     }
-    if (!varslet && gatt >= static_cast<ULONGLONG>(kVarselMs)) {
-      varslet = true;
-      Varsle("Venter på et annet program som skriver i innstillingsfilen ...");
-    }
-    Sleep(5);
   }
-  if (varslet) Varsle({});  // the wait is over
   if (h == INVALID_HANDLE_VALUE) {
     const DWORD e = GetLastError();
     if (e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND) {
@@ -251,8 +244,7 @@ bool Laas::ta(const std::string& sti, std::string& feil) {
   // No lock file can be made where no file can be written at all (a
   // missing or read-only folder): the save itself then fails and says why.
   if (h == INVALID_HANDLE_VALUE) return true;
-  const ULONGLONG start = GetTickCount64();
-  bool varslet = false;
+  Venting v(kVenterLagring);
   for (;;) {
     OVERLAPPED o{};
     if (LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &o)) break;
@@ -262,20 +254,12 @@ bool Laas::ta(const std::string& sti, std::string& feil) {
       CloseHandle(h);
       return false;
     }
-    const ULONGLONG gatt = GetTickCount64() - start;
-    if (gatt >= static_cast<ULONGLONG>(kVentMs)) {
-      if (varslet) Varsle({});
-      feil = "en annen lagring av filen ble ikke ferdig på " + std::to_string(kVentMs / 1000) + " sekunder";
+    if (!v.igjen()) {
+      feil = LagringGrunn();
       CloseHandle(h);
       return false;
     }
-    if (!varslet && gatt >= static_cast<ULONGLONG>(kVarselMs)) {
-      varslet = true;
-      Varsle("Venter på at en annen lagring av innstillingsfilen blir ferdig ...");
-    }
-    Sleep(5);
   }
-  if (varslet) Varsle({});
   h_ = reinterpret_cast<std::intptr_t>(h);
   return true;
 }
