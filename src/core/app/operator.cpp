@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "store/merknad.h"
+
 namespace brul {
 namespace {
 
@@ -30,10 +32,16 @@ struct StandardFeil final : Operator {
 StandardFeil standardFeil;
 Operator* aktiv = &standardFeil;
 
+// The store's notes are messages like any other once someone can see them.
+void SiMerknad(const lager::Merknad& m) { aktiv->melding(m.tittel, m.tekst); }
+
 }  // namespace
 
 Operator& operatoren() { return *aktiv; }
-void settOperator(Operator* op) { aktiv = op ? op : &standardFeil; }
+void settOperator(Operator* op) {
+  aktiv = op ? op : &standardFeil;
+  lager::SettMerknadsmottaker(&SiMerknad);
+}
 void VisMelding(const std::string& caption, const std::string& text) {
   aktiv->melding(caption, text);
 }

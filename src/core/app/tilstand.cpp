@@ -1,7 +1,7 @@
 #include "app/tilstand.h"
 
 namespace brul {
-std::string IniFil;
-std::string ExeKatalog;
-std::string DataKatalog;
+std::string& IniFil = lager::installasjonen.iniFil;
+std::string& ExeKatalog = lager::installasjonen.exeKatalog;
+std::string& DataKatalog = lager::installasjonen.dataKatalog;
 }  // namespace brul

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "app/operator.h"
-#include "store/kodeside.h"
-#include "store/tekst.h"
+#include "platform/kodeside.h"
+#include "store/merknad.h"
+#include "platform/tekst.h"
 
 namespace brul {
 namespace {
@@ -80,7 +80,7 @@ void FraVisuell(std::string& tekst) {
               "\" er ingen kontrollkode. Skriv koden som [CR], [DC2] eller et tall fra [0] til [255].";
     pos = slutt + 1;
   }
-  if (!feil.empty()) VisMelding("Feil med visuell string", tekst + feil);
+  if (!feil.empty()) lager::Merk("Feil med visuell string", tekst + feil);
   tekst = std::move(ut);
 }
 
