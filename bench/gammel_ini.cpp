@@ -1,7 +1,7 @@
 #include "gammel_ini.h"
 
-#include "store/kodeside.h"
-#include "store/tekst.h"
+#include "platform/kodeside.h"
+#include "platform/tekst.h"
 
 namespace brul::bench::gammel {
 namespace {

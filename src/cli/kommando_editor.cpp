@@ -11,7 +11,7 @@
 #include "editor/editor.h"
 #include "presets/katalog.h"
 #include "store/batch.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul::cli {
 namespace {

@@ -9,7 +9,7 @@
 #include "editor/editor.h"
 #include "presets/katalog.h"
 #include "schema/sider.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul::cli {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "app/tilstand.h"
 #include "cli/kommandoer.h"
-#include "store/kodeside.h"
+#include "platform/kodeside.h"
 #include "store/settings.h"
 #include "store/visuell.h"
 

@@ -43,12 +43,12 @@ TEST(Samtidig, IngenLagringGaarTaptOgIngenLeserSerHalvFil) {
   long lagringer = 0;                   // sets that said they saved
   for (long r = 0; r < runder; ++r) {
     struct Jobb {
-      std::vector<std::string> args;
-      int maskin = 0;       // a set on this machine
-      bool leser = false;   // a get that must see the whole file
-      std::string fremmed;  // a key another program adds
+      std::vector<std::string> args{};
+      int maskin = 0;         // a set on this machine
+      bool leser = false;     // a get that must see the whole file
+      std::string fremmed{};  // a key another program adds
       int kode = -1;
-      std::string ut, feil;
+      std::string ut{}, feil{};
     };
     std::vector<Jobb> jobber;
     std::vector<int> maskiner = {1, 2, 3, 4, 5};

@@ -2,7 +2,7 @@
 // the Mazak and terminal boxes, defaults taken from other controls, write
 // defaults that keep a key present, and the three grids.
 #include "editor_felles.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul::test {
 namespace {

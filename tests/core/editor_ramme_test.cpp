@@ -3,7 +3,7 @@
 // order's side effects (folders, controller change, failed writes).
 #include "editor_felles.h"
 #include "platform/sti.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul::test {
 namespace {

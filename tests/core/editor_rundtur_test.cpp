@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "editor_felles.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul::test {
 namespace {

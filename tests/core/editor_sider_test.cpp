@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "editor_felles.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul::test {
 namespace {

@@ -18,7 +18,7 @@
 #include "app/lagring.h"
 #include "store/forhandsvisning.h"
 #include "store/historikk.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul::test {
 namespace {

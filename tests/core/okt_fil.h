@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "store/kodeside.h"
-#include "store/tekst.h"
+#include "platform/kodeside.h"
+#include "platform/tekst.h"
 
 namespace brul::test::okt {
 

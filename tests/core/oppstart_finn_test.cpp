@@ -12,7 +12,8 @@
 #include "app/tilstand.h"
 #include "oppstart_felles.h"
 #include "platform/register.h"
-#include "store/tekst.h"
+#include "store/konfignokkel.h"
+#include "platform/tekst.h"
 
 namespace brul {
 namespace {
@@ -244,7 +245,7 @@ TEST(BrulConf, MaskinFilenGaarForanBrukerensOgGirStasjonene) {
     Kladd kladd;
     if (t.maskin) kladd.fil("etc/Brul.conf", t.maskin);
     if (t.bruker) kladd.fil("home/Brul.conf", t.bruker);
-    auto nokkel = platform::ApneBrulNokkel({kladd.sti("etc/Brul.conf"), kladd.sti("home/Brul.conf")});
+    auto nokkel = lager::ApneBrulNokkel({kladd.sti("etc/Brul.conf"), kladd.sti("home/Brul.conf")});
     ASSERT_EQ(nokkel != nullptr, t.apnes);
     if (!nokkel) continue;
     EXPECT_EQ(nokkel->les("INI-Fil"), t.iniFil);

@@ -16,7 +16,7 @@
 #include "oppstart_felles.h"
 #include "platform/sti.h"
 #include "store/settings.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul {
 namespace {

@@ -21,7 +21,7 @@
 #include "platform/sti.h"
 #include "presets/forvalg.h"
 #include "store/settings.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul::test {
 

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "store/ini_document.h"
-#include "store/kodeside.h"
-#include "store/tekst.h"
+#include "platform/kodeside.h"
+#include "platform/tekst.h"
 
 namespace brul {
 namespace {

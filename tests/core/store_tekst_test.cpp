@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "store/kodeside.h"
-#include "store/tekst.h"
+#include "platform/kodeside.h"
+#include "platform/tekst.h"
 
 namespace brul {
 namespace {

@@ -32,8 +32,8 @@
 
 #include "krav.h"
 #include "store/ini_document.h"
-#include "store/kodeside.h"
-#include "store/tekst.h"
+#include "platform/kodeside.h"
+#include "platform/tekst.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "app/skriptoperator.h"
 #include "krav.h"
-#include "store/kodeside.h"
+#include "platform/kodeside.h"
 #include "store/visuell.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

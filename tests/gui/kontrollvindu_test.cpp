@@ -28,7 +28,7 @@
 #include "gui/kontrollvindu.h"
 #include "platform/sti.h"
 #include "presets/katalog.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 #include "vindu_felles.h"
 
 using brul::Editor;

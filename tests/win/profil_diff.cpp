@@ -29,7 +29,7 @@
 #include <vector>
 
 #include "store/ini_document.h"
-#include "store/kodeside.h"
+#include "platform/kodeside.h"
 
 namespace {
 

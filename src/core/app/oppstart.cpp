@@ -8,6 +8,7 @@
 #include "platform/fil.h"
 #include "platform/prosess.h"
 #include "platform/sti.h"
+#include "store/konfignokkel.h"
 #include "store/settings.h"
 
 namespace brul {
@@ -161,7 +162,7 @@ void FinnIniFil(const OppstartKilder& kilder) {
 }
 
 void FinnIniFil(const std::optional<std::string>& iniFil) {
-  auto nokkel = platform::ApneBrulNokkel();
+  auto nokkel = lager::ApneBrulNokkel();
   OppstartKilder kilder;
   kilder.programFil = platform::ProgramFil();
   kilder.nokkel = nokkel.get();

@@ -1,6 +1,6 @@
 #include "app/skriptoperator.h"
 
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul {
 namespace {

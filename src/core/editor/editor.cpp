@@ -19,7 +19,7 @@
 #include "store/batch.h"
 #include "store/forhandsvisning.h"
 #include "store/settings.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul {
 namespace {

@@ -6,7 +6,7 @@
 #include "editor/editor.h"
 #include "platform/prosess.h"
 #include "platform/sti.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul {
 

@@ -18,10 +18,10 @@
 #include "schema/styringer.h"
 #include "store/forhandsvisning.h"
 #include "store/ini_document.h"
-#include "store/kodeside.h"
+#include "platform/kodeside.h"
 #include "store/lager.h"
 #include "store/settings.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 #include "store/visuell.h"
 
 namespace brul {

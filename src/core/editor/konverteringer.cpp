@@ -12,9 +12,9 @@
 #include "app/tilstand.h"
 #include "editor/editor.h"
 #include "store/batch.h"
-#include "store/kodeside.h"
+#include "platform/kodeside.h"
 #include "store/settings.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul {
 namespace {

@@ -1,4 +1,4 @@
-#include "store/kodeside.h"
+#include "platform/kodeside.h"
 
 #include <array>
 #include <cstdint>

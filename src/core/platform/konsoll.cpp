@@ -1,6 +1,6 @@
 #include "platform/konsoll.h"
 
-#include "store/kodeside.h"
+#include "platform/kodeside.h"
 
 namespace brul::platform {
 namespace {

@@ -24,9 +24,10 @@ class BrulNokkel {
   virtual Stasjonskart stasjoner() const { return {}; }
 };
 
-// Opens the key the way start-up looks for it: the machine-wide key first,
-// the user's key after. Null when neither exists.
-std::unique_ptr<BrulNokkel> ApneBrulNokkel();
+// The registry's key: the machine-wide key first, the user's key after. Null
+// when neither exists, and always on systems without a registry, where the
+// store reads the key from Brul.conf instead (store/konfignokkel.h).
+std::unique_ptr<BrulNokkel> ApneRegisterNokkel();
 
 // Where the two Brul.conf files are (systems other than Windows): the
 // machine-wide one first, then the user's. Either may be empty when the
@@ -36,10 +37,6 @@ struct KonfigFiler {
   std::string bruker;
 };
 KonfigFiler FinnKonfigFiler();
-// Opens the key from these files: the first that exists is the key. Null when
-// neither exists. Lets tests point start-up at their own files.
-std::unique_ptr<BrulNokkel> ApneBrulNokkel(const KonfigFiler& filer);
-
 // The program folder when neither the key nor the settings file names one,
 // given the program's own folder and the settings file's folder. On Windows
 // the program lies beside its settings file, so it is the program's folder.

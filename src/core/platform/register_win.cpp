@@ -43,7 +43,7 @@ class RegisterNokkel final : public BrulNokkel {
 
 KonfigFiler FinnKonfigFiler() { return {}; }
 
-std::unique_ptr<BrulNokkel> ApneBrulNokkel() {
+std::unique_ptr<BrulNokkel> ApneRegisterNokkel() {
   const wchar_t* sti = L"Software\\Brul";
   HKEY nokkel = nullptr;
   // Machine-wide first: read and write without creating it, else read-only.

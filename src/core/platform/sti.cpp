@@ -3,7 +3,7 @@
 #include <ostream>
 #include <utility>
 
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul::platform {
 namespace {

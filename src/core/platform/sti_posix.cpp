@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul::platform {
 namespace {

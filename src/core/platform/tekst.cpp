@@ -1,10 +1,10 @@
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 
-#include "store/kodeside.h"
+#include "platform/kodeside.h"
 
 namespace brul {
 namespace {

@@ -6,7 +6,7 @@
 #include "platform/sti.h"
 #include "presets/forvalg_felles.h"
 #include "store/settings.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul {
 

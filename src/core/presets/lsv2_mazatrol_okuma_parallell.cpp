@@ -4,7 +4,7 @@
 #include "presets/forvalg.h"
 #include "presets/forvalg_felles.h"
 #include "store/settings.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul {
 

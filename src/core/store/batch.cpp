@@ -5,13 +5,13 @@
 #include <tuple>
 #include <vector>
 
-#include "app/tilstand.h"
 #include "platform/fil.h"
 #include "platform/sti.h"
+#include "store/installasjon.h"
 #include "store/forhandsvisning.h"
 #include "store/historikk.h"
 #include "store/lager.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul {
 
@@ -107,9 +107,9 @@ void Husk(const IniDocument& d, const std::string& seksjon) {
 }
 
 void Last() {
-  if (t.lastet && t.fil == IniFil) return;
+  if (t.lastet && t.fil == lager::Innstillingsfil()) return;
   if (t.lastet && !t.ops.empty()) {
-    // IniFil was switched in the middle of a batch (only start-up does, before
+    // The settings file was switched in the middle of a batch (only start-up does, before
     // anything is edited): the old file gets what was done to it before the
     // new one is read, this action's values winning any conflict.
     t.alleValg = KonfliktValg::Min;
@@ -117,10 +117,10 @@ void Last() {
   }
   Forkast(false);
   t.lastet = true;
-  t.fil = IniFil;
-  if (IniFil.empty()) return;
+  t.fil = lager::Innstillingsfil();
+  if (lager::Innstillingsfil().empty()) return;
   std::string grunn;
-  const auto lokal = platform::LokalSti(IniFil, grunn);
+  const auto lokal = platform::LokalSti(lager::Innstillingsfil(), grunn);
   if (!lokal) {
     // A file on a drive nobody mapped is neither read nor written anywhere.
     t.lest.status = platform::LeseStatus::Feil;

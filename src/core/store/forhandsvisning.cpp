@@ -7,7 +7,7 @@
 #include "platform/sti.h"
 #include "store/historikk.h"
 #include "store/ini_document.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul {
 namespace {

@@ -13,14 +13,14 @@
 #include <set>
 #include <system_error>
 
-#include "app/tilstand.h"
 #include "platform/fil.h"
 #include "platform/sti.h"
+#include "store/installasjon.h"
 #include "store/batch.h"
 #include "store/ini_document.h"
 #include "store/lager.h"
-#include "store/kodeside.h"
-#include "store/tekst.h"
+#include "platform/kodeside.h"
+#include "platform/tekst.h"
 
 namespace brul::historikk {
 namespace {
@@ -167,7 +167,7 @@ bool BareMaskinvalg(const Endringer& e) {
 }
 
 std::string Feiltekst(const std::string& mappe, const std::string& grunn) {
-  return "Forrige versjon av " + IniFil + " ble ikke tatt vare på i " + mappe + ": " + grunn + ".";
+  return "Forrige versjon av " + lager::Innstillingsfil() + " ble ikke tatt vare på i " + mappe + ": " + grunn + ".";
 }
 
 
@@ -687,16 +687,16 @@ void Rett(const std::string& ini, const std::string& forBytes) {
 
 std::vector<Versjon> Liste() {
   std::vector<Versjon> ut;
-  if (IniFil.empty()) return ut;
-  const std::string mappe = Mappe(platform::LokalSti(IniFil));
+  if (lager::Innstillingsfil().empty()) return ut;
+  const std::string mappe = Mappe(platform::LokalSti(lager::Innstillingsfil()));
   const std::vector<int> numre = Numre(mappe);
   for (auto it = numre.rbegin(); it != numre.rend(); ++it) ut.push_back(LesVersjon(mappe, *it));
   return ut;
 }
 
 std::optional<std::string> Innhold(int nr) {
-  if (IniFil.empty()) return std::nullopt;
-  const std::string mappe = Mappe(platform::LokalSti(IniFil));
+  if (lager::Innstillingsfil().empty()) return std::nullopt;
+  const std::string mappe = Mappe(platform::LokalSti(lager::Innstillingsfil()));
   const std::vector<int> numre = Numre(mappe);
   const auto it = std::find(numre.begin(), numre.end(), nr);
   if (it == numre.end()) return std::nullopt;
@@ -741,7 +741,7 @@ Gjenoppretting Gjenopprett(int nr, const std::function<bool(const std::string&)>
   const std::vector<Versjon> alle = Liste();
   auto v = std::find_if(alle.begin(), alle.end(), [&](const Versjon& x) { return x.nr == nr; });
   if (v == alle.end()) {
-    g.feil = "Versjon " + std::to_string(nr) + " finnes ikke i historikken for " + IniFil + ".";
+    g.feil = "Versjon " + std::to_string(nr) + " finnes ikke i historikken for " + lager::Innstillingsfil() + ".";
     return g;
   }
   const std::optional<std::string> innhold = Innhold(nr);
@@ -759,12 +759,12 @@ Gjenoppretting Gjenopprett(int nr, const std::function<bool(const std::string&)>
     Batch b;
     const IniDocument* d = lager::Dokument();
     if (!d) {
-      g.feil = "Kunne ikke lese " + IniFil + ": " + lager::Lesefeil() + ".";
+      g.feil = "Kunne ikke lese " + lager::Innstillingsfil() + ": " + lager::Lesefeil() + ".";
       b.forkast();
       return g;
     }
     // The settings file is gone: the version comes back as it is.
-    const bool borte = !platform::FinnesFil(platform::LokalSti(IniFil));
+    const bool borte = !platform::FinnesFil(platform::LokalSti(lager::Innstillingsfil()));
     IniDocument mal = IniDocument::fraBytes(*innhold);
     if (!borte) {
       const std::string naBytes = d->tilBytes();
@@ -817,14 +817,14 @@ Gjenoppretting Gjenopprett(int nr, const std::function<bool(const std::string&)>
       continue;
     }
     if (!u) {
-      g.feil = "Kunne ikke lagre " + IniFil + ": " + u.grunn + ".";
+      g.feil = "Kunne ikke lagre " + lager::Innstillingsfil() + ": " + u.grunn + ".";
       return g;
     }
     g.ok = true;
     g.historikkfeil = u.historikkfeil;
     return g;
   }
-  g.feil = IniFil + " endres hele tiden av et annet program; prøv igjen senere.";
+  g.feil = lager::Innstillingsfil() + " endres hele tiden av et annet program; prøv igjen senere.";
   return g;
 }
 

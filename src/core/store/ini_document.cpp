@@ -7,8 +7,8 @@
 #endif
 #include <functional>
 
-#include "store/kodeside.h"
-#include "store/tekst.h"
+#include "platform/kodeside.h"
+#include "platform/tekst.h"
 
 namespace brul {
 namespace {

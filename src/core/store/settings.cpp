@@ -2,16 +2,16 @@
 
 #include <algorithm>
 
-#include "app/operator.h"
-#include "app/tilstand.h"
 #include "platform/fil.h"
 #include "platform/sti.h"
+#include "store/installasjon.h"
 #include "store/batch.h"
 #include "store/forhandsvisning.h"
 #include "store/ini_document.h"
-#include "store/kodeside.h"
+#include "platform/kodeside.h"
 #include "store/lager.h"
-#include "store/tekst.h"
+#include "store/merknad.h"
+#include "platform/tekst.h"
 #include "store/visuell.h"
 
 namespace brul {
@@ -46,22 +46,22 @@ void MeldAvvist(Utfall u, const std::string& seksjon, const std::string& nokkel)
     default:
       return;
   }
-  VisMelding("Lagre", "[" + seksjon + "] " + nokkel + " ble ikke lagret i " + IniFil + ": " + grunn + ".");
+  lager::Merk("Lagre", "[" + seksjon + "] " + nokkel + " ble ikke lagret i " + lager::Innstillingsfil() + ": " + grunn + ".");
 }
 
 // Deletes a key inside the running batch. When that batch is the caller's own
 // outermost one, the deletion is written at once, so that a failure is
 // reported as a failed deletion and not as a failed save.
 void SlettVerdiIBatch(const std::string& seksjon, const std::string& nokkel) {
-  const std::string caption = "Slette verdi i " + IniFil;
+  const std::string caption = "Slette verdi i " + lager::Innstillingsfil();
   if (!lager::Lesefeil().empty()) {
-    VisMelding(caption, "Feil med objekt");
+    lager::Merk(caption, "Feil med objekt");
     return;
   }
   lager::SlettNokkel(seksjon, nokkel);
   std::string grunn;
   if (lager::Ytterst() && !lager::CommitStille(grunn))
-    VisMelding(caption, "Feil med sletting av [" + seksjon + "] - " + nokkel);
+    lager::Merk(caption, "Feil med sletting av [" + seksjon + "] - " + nokkel);
 }
 
 // Commits the typed layer's own batch. Outside an operator's action a write
@@ -71,8 +71,8 @@ void Fullfor(Batch& b) {
   if (!lager::Ytterst()) return;
   b.velgAlle(KonfliktValg::Min);
   const Lagreutfall u = b.commit();
-  if (!u) VisMelding("Lagre", (IniFil.empty() ? "Kunne ikke lagre" : "Kunne ikke lagre " + IniFil) + ": " + u.grunn + ".");
-  else if (!u.historikkfeil.empty()) VisMelding("Historikk", u.historikkfeil);
+  if (!u) lager::Merk("Lagre", (lager::Innstillingsfil().empty() ? "Kunne ikke lagre" : "Kunne ikke lagre " + lager::Innstillingsfil()) + ": " + u.grunn + ".");
+  else if (!u.historikkfeil.empty()) lager::Merk("Historikk", u.historikkfeil);
 }
 
 }  // namespace
@@ -80,12 +80,12 @@ void Fullfor(Batch& b) {
 std::string LesFraFil(const std::string& fil, const std::string& seksjon, const std::string& nokkel,
                       const std::string& standard) {
   if (fil.empty()) {
-    VisMelding("Advarsel", "Programfeil - ingen aktiv ini-fil:\n[" + seksjon + "], " + nokkel +
+    lager::Merk("Advarsel", "Programfeil - ingen aktiv ini-fil:\n[" + seksjon + "], " + nokkel +
                                " = " + standard);
     return standard;
   }
   if (seksjon.empty() || nokkel.empty()) return standard;
-  if (fil == IniFil) {
+  if (fil == lager::Innstillingsfil()) {
     Batch b;
     const IniDocument* dok = lager::Dokument();
     if (!dok) return standard;
@@ -98,7 +98,7 @@ std::string LesFraFil(const std::string& fil, const std::string& seksjon, const 
 
 std::string LesStreng(const std::string& seksjon, const std::string& nokkel, const std::string& standard,
                       bool dekode) {
-  std::string v = LesFraFil(IniFil, seksjon, nokkel, standard);
+  std::string v = LesFraFil(lager::Innstillingsfil(), seksjon, nokkel, standard);
   if (dekode) FraVisuell(v);
   return TilStore(v);
 }
@@ -109,7 +109,7 @@ bool LesBool(const std::string& seksjon, const std::string& nokkel, bool standar
 }
 
 std::vector<std::string> LesNokler(const std::string& seksjon) {
-  if (IniFil.empty() || seksjon.empty()) return {};
+  if (lager::Innstillingsfil().empty() || seksjon.empty()) return {};
   Batch b;
   const IniDocument* dok = lager::Dokument();
   return dok ? dok->nokler(seksjon) : std::vector<std::string>{};
@@ -154,16 +154,16 @@ void LagreBool(const std::string& seksjon, const std::string& nokkel, bool stand
 }
 
 void SlettSeksjon(const std::string& seksjon) {
-  const std::string caption = "Slette seksjon i " + IniFil;
+  const std::string caption = "Slette seksjon i " + lager::Innstillingsfil();
   Batch b;
   if (!lager::Lesefeil().empty()) {
-    VisMelding(caption, "Feil med objekt");
+    lager::Merk(caption, "Feil med objekt");
     return;
   }
   lager::SlettSeksjon(seksjon);
   std::string grunn;
   if (lager::Ytterst() && !lager::CommitStille(grunn))
-    VisMelding(caption, "Feil med sletting av [" + seksjon + "]");
+    lager::Merk(caption, "Feil med sletting av [" + seksjon + "]");
 }
 
 void SlettVerdi(const std::string& seksjon, const std::string& nokkel) {
@@ -205,7 +205,7 @@ std::string ProgramExt() { return LesStreng("Program", "Ext", ".NC"); }
 
 void SjekkNomReg(const std::string& caption, const std::string& toolReg, const std::string& nomReg) {
   if (!nomReg.empty() && EtternavnPos(nomReg) == 0 && nomReg != toolReg)
-    VisMelding(caption, "NomReg må være lik ToolReg");
+    lager::Merk(caption, "NomReg må være lik ToolReg");
 }
 
 bool LagKatalog(const std::string& sti) {

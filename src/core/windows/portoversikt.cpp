@@ -6,7 +6,7 @@
 #include "app/operator.h"
 #include "store/batch.h"
 #include "store/settings.h"
-#include "store/tekst.h"
+#include "platform/tekst.h"
 
 namespace brul {
 namespace {
