@@ -42,23 +42,6 @@ std::string Fil(const std::string& mappe, int nr, const char* ext) {
   return mappe + (platform::ErSkilletegn(mappe.back()) ? "" : "/") + Nummer(nr) + ext;
 }
 
-// The version numbers in the folder, ascending; `rester` gets the first
-// names of versions whose save was stopped before it was done.
-std::vector<int> Numre(const std::string& mappe, std::vector<std::string>* rester = nullptr) {
-  std::vector<int> ut;
-  std::error_code ec;
-  for (fs::directory_iterator it(Sti(mappe), ec), slutt; !ec && it != slutt; it.increment(ec)) {
-    const std::string navn = it->path().filename().string();
-    if (rester && navn.size() == 13 && navn.compare(6, 7, ".ini.ny") == 0) rester->push_back(navn);
-    if (navn.size() != 10 || (navn.compare(6, 4, ".ini") != 0 && navn.compare(6, 4, ".dif") != 0)) continue;
-    if (navn.find_first_not_of("0123456789") != 6) continue;
-    ut.push_back(std::stoi(navn.substr(0, 6)));
-  }
-  std::sort(ut.begin(), ut.end());
-  ut.erase(std::unique(ut.begin(), ut.end()), ut.end());
-  return ut;
-}
-
 // Values hold no line breaks (the store refuses them); tabs and backslashes
 // are escaped so that each record stays one line of tab-separated fields.
 std::string Vern(const std::string& s) {
@@ -205,6 +188,14 @@ bool Skriv(const std::string& fil, const std::string& bytes, std::string& grunn)
   return true;
 }
 
+// Adds `bytes` at the end of an existing file `fil`.
+bool LeggTil(const std::string& fil, const std::string& bytes) {
+  std::ofstream ut(Sti(fil), std::ios::binary | std::ios::app);
+  if (!ut) return false;
+  ut.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(ut.flush());
+}
+
 // ---- Versions as what changed ----
 //
 // The newest version is a full copy (NNNNNN.ini, with its description in
@@ -224,7 +215,9 @@ bool Skriv(const std::string& fil, const std::string& bytes, std::string& grunn)
 // small enough that the full copies fit in the history's size cap.
 constexpr int kKjedeMaks = 20;
 
-std::uint64_t Hash(std::string_view s) {
+// The hash of the first versions kept as deltas: one multiply chain, each
+// step waiting for the last. Still checked, so that those versions restore.
+std::uint64_t Hash1(std::string_view s) {
   std::uint64_t h = 0x9E3779B97F4A7C15ull ^ s.size();
   std::size_t i = 0;
   for (; i + 8 <= s.size(); i += 8) {
@@ -241,11 +234,38 @@ std::uint64_t Hash(std::string_view s) {
   return h ^ (h >> 32);
 }
 
-// "length<TAB>hash" of a content.
+// The same kind of hash in four independent chains over 32-byte steps, which
+// the processor runs side by side: a save hashes the whole file.
+std::uint64_t Hash2(std::string_view s) {
+  std::uint64_t h[4] = {0x9E3779B97F4A7C15ull ^ s.size(), 0xC2B2AE3D27D4EB4Full, 0x165667B19E3779F9ull,
+                        0x27D4EB2F165667C5ull};
+  std::size_t i = 0;
+  for (; i + 32 <= s.size(); i += 32) {
+    for (int k = 0; k < 4; ++k) {
+      std::uint64_t w;
+      std::memcpy(&w, s.data() + i + 8 * k, 8);
+      h[k] = (h[k] ^ w) * 0xff51afd7ed558ccdull;
+      h[k] ^= h[k] >> 32;
+    }
+  }
+  std::uint64_t r = h[0];
+  for (int k = 1; k < 4; ++k) r = (r ^ h[k]) * 0xc4ceb9fe1a85ec53ull, r ^= r >> 29;
+  return r ^ Hash1(s.substr(i));
+}
+
+// "length<TAB>hash" of a content; the hash of this form starts with "2:".
 std::string Merke(std::string_view s) {
   char b[48];
-  std::snprintf(b, sizeof b, "%zu\t%016llx", s.size(), static_cast<unsigned long long>(Hash(s)));
+  std::snprintf(b, sizeof b, "%zu\t2:%016llx", s.size(), static_cast<unsigned long long>(Hash2(s)));
   return b;
+}
+
+// Whether `s` is the content `merke` names, in whichever form it was made.
+bool Passer(const std::string& merke, std::string_view s) {
+  if (merke.find("\t2:") != std::string::npos) return merke == Merke(s);
+  char b[48];
+  std::snprintf(b, sizeof b, "%zu\t%016llx", s.size(), static_cast<unsigned long long>(Hash1(s)));
+  return merke == b;
 }
 
 // A line of a content: where it starts, its length (with its line feed) and hash.
@@ -259,7 +279,7 @@ std::vector<Linje> Linjer(std::string_view s, std::size_t fra, std::size_t til) 
   while (fra < til) {
     const void* lf = std::memchr(s.data() + fra, '\n', til - fra);
     const std::size_t slutt = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - s.data()) + 1 : til;
-    ut.push_back({fra, slutt - fra, Hash(s.substr(fra, slutt - fra))});
+    ut.push_back({fra, slutt - fra, Hash1(s.substr(fra, slutt - fra))});
     fra = slutt;
   }
   return ut;
@@ -389,9 +409,18 @@ std::optional<std::size_t> Tall(std::string_view s, std::size_t& i) {
   return t;
 }
 
-// `a` with delta `d` applied; nullopt when the delta does not fit it.
-std::optional<std::string> BrukDelta(std::string_view a, std::string_view d) {
-  std::string ut;
+// One step of a delta: `n` bytes copied from the base at `fra`, or the bytes
+// `ny` as they stand.
+struct Stykke {
+  bool kopi;
+  std::size_t fra, n;
+  std::string_view ny;
+};
+
+// The steps of delta `d`; nullopt when it is not one. `grunn` is the length
+// of the base it is applied to.
+std::optional<std::vector<Stykke>> Stykker(std::string_view d, std::size_t grunn) {
+  std::vector<Stykke> ut;
   std::size_t i = 0;
   while (i < d.size()) {
     const char op = d[i];
@@ -402,15 +431,58 @@ std::optional<std::string> BrukDelta(std::string_view a, std::string_view d) {
     if (op == 'k') {
       if (i >= d.size() || d[i++] != ' ') return std::nullopt;
       const auto n = Tall(d, i);
-      if (!n || i >= d.size() || d[i++] != '\n' || *x > a.size() || *n > a.size() - *x) return std::nullopt;
-      ut.append(a.substr(*x, *n));
+      if (!n || i >= d.size() || d[i++] != '\n' || *x > grunn || *n > grunn - *x) return std::nullopt;
+      ut.push_back({true, *x, *n, {}});
     } else {
       if (i >= d.size() || d[i++] != '\n' || *x > d.size() - i) return std::nullopt;
-      ut.append(d.substr(i, *x));
+      ut.push_back({false, 0, *x, d.substr(i, *x)});
       i += *x;
     }
   }
   return ut;
+}
+
+// `a` with delta `d` applied; nullopt when the delta does not fit it.
+std::optional<std::string> BrukDelta(std::string_view a, std::string_view d) {
+  const auto stykker = Stykker(d, a.size());
+  if (!stykker) return std::nullopt;
+  std::string ut;
+  for (const Stykke& s : *stykker) ut.append(s.kopi ? a.substr(s.fra, s.n) : s.ny);
+  return ut;
+}
+
+// The delta that gives what `d1` gives from content A, made from content C,
+// where `d2` gives A from C (A `lengdeA` bytes long): one delta made of two,
+// without either content at hand. nullopt when they do not fit together.
+std::optional<std::string> Sett(std::string_view d1, std::string_view d2, std::size_t lengdeA) {
+  const auto s1 = Stykker(d1, lengdeA);
+  const auto s2 = Stykker(d2, SIZE_MAX);
+  if (!s1 || !s2) return std::nullopt;
+  std::vector<std::size_t> start;  // where each step of d2 begins in A
+  std::size_t pos = 0;
+  for (const Stykke& s : *s2) {
+    start.push_back(pos);
+    pos += s.n;
+  }
+  if (pos != lengdeA) return std::nullopt;
+  Delta d;
+  for (const Stykke& s : *s1) {
+    if (!s.kopi) {
+      d.ny(s.ny);
+      continue;
+    }
+    // A's bytes [fra, fra + n) as the steps of d2 made them.
+    std::size_t j = static_cast<std::size_t>(std::upper_bound(start.begin(), start.end(), s.fra) - start.begin()) - 1;
+    for (std::size_t a = s.fra, igjen = s.n; igjen > 0; ++j) {
+      const Stykke& t = (*s2)[j];
+      const std::size_t inni = a - start[j], n = std::min(igjen, t.n - inni);
+      if (t.kopi) d.kopi(t.fra + inni, n);
+      else d.ny(t.ny.substr(inni, n));
+      a += n;
+      igjen -= n;
+    }
+  }
+  return d.ferdig();
 }
 
 std::string Les(const std::string& fil, bool* ok = nullptr) {
@@ -424,11 +496,28 @@ std::string Les(const std::string& fil, bool* ok = nullptr) {
 struct Lagret {
   std::string beskrivelse;  // the description's lines
   std::string innhold;      // "length<TAB>hash" of the version's content; empty in the old form
-  std::string fra;          // the same of the content the delta is made against
-  std::string_view delta;
-  std::string fil;          // the .dif file's bytes, which `delta` views
+  // What rebuilds it: from the next newer version's content, then (added at
+  // the save after) from the one after that, so that one damaged version
+  // does not cost the older ones.
+  struct Lenke {
+    std::string fra;  // "length<TAB>hash" of the content the delta is made against
+    std::string_view delta;
+  };
+  std::vector<Lenke> lenker;
+  bool lengder = false;     // every delta says its length (more can be added)
+  std::string fil;          // the .dif file's bytes, which the deltas view
   bool erDelta = false;
+  // A description (.txt) that holds a delta: one being turned into a .dif
+  // was stopped. The lines from the delta on are not its description.
+  bool halvDelta = false;
 };
+
+// "delta<TAB>length<TAB>hash<TAB>bytes": the line before a delta, which says
+// what it is made against and how long it is. The first form had no length
+// and ran to the end of the file.
+std::string Deltalinje(const std::string& fra, std::size_t lengde) {
+  return "delta\t" + fra + "\t" + std::to_string(lengde) + "\n";
+}
 
 Lagret LesLagret(const std::string& mappe, int nr) {
   Lagret l;
@@ -436,49 +525,69 @@ Lagret LesLagret(const std::string& mappe, int nr) {
   l.fil = Les(Fil(mappe, nr, ".dif"), &ok);
   l.erDelta = ok;
   if (!ok) l.fil = Les(Fil(mappe, nr, ".txt"));
+  const std::string_view fil = l.fil;
   std::size_t a = 0;
-  while (a < l.fil.size()) {
-    std::size_t slutt = l.fil.find('\n', a);
-    if (slutt == std::string::npos) slutt = l.fil.size();
-    const std::string_view linje = std::string_view(l.fil).substr(a, slutt - a);
-    a = slutt + 1;
-    if (linje.starts_with("innhold\t")) l.innhold = linje.substr(8);
-    if (l.erDelta && linje.starts_with("delta\t")) {
-      l.fra = linje.substr(6);
-      l.delta = std::string_view(l.fil).substr(std::min(a, l.fil.size()));
+  while (a < fil.size()) {
+    std::size_t slutt = fil.find('\n', a);
+    if (slutt == std::string::npos) slutt = fil.size();
+    const std::string_view linje = fil.substr(a, slutt - a);
+    a = std::min(slutt + 1, fil.size());
+    if (linje.starts_with("delta\t")) {
+      l.halvDelta = !l.erDelta;
+      if (!l.erDelta) break;
+      // The merke holds one tab; a third field is the length.
+      const std::size_t t1 = linje.find('\t', 6), t2 = t1 == std::string::npos ? t1 : linje.find('\t', t1 + 1);
+      std::size_t i = t2 == std::string::npos ? 0 : t2 + 1;
+      const auto lengde = t2 == std::string::npos ? std::nullopt : Tall(linje, i);
+      if (!lengde || i != linje.size() || *lengde > fil.size() - a) {
+        l.lengder = false;
+        if (t2 == std::string::npos) l.lenker.push_back({std::string(linje.substr(6)), fil.substr(a)});
+        break;
+      }
+      l.lengder = true;
+      l.lenker.push_back({std::string(linje.substr(6, t2 - 6)), fil.substr(a, *lengde)});
+      a += *lengde;
+      continue;
+    }
+    if (!l.lenker.empty()) {  // nothing but deltas follows the first
+      l.lengder = false;
       break;
     }
+    if (linje.starts_with("innhold\t")) l.innhold = linje.substr(8);
     l.beskrivelse.append(linje).push_back('\n');
   }
-  if (!ok) l.beskrivelse = l.fil;
   return l;
 }
 
-// The content of version numre[i], or nullopt when it cannot be rebuilt.
-// `merke` gets its "length<TAB>hash".
-std::optional<std::string> Gjenskap(const std::string& mappe, const std::vector<int>& numre, std::size_t i,
-                                    std::string& merke) {
-  const Lagret l = LesLagret(mappe, numre[i]);
-  bool ok = false;
-  if (std::string kopi = Les(Fil(mappe, numre[i], ".ini"), &ok); ok) {
-    merke = Merke(kopi);
-    // An old full copy has nothing to check it against.
-    if (l.innhold.empty() || l.innhold == merke) return kopi;
+// The content of version numre[i], or nullopt when it cannot be rebuilt
+// (never other bytes than it had). Rebuilt from the newest version down,
+// each from whichever of its two newer neighbours could be.
+std::optional<std::string> Gjenskap(const std::string& mappe, const std::vector<int>& numre, std::size_t i) {
+  struct Kjent {
+    std::optional<std::string> innhold;
+    std::string merke;  // as its description gives it, once the content was found to be it
+  };
+  Kjent nyere[2];  // the contents of numre[j + 1] and numre[j + 2]
+  for (std::size_t j = numre.size(); j-- > i;) {
+    const Lagret l = LesLagret(mappe, numre[j]);
+    Kjent her;
+    bool ok = false;
+    if (std::string kopi = Les(Fil(mappe, numre[j], ".ini"), &ok); ok) {
+      // An old full copy has nothing to check it against.
+      if (l.innhold.empty() || Passer(l.innhold, kopi)) her.innhold = std::move(kopi);
+    }
+    for (std::size_t k = 0; !her.innhold && l.erDelta && k < l.lenker.size() && k < 2; ++k) {
+      const Kjent& grunn = nyere[k];
+      if (!grunn.innhold || (l.lenker[k].fra != grunn.merke && !Passer(l.lenker[k].fra, *grunn.innhold))) continue;
+      std::optional<std::string> ut = BrukDelta(*grunn.innhold, l.lenker[k].delta);
+      if (ut && Passer(l.innhold, *ut)) her.innhold = std::move(ut);
+    }
+    if (her.innhold) her.merke = l.innhold;
+    nyere[1] = std::move(nyere[0]);
+    nyere[0] = std::move(her);
   }
-  if (!l.erDelta || i + 1 >= numre.size()) return std::nullopt;
-  std::string grunnMerke;
-  const std::optional<std::string> grunn = Gjenskap(mappe, numre, i + 1, grunnMerke);
-  if (!grunn || grunnMerke != l.fra) return std::nullopt;
-  std::optional<std::string> ut = BrukDelta(*grunn, l.delta);
-  if (!ut || (merke = Merke(*ut)) != l.innhold) return std::nullopt;
-  return ut;
+  return std::move(nyere[0].innhold);
 }
-
-struct Mappeinnhold {
-  std::set<int> ini, dif;
-  std::map<int, std::uintmax_t> bytes;  // per version, all its files
-  std::uintmax_t sum = 0;               // every file in the folder
-};
 
 Mappeinnhold Oversikt(const std::string& mappe, bool storrelser = true) {
   Mappeinnhold m;
@@ -490,6 +599,7 @@ Mappeinnhold Oversikt(const std::string& mappe, bool storrelser = true) {
     m.sum += b;
     const std::string navn = it->path().filename().string();
     if (navn.size() < 10 || navn.find_first_not_of("0123456789") != 6 || navn[6] != '.') continue;
+    if (navn.size() == 13 && navn.compare(6, 7, ".ini.ny") == 0) m.rester.push_back(navn);
     const int nr = std::stoi(navn.substr(0, 6));
     m.bytes[nr] += b;
     if (navn.size() == 10 && navn.compare(6, 4, ".ini") == 0) m.ini.insert(nr);
@@ -498,23 +608,52 @@ Mappeinnhold Oversikt(const std::string& mappe, bool storrelser = true) {
   return m;
 }
 
+// The versions a listing holds, ascending.
+std::vector<int> Numre(const Mappeinnhold& m) {
+  std::vector<int> ut(m.ini.begin(), m.ini.end());
+  ut.insert(ut.end(), m.dif.begin(), m.dif.end());
+  std::sort(ut.begin(), ut.end());
+  ut.erase(std::unique(ut.begin(), ut.end()), ut.end());
+  return ut;
+}
+
+std::vector<int> Numre(const std::string& mappe) { return Numre(Oversikt(mappe, false)); }
+
 void Fjern(const std::string& mappe, int nr) {
   std::error_code ec;
   for (const char* ext : {".ini", ".txt", ".dif"}) fs::remove(Sti(Fil(mappe, nr, ext)), ec);
 }
 
+// Version `nr`, a delta made against content A (`a`, named `aMerke`), gets a
+// second one made against content C (named `cMerke`), which `dA` rebuilds A
+// from: should A's own version be damaged later, `nr` is still rebuilt from
+// C. Made from the two deltas alone, without reading either content.
+void ToLenker(const std::string& mappe, int nr, std::string_view dA, std::string_view a, const std::string& aMerke,
+              const std::string& cMerke, Mappeinnhold& m) {
+  if (!m.dif.count(nr) || m.ini.count(nr)) return;
+  const Lagret l = LesLagret(mappe, nr);
+  if (!l.erDelta || !l.lengder || l.lenker.size() != 1 || l.lenker[0].fra != aMerke) return;
+  const std::optional<std::string> d = Sett(l.lenker[0].delta, dA, a.size());
+  if (!d) return;
+  const std::string hale = Deltalinje(cMerke, d->size()) + *d;
+  if (!LeggTil(Fil(mappe, nr, ".dif"), hale)) return;
+  m.bytes[nr] += hale.size();
+  m.sum += hale.size();
+}
+
 // Once version `nyeste` (content `nyere`) is kept whole: the full copies
 // below it become deltas, down to the first delta or full copy kept on
 // purpose, with a full copy left where a chain would grow too long. What
-// cannot be read stays as it is.
-void TilDelta(const std::string& mappe, const std::vector<int>& numre, std::string nyere, std::string nyereMerke) {
-  const Mappeinnhold m = Oversikt(mappe, false);
+// cannot be read stays as it is. `m` is the folder's listing, kept up to date.
+void TilDelta(const std::string& mappe, const std::vector<int>& numre, std::string_view nyere, std::string nyereMerke,
+              Mappeinnhold& m) {
   // Deltas already hanging below the newest full copy before this one.
   int under = 0;
   for (auto it = numre.rbegin() + (numre.empty() ? 0 : 1); it != numre.rend() && m.dif.count(*it) && !m.ini.count(*it);
        ++it)
     ++under;
   int lengde = 0;
+  std::string holder;  // owns `nyere` past the first step
   for (auto it = numre.rbegin(); it != numre.rend(); ++it) {
     const int nr = *it;
     if (!m.ini.count(nr) || m.dif.count(nr)) break;
@@ -530,19 +669,36 @@ void TilDelta(const std::string& mappe, const std::vector<int>& numre, std::stri
     const bool behold = lengde + (it == numre.rbegin() ? under : 0) > kKjedeMaks &&
                         innhold.size() * 4 <= static_cast<std::size_t>(kHistorikkBytes);
     std::string grunn;
+    const std::string txt = Fil(mappe, nr, ".txt");
+    std::error_code ec;
+    const std::string delta = LagDelta(nyere, innhold);
     if (behold) {
-      if (l.innhold.empty() && !Skriv(Fil(mappe, nr, ".txt"), l.beskrivelse + "innhold\t" + merke + "\n", grunn)) break;
+      if (l.innhold.empty() && !Skriv(txt, l.beskrivelse + "innhold\t" + merke + "\n", grunn)) break;
       lengde = 0;
     } else {
-      std::string dif = l.beskrivelse;
-      if (l.innhold.empty()) dif += "innhold\t" + merke + "\n";
-      dif += "delta\t" + nyereMerke + "\n" + LagDelta(nyere, innhold);
-      if (!Skriv(Fil(mappe, nr, ".dif"), dif, grunn)) break;
-      std::error_code ec;
+      std::string hale;
+      if (l.innhold.empty()) hale += "innhold\t" + merke + "\n";
+      hale += Deltalinje(nyereMerke, delta.size()) + delta;
+      // The description gets the delta added and is renamed: no file is made
+      // for it. A description that holds a delta already (a save stopped
+      // here before) is written anew instead.
+      const std::string dif = Fil(mappe, nr, ".dif");
+      if (l.halvDelta || (!l.fil.empty() && l.fil.back() != '\n') || !LeggTil(txt, hale)) {
+        if (!Skriv(dif, l.beskrivelse + hale, grunn)) break;
+      } else if (fs::rename(Sti(txt), Sti(dif), ec); ec) {
+        break;
+      }
       fs::remove(Sti(Fil(mappe, nr, ".ini")), ec);
-      fs::remove(Sti(Fil(mappe, nr, ".txt")), ec);
+      fs::remove(Sti(txt), ec);
+      m.sum -= std::min(m.sum, m.bytes[nr]);
+      m.bytes[nr] = l.beskrivelse.size() + hale.size();
+      m.sum += m.bytes[nr];
+      m.ini.erase(nr);
+      m.dif.insert(nr);
     }
-    nyere = std::move(innhold);
+    if (it == numre.rbegin() && it + 1 != numre.rend()) ToLenker(mappe, *(it + 1), delta, innhold, merke, nyereMerke, m);
+    holder = std::move(innhold);
+    nyere = holder;
     nyereMerke = merke;
   }
 }
@@ -611,11 +767,10 @@ std::optional<NyVersjon> Forbered(const std::string& lokalIni, const std::string
     // settings file tells which: still that very file, the replacement never
     // happened and the version goes; another file, the save stood and its
     // version is completed. (Saves are one at a time, so none is running.)
-    std::vector<std::string> rester;
-    Numre(v.mappe, &rester);
+    v.innhold = Oversikt(v.mappe);
     const platform::FilStempel ini = platform::Stempel(lokalIni);
     std::error_code ec;
-    for (const std::string& r : rester) {
+    for (const std::string& r : v.innhold.rester) {
       const std::string forst = v.mappe + "/" + r, navn = v.mappe + "/" + r.substr(0, 10);
       const platform::FilStempel st = platform::Stempel(forst);
       const bool samme = st.finnes && ini.finnes && st.inode == ini.inode && st.enhet == ini.enhet;
@@ -626,13 +781,16 @@ std::optional<NyVersjon> Forbered(const std::string& lokalIni, const std::string
         fs::remove(Sti(v.mappe + "/" + r.substr(0, 6) + ".txt"), ec);
       }
     }
-    v.numre = Numre(v.mappe);
+    if (!v.innhold.rester.empty()) v.innhold = Oversikt(v.mappe);
+    v.numre = Numre(v.innhold);
   }
   v.nr = v.numre.empty() ? 1 : v.numre.back() + 1;
   v.ini = Fil(v.mappe, v.nr, ".ini");
   v.lenke = v.ini + ".ny";
   // The description first: the version is listed once its content is there.
   if (ok && !Skriv(Fil(v.mappe, v.nr, ".txt"), info, v.feil)) Avbryt(v);
+  v.innhold.bytes[v.nr] += info.size();
+  v.innhold.sum += info.size();
   return v;
 }
 
@@ -650,13 +808,14 @@ bool Fullfor(const NyVersjon& v, const std::string& forBytes, bool lenket, std::
     return false;
   }
   fs::remove(Sti(v.lenke), ec);
-  for (const std::string& r : v.rester) fs::remove(Sti(v.mappe) / r, ec);
   std::vector<int> numre = v.numre;
-  TilDelta(v.mappe, numre, forBytes, v.merke);
+  Mappeinnhold m = v.innhold;
+  TilDelta(v.mappe, numre, forBytes, v.merke, m);
+  m.bytes[v.nr] += forBytes.size();
+  m.sum += forBytes.size();
   // The oldest go first, beyond the count or the size (the newest stays
   // whatever its size: it is what the last save replaced).
   numre.push_back(v.nr);
-  const Mappeinnhold m = Oversikt(v.mappe);
   std::uintmax_t sum = m.sum;
   for (std::size_t i = 0; i + 1 < numre.size(); ++i) {
     if (numre.size() - i <= static_cast<std::size_t>(kHistorikkMaks) && sum <= kHistorikkBytes) break;
@@ -700,8 +859,7 @@ std::optional<std::string> Innhold(int nr) {
   const std::vector<int> numre = Numre(mappe);
   const auto it = std::find(numre.begin(), numre.end(), nr);
   if (it == numre.end()) return std::nullopt;
-  std::string merke;
-  return Gjenskap(mappe, numre, static_cast<std::size_t>(it - numre.begin()), merke);
+  return Gjenskap(mappe, numre, static_cast<std::size_t>(it - numre.begin()));
 }
 
 Merknad::Merknad(std::string tekst) : forrige_(std::move(gjeldendeMerknad)) { gjeldendeMerknad = std::move(tekst); }

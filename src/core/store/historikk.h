@@ -8,7 +8,9 @@
 // in kHistorikkBytes.
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,14 @@ struct Versjon {
 // The history folder of a settings file (a local path).
 std::string Mappe(const std::string& lokalIni);
 
+// What the history folder holds, as one listing of it.
+struct Mappeinnhold {
+  std::set<int> ini, dif;                // versions kept whole, and as deltas
+  std::map<int, std::uintmax_t> bytes;   // per version, all its files
+  std::uintmax_t sum = 0;                // every file in the folder
+  std::vector<std::string> rester;       // first names left by saves that were stopped
+};
+
 // A version being kept while the settings file is replaced: prepared before
 // the replacement, completed after it.
 struct NyVersjon {
@@ -41,7 +51,7 @@ struct NyVersjon {
   std::string lenke;
   int nr = 0;
   std::vector<int> numre;  // the versions there before, ascending
-  std::vector<std::string> rester;  // first names (file names) left by saves that were stopped
+  Mappeinnhold innhold;    // the folder as the version was prepared in it, this version's description included
   std::string merke;       // length and hash of the version's content
   bool nyMappe = false;    // the folder was made for it
   std::string feil;        // why it could not be prepared; said once the save stands
