@@ -1,8 +1,11 @@
 #include "gui/app.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
+#include <QThread>
 #include <QTranslator>
 #include <cstdio>
 #include <optional>
@@ -22,6 +25,41 @@
 #include "store/lager.h"
 
 namespace brul::gui {
+namespace {
+
+// The notice of a save that waits for another program or another save: on
+// standard error, and in a small window of its own over the editor, painted
+// at once because the save holds the window's thread until the wait ends.
+void SiFraOmVenting(const std::string& tekst) {
+  if (!tekst.empty()) std::fprintf(stderr, "brulini: %s\n", tekst.c_str());
+  auto vis = [tekst] {
+    static QPointer<QLabel> varsel;
+    if (tekst.empty()) {
+      delete varsel;
+      return;
+    }
+    if (!varsel) {
+      varsel = new QLabel(QApplication::activeWindow(), Qt::Tool | Qt::FramelessWindowHint);
+      varsel->setObjectName(QStringLiteral("Ventevarsel"));
+      varsel->setFrameStyle(QFrame::Box | QFrame::Plain);
+      varsel->setMargin(12);
+    }
+    varsel->setText(QString::fromStdString(tekst));
+    varsel->adjustSize();
+    if (QWidget* eier = varsel->parentWidget())
+      varsel->move(eier->geometry().center() - varsel->rect().center());
+    varsel->show();
+    varsel->raise();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  };
+  // A wait on another thread (the remembered machine written in the
+  // background) is shown by the window's own thread.
+  if (!qApp) return;
+  if (QThread::currentThread() == qApp->thread()) vis();
+  else QMetaObject::invokeMethod(qApp, vis, Qt::QueuedConnection);
+}
+
+}  // namespace
 
 int Kjor(int argc, char** argv) {
   RegistrerForvalg();  // OK applies an armed preset through it
@@ -52,11 +90,8 @@ int Kjor(int argc, char** argv) {
   QTranslator egneQtTekster;
   if (egneQtTekster.load(QStringLiteral(":/i18n/qtbase_nb.qm"))) QApplication::installTranslator(&egneQtTekster);
 
-  // A wait for another program or another save is told after a second, on
-  // standard error (the window cannot repaint while a save waits).
-  platform::SettVentevarsel([](const std::string& tekst) {
-    if (!tekst.empty()) std::fprintf(stderr, "brulini: %s\n", tekst.c_str());
-  });
+  // A wait for another program or another save is told after a second.
+  platform::SettVentevarsel(&SiFraOmVenting);
   VinduOperator op;
   // With no Brul.conf at all the window is the only place to say so.
   if (SiFraOmIngenKonfig(op, platform::FinnKonfigFiler())) return 0;
