@@ -26,6 +26,7 @@
 #include "editor/kommandoer.h"
 #include "gui/binding.h"
 #include "gui/hurtigtaster.h"
+#include "gui/maskinvalgskriver.h"
 #include "platform/sti.h"
 
 namespace brul::gui {
@@ -121,6 +122,8 @@ HovedVindu::HovedVindu(Editor& ed, QWidget* parent)
 
   HjulBareMedFokus(this);
   ed_.FormCreate();
+  // From here on a pick shows the machine without waiting for the disk.
+  skriver_ = new MaskinvalgSkriver(ed_, this);
   setWindowTitle(Q(ed_.Caption));
   visAktivSide();
   if (!ed_.Skrivebeskyttet.empty()) skrivebeskyttet();
@@ -133,6 +136,8 @@ HovedVindu::HovedVindu(Editor& ed, QWidget* parent)
 }
 
 HovedVindu::~HovedVindu() {
+  // The last pick's machine is written before the window lets the editor go.
+  fullforMaskinvalg();
   // Hidden first, so that the fields losing their focus while the window is
   // torn down run no exit rules.
   hide();
@@ -141,6 +146,10 @@ HovedVindu::~HovedVindu() {
   for (const auto& s : Sider()) ed_.side(s.id).onView = nullptr;
   ed_.onAktivSide = nullptr;
   ed_.onLukk = nullptr;
+}
+
+void HovedVindu::fullforMaskinvalg() {
+  if (skriver_) skriver_->fullfor();
 }
 
 QWidget* HovedVindu::widget(const std::string& navn) const {
@@ -183,9 +192,15 @@ QWidget* HovedVindu::byggBunnlinje() {
   maskinL->setBuddy(maskinBoks);
   kart_["MaskinBoks"] = maskinBoks;
   KobleCombo(ed_.MaskinBoks, maskinBoks, nullptr);
+  // A load passes the selector through a disabled state (each field it fills
+  // counts as an edit until the load ends, which frees the box again). Shown,
+  // that state would pass the focus on and back and end a key's pick
+  // with focus events: the box is disabled only outside a load.
+  ed_.MaskinBoks.onView = [this, vis = ed_.MaskinBoks.onView] {
+    if (!ed_.Laster() || ed_.MaskinBoks.enabled()) vis();
+  };
   // A pick from the list hands the focus back to the page; stepping through
-  // the machines with the arrow keys on the closed box keeps it there (the
-  // load disables the box for a moment, which would pass the focus on).
+  // the machines with the arrow keys on the closed box keeps it there.
   maskinBoks->installEventFilter(this);
   connect(maskinBoks, &QComboBox::activated, this, [this, maskinBoks] {
     if (!tastValg_) fokusTilSiden();

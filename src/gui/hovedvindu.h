@@ -22,6 +22,8 @@ class Editor;
 
 namespace brul::gui {
 
+class MaskinvalgSkriver;
+
 class HovedVindu : public QDialog {
   Q_OBJECT
  public:
@@ -43,6 +45,10 @@ class HovedVindu : public QDialog {
   QTabWidget* sider() const { return sider_; }
   // The tab index of a page (tabs are in page order; hidden ones stay in place).
   static int fane(SideId id) { return static_cast<int>(id); }
+  // A machine pick's write of the machine to start with runs on another
+  // thread while the pages show the machine; this waits for it and lets the
+  // editor take in what it came to (any key, click or close does so first).
+  void fullforMaskinvalg();
 
  signals:
   // For the auxiliary commands: the window reports these and leaves the
@@ -74,6 +80,7 @@ class HovedVindu : public QDialog {
   void skrivebeskyttet();
 
   Editor& ed_;
+  MaskinvalgSkriver* skriver_ = nullptr;
   QTabWidget* sider_ = nullptr;
   QWidget* bunn_ = nullptr;
   WidgetKart kart_;

@@ -65,7 +65,11 @@ struct Kladd : brul::test::VinduKladd {
     kommandoer = new KontrollKommandoer(*vindu);
     vindu->show();
   }
-  std::string fil() const { return Les(brul::platform::LokalSti(brul::IniFil)); }
+  // The file once the window's pending write (the machine a pick remembers) is done.
+  std::string fil() const {
+    vindu->fullforMaskinvalg();
+    return Les(brul::platform::LokalSti(brul::IniFil));
+  }
 };
 
 void Bilde(QWidget* w, const char* navn) {

@@ -14,10 +14,12 @@
 #include "editor/forvalgspass.h"
 #include "editor/kommandoer.h"
 #include "editor/konverteringer.h"
+#include "editor/maskinvalg.h"
 #include "platform/fil.h"
 #include "platform/sti.h"
 #include "store/batch.h"
 #include "store/forhandsvisning.h"
+#include "store/lager.h"
 #include "store/settings.h"
 #include "platform/tekst.h"
 
@@ -371,13 +373,43 @@ void Editor::MaskinerExit() {
 }
 
 void Editor::MaskinBoksChange() {
-  Handling b(enBatch_);
-  LesOppsett(false, true);
   // The machine to start with next time cannot be stored in a read-only
   // file; the operator was told once at start-up, not at every choice. A
   // look at a machine (the command line's show) records nothing.
-  if (Skrivebeskyttet.empty() && HuskMaskinvalg)
-    SkrivStreng("Program", "Maskin", std::to_string(MaskinBoks.itemIndex() + 1));
+  const bool husk = Skrivebeskyttet.empty() && HuskMaskinvalg;
+  if (maskinvalgKjorer) maskinvalgKjorer->fullfor();  // an earlier pick's write first
+  if (husk && maskinvalgKjorer && enBatch_ && !lager::IBatch()) {
+    // The window shows the machine at once; the durable write of it follows
+    // on another thread, against what the pages were loaded from.
+    LesOppsett(false, true);
+    auto jobb = std::make_shared<Maskinvalgskriving>();
+    jobb->verdi = std::to_string(MaskinBoks.itemIndex() + 1);
+    jobb->grunnlag = grunnlag_;
+    maskinvalgKjorer->legg(std::move(jobb));
+    return;
+  }
+  Handling b(enBatch_);
+  LesOppsett(false, true);
+  if (husk) SkrivStreng("Program", "Maskin", std::to_string(MaskinBoks.itemIndex() + 1));
+  bool flettet = false;
+  if (b.commit(&flettet) && flettet) LesOppsett(true, true);
+  taGrunnlag();
+}
+
+void Editor::MaskinvalgSkrevet(const Maskinvalgskriving& s) {
+  if (s.utfall) {
+    if (!s.utfall.historikkfeil.empty()) VisMelding("Historikk", s.utfall.historikkfeil);
+    // Another program's changes were kept beside the machine: the pages show
+    // what the file now holds, as after a pick that wrote it itself.
+    if (s.utfall.flettet) LesOppsett(true, true);
+    else if (!s.etter.tomt() && grunnlag_.data() == s.grunnlag.data()) grunnlag_ = s.etter;
+    return;
+  }
+  // Not written: done again here, where a conflict can be asked about and a
+  // failure told, against the same base.
+  Handling b(enBatch_);
+  if (b.b && !s.grunnlag.tomt()) b.b->settGrunnlag(s.grunnlag);
+  SkrivStreng("Program", "Maskin", s.verdi);
   bool flettet = false;
   if (b.commit(&flettet) && flettet) LesOppsett(true, true);
   taGrunnlag();

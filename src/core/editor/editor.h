@@ -21,6 +21,9 @@
 
 namespace brul {
 
+struct Maskinvalgskriving;
+class MaskinvalgKjorer;
+
 class Editor {
  public:
   Editor();
@@ -383,6 +386,17 @@ class Editor {
   // its dry run).
   const Grunnlag& grunnlag() const { return grunnlag_; }
   void settGrunnlag(const Grunnlag& g) { grunnlag_ = g; }
+  // A window that must not wait for the disk sets this: a pick then loads
+  // the pages and hands the write of the machine it remembers to it, as a
+  // job to run on another thread. Until the job has run and
+  // MaskinvalgSkrevet has taken in what it came to, on this thread, nothing
+  // may use the settings file. Null, a pick writes it before it returns.
+  MaskinvalgKjorer* maskinvalgKjorer = nullptr;
+  // What a job of maskinvalgKjorer came to, taken in before the next use of
+  // the file: the base of the next save, the pages loaded again when another
+  // program's changes were merged, and a write the job could not finish
+  // alone (a conflict, a failure) done here, with its question or message.
+  void MaskinvalgSkrevet(const Maskinvalgskriving& s);
   // For measuring only: false makes every read and write of a load or a save
   // its own access to the file, as outside a batch. Default true.
   void settEnBatchPerHandling(bool paa) { enBatch_ = paa; }
