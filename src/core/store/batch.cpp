@@ -8,6 +8,7 @@
 #include "platform/fil.h"
 #include "platform/sti.h"
 #include "store/installasjon.h"
+#include "store/erstatning.h"
 #include "store/forhandsvisning.h"
 #include "store/historikk.h"
 #include "store/lager.h"

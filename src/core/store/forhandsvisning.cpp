@@ -135,11 +135,10 @@ std::vector<Endringer::Fil> Torrkjoring::filer() const { return okt ? okt->tekst
 
 bool ITorrkjoring() { return okt != nullptr; }
 
-namespace lager {
+namespace torr {
 
-platform::FilLesing LesInnstillinger(const std::string& lokal, bool* fraDisk) {
-  if (fraDisk) *fraDisk = true;
-  if (!okt) return platform::LesHel(lokal);
+std::optional<platform::FilLesing> LesInnstillinger(const std::string& lokal, bool* fraDisk) {
+  if (!okt) return std::nullopt;
   auto it = okt->filer.find(lokal);
   if (fraDisk) *fraDisk = it == okt->filer.end();
   if (it == okt->filer.end()) {
@@ -149,43 +148,23 @@ platform::FilLesing LesInnstillinger(const std::string& lokal, bool* fraDisk) {
   return it->second.na;
 }
 
-bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& forrige, const std::string& bytes,
-                          const IniDocument& dok, const Berort* berort, std::string& delt, std::string& versjonsfeil,
-                          std::string& grunn, bool* endretUnderveis) {
-  delt.clear();
-  versjonsfeil.clear();
-  if (okt) {
-    Virtuell& v = okt->filer.try_emplace(lokal, Virtuell{forrige, forrige}).first->second;
-    v.na.status = platform::LeseStatus::Ok;
-    v.na.bytes = bytes;
-    return true;
-  }
-  const std::optional<historikk::NyVersjon> versjon =
-      forrige.status == platform::LeseStatus::Ok ? historikk::Forbered(lokal, forrige.bytes, dok, berort)
-                                                  : std::nullopt;
-  bool lenket = false;
-  const bool lenke = versjon && versjon->feil.empty();
-  const platform::FilStempel forventet = forrige.status == platform::LeseStatus::Mangler ? platform::FilStempel{}
-                                                                                       : forrige.stempel;
-  if (!platform::ErstattFil(lokal, bytes, grunn, lenke ? &versjon->lenke : nullptr, &lenket, &forventet,
-                            endretUnderveis)) {
-    // A save that fails leaves no version behind that was never replaced.
-    if (versjon) historikk::Avbryt(*versjon);
-    return false;
-  }
-  if (versjon && historikk::Fullfor(*versjon, forrige.bytes, lenket, versjonsfeil)) delt = versjon->ini;
+std::optional<bool> ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& forrige,
+                                         const std::string& bytes) {
+  if (!okt) return std::nullopt;
+  Virtuell& v = okt->filer.try_emplace(lokal, Virtuell{forrige, forrige}).first->second;
+  v.na.status = platform::LeseStatus::Ok;
+  v.na.bytes = bytes;
   return true;
 }
 
-bool FinnesMappe(const std::string& lokal) {
-  if (okt && okt->mapper.count(lokal)) return true;
-  return platform::FinnesMappe(lokal);
+std::optional<bool> FinnesMappe(const std::string& lokal) {
+  if (!okt) return std::nullopt;
+  return okt->mapper.count(lokal) || platform::FinnesMappe(lokal);
 }
 
-bool LagMappe(const std::string& sti, std::string& grunn) {
-  const std::string lokal = platform::LokalSti(sti);
-  if (!okt) return platform::LagMappe(lokal, grunn);
-  if (!FinnesMappe(Forelder(lokal))) {
+std::optional<bool> LagMappe(const std::string& sti, const std::string& lokal, std::string& grunn) {
+  if (!okt) return std::nullopt;
+  if (!*FinnesMappe(Forelder(lokal))) {
     grunn = "mappen over finnes ikke";
     return false;
   }
@@ -193,10 +172,9 @@ bool LagMappe(const std::string& sti, std::string& grunn) {
   return true;
 }
 
-bool ErstattTekstfil(const std::string& sti, const std::string& bytes, std::string& grunn) {
-  const std::string lokal = platform::LokalSti(sti);
-  if (!okt) return platform::ErstattFil(lokal, bytes, grunn);
-  if (!FinnesMappe(Forelder(lokal))) {
+std::optional<bool> ErstattTekstfil(const std::string& sti, const std::string& lokal, std::string& grunn) {
+  if (!okt) return std::nullopt;
+  if (!*FinnesMappe(Forelder(lokal))) {
     grunn = "mappen finnes ikke";
     return false;
   }
@@ -206,5 +184,5 @@ bool ErstattTekstfil(const std::string& sti, const std::string& bytes, std::stri
   return true;
 }
 
-}  // namespace lager
+}  // namespace torr
 }  // namespace brul

@@ -6,6 +6,7 @@
 #include "platform/sti.h"
 #include "store/installasjon.h"
 #include "store/batch.h"
+#include "store/erstatning.h"
 #include "store/forhandsvisning.h"
 #include "store/ini_document.h"
 #include "platform/kodeside.h"
