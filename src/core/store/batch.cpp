@@ -17,8 +17,12 @@
 namespace brul {
 
 struct Grunnlag::Data {
-  std::string fil;  // IniFil when it was read
+  std::string fil;  // the settings file when it was read
   platform::FilLesing lest;
+  // The document of `lest`, shared with the batch that read it, and handed
+  // over whole to the first batch that starts from it (a later one reads the
+  // file): a copy of a document costs more than reading it.
+  mutable std::shared_ptr<IniDocument> dok;
 };
 
 namespace {
@@ -34,7 +38,7 @@ struct Tilstand {
   std::string fil;    // IniFil when the document was read
   std::string lokal;  // the local path of it
   platform::FilLesing lest;
-  std::optional<IniDocument> dok;
+  std::shared_ptr<IniDocument> dok;  // shared with a Grunnlag until changed (Skrivbar)
   std::vector<Operasjon> ops;  // since the last commit
   bool avvist = false;         // a write since the last commit was refused
   int holdt = 0;               // live lager::EnLesing objects
@@ -46,11 +50,23 @@ struct Tilstand {
   std::vector<std::string> forNavn;  // their names (Seksjonsnavn)
   IniDocument::Koding forKoding = IniDocument::Koding::Win1252;
   Grunnlag grunnlag;  // what the edits are against, when not the batch's own read
+  std::weak_ptr<const Grunnlag::Data> gitt;  // the last base handed out, which may share `dok`
   std::vector<std::tuple<std::string, std::string, KonfliktValg>> valg;  // answers to conflicts
   std::optional<KonfliktValg> alleValg;
 };
 
 Tilstand t;
+
+// The batch's document, to be changed: its own copy once a Grunnlag shares it.
+IniDocument& Skrivbar() {
+  if (t.dok.use_count() > 1) {
+    // The base handed out last gives its document up: a batch that starts
+    // from that base later reads the file instead.
+    if (const auto g = t.gitt.lock(); g && g->dok == t.dok) g->dok.reset();
+    if (t.dok.use_count() > 1) t.dok = std::make_shared<IniDocument>(*t.dok);
+  }
+  return *t.dok;
+}
 
 Lagreutfall Lagre();
 
@@ -129,9 +145,20 @@ void Last() {
     return;
   }
   t.lokal = *lokal;
+  // The pages were loaded from the file as it still is (the same file, size
+  // and time to the nanosecond): the action starts from what they were
+  // loaded from instead of reading and parsing it again. Its save reads the
+  // file anew under the lock all the same, and merges with whatever differs.
+  if (const Grunnlag::Data* g = t.grunnlag.data();
+      g && g->fil == t.fil && g->dok && g->lest.status == platform::LeseStatus::Ok && !ITorrkjoring() &&
+      platform::Stempel(t.lokal) == g->lest.stempel) {
+    t.lest = g->lest;
+    t.dok = std::move(g->dok);
+    return;
+  }
   t.lest = LesFilen();
-  if (t.lest.status == platform::LeseStatus::Ok) t.dok = IniDocument::fraBytes(t.lest.bytes);
-  else if (t.lest.status == platform::LeseStatus::Mangler) t.dok = IniDocument();
+  if (t.lest.status == platform::LeseStatus::Ok) t.dok = std::make_shared<IniDocument>(IniDocument::fraBytes(t.lest.bytes));
+  else if (t.lest.status == platform::LeseStatus::Mangler) t.dok = std::make_shared<IniDocument>();
 }
 
 IniDocument::Utfall Gjor(Operasjon op, IniDocument& d) {
@@ -246,7 +273,7 @@ IniDocument::Utfall Utfor(Operasjon op) {
     return IniDocument::Utfall::Endret;
   }
   if (op.type != Operasjon::Type::Erstatt) Husk(*t.dok, op.seksjon);
-  const auto u = Gjor(op, *t.dok);
+  const auto u = Gjor(op, Skrivbar());
   if (u == IniDocument::Utfall::Endret) t.ops.push_back(std::move(op));
   else if (u != IniDocument::Utfall::Uendret) t.avvist = true;
   return u;
@@ -285,7 +312,7 @@ void BarOver(const platform::FilLesing& lest, const std::string& sen, const std:
     if (platform::ErstattFil(t.lokal, bytes, feil, nullptr, nullptr, &na.stempel, &endret)) {
       t.lest.bytes = bytes;
       t.lest.stempel = platform::Stempel(t.lokal);
-      t.dok = std::move(ny);
+      t.dok = std::make_shared<IniDocument>(std::move(ny));
       return;
     }
     if (!endret) return;
@@ -357,7 +384,7 @@ Lagreutfall Lagre() {
     std::string bytes = ny.tilBytes();
     if (na.status == platform::LeseStatus::Ok && bytes == na.bytes) {
       // Nothing to write: the file already holds every edit.
-      if (flettet) t.dok = std::move(*flettet);
+      if (flettet) t.dok = std::make_shared<IniDocument>(std::move(*flettet));
       t.lest = std::move(na);
       t.ops.clear();
       t.avvist = false;
@@ -380,7 +407,7 @@ Lagreutfall Lagre() {
       return u;
     }
     const platform::FilLesing lest = std::move(na);  // the file as the save found it
-    if (flettet) t.dok = std::move(*flettet);
+    if (flettet) t.dok = std::make_shared<IniDocument>(std::move(*flettet));
     t.lest.status = platform::LeseStatus::Ok;
     t.lest.stempel = platform::Stempel(t.lokal);
     t.lest.bytes = std::move(bytes);
@@ -404,7 +431,7 @@ bool Ytterst() { return t.dybde == 1; }
 
 const IniDocument* Dokument() {
   Last();
-  return t.dok ? &*t.dok : nullptr;
+  return t.dok.get();
 }
 
 IniDocument::Utfall Skriv(std::string_view s, std::string_view k, std::string_view v) {
@@ -450,6 +477,8 @@ Grunnlag NaaverendeGrunnlag() {
   auto d = std::make_shared<Grunnlag::Data>();
   d->fil = t.fil;
   d->lest = t.lest;
+  d->dok = t.dok;
+  t.gitt = d;
   return Grunnlag(std::move(d));
 }
 
