@@ -379,6 +379,29 @@ TEST(Historikk, LagringGjenopprettingOgEtAnnetProgramsEndring) {
   EXPECT_FALSE(GjenopprettVersjon(99));
 }
 
+// A history as the first release with deltas wrote it (another hash, a
+// delta without its length) still restores, and takes the next save.
+TEST(Historikk, ForrigeUtgavesVersjonerGjenopprettes) {
+  EditorFilKladd k;
+  SkriptOperator op;
+  MedOperator med(op);
+  const std::string v1 = "[S]\r\nk=1\r\n", v2 = "[S]\r\nk=2\r\n";
+  k.skriv("[S]\r\nk=3\r\n");
+  const auto mappe = k.ini().string() + ".historikk";
+  std::filesystem::create_directory(mappe);
+  const std::string tid = "tid\t2026-12-01 10:00:00\nmaskin\tS\n";
+  SkrapDisk::Skriv(mappe + "/000001.dif", tid + "innhold\t10\t65302f420654b98a\ndelta\t10\t7386e4c4018ac957\n" +
+                                             "k 0 5\nn 5\nk=1\r\n");
+  SkrapDisk::Skriv(mappe + "/000002.txt", tid + "innhold\t10\t7386e4c4018ac957\n");
+  SkrapDisk::Skriv(mappe + "/000002.ini", v2);
+  SkrivStreng("S", "k", "4");
+  ASSERT_EQ(historikk::Liste().size(), 3u);
+  EXPECT_EQ(historikk::Innhold(1), v1);
+  EXPECT_EQ(historikk::Innhold(2), v2);
+  EXPECT_EQ(historikk::Innhold(3), "[S]\r\nk=3\r\n");
+  EXPECT_TRUE(op.logg().empty());
+}
+
 TEST(Historikk, BeholderDeSisteHundre) {
   EditorFilKladd k;
   SkriptOperator op;
