@@ -103,7 +103,11 @@ bool MaskinvalgSkriver::eventFilter(QObject* o, QEvent* e) {
   // Inside an action of this thread that holds the file open the write has
   // not begun (it never starts inside one), and waits for its end.
   const bool varsel = e->type() == QEvent::MetaCall && o == QCoreApplication::instance();
-  if (!jobb_ || o == this || varsel || BareVisning(e->type()) || lager::IBatch()) return QObject::eventFilter(o, e);
+  if (!jobb_ || o == this || varsel || BareVisning(e->type())) return QObject::eventFilter(o, e);
+  // The store's state is looked at only while the write's thread is not
+  // running: meanwhile this thread opens no action (every event that could
+  // open one waits below), and the state is that thread's.
+  if (!traad_ && lager::IBatch()) return QObject::eventFilter(o, e);
   // Not started yet, the window's thread is still handling the pick: what
   // that handling sends on its own way (the focus handed back to the page)
   // is part of it. What comes from outside it, the operator's next key or
