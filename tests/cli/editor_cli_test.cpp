@@ -12,6 +12,13 @@ namespace {
 using test::DemoInstallasjon;
 using test::Utfall;
 
+// A value as get prints it; a get that failed gives its status and message
+// instead, so that an assertion on it says why.
+std::string Hent(DemoInstallasjon& demo, const std::string& s, const std::string& k) {
+  const Utfall u = demo.Kjor({"get", s, k, "-"});
+  return u.kode == 0 ? u.ut : "(get: " + std::to_string(u.kode) + ": " + u.feil + ")";
+}
+
 bool har(const std::string& ut, const std::string& linje) { return ut.find("\n" + linje + "\n") != std::string::npos || ut.rfind(linje + "\n", 0) == 0; }
 
 TEST(CliEditor, ShowViserSiderOgKontroller) {
@@ -81,7 +88,7 @@ TEST(CliEditor, SetRedigererSideForSideOgTrykkerOK) {
   DemoInstallasjon demo;
   Utfall u = demo.Kjor({"set", "2", "IngenFil=O100", "TimeOut=9", "Paritet=odd", "Vis=False", "Hent=M99"});
   ASSERT_EQ(u.kode, 0) << u.feil;
-  auto get = [&](const std::string& s, const std::string& k) { return demo.Kjor({"get", s, k, "-"}).ut; };
+  auto get = [&](const std::string& s, const std::string& k) { return Hent(demo, s, k); };
   EXPECT_EQ(get("Maskin2", "IngenFil"), "O100\n");
   EXPECT_EQ(get("COM1", "TimeOut"), "9\n");
   EXPECT_EQ(get("COM1", "Paritet"), "O\n");
@@ -99,18 +106,18 @@ TEST(CliEditor, SetMaskinerOgTabellceller) {
   DemoInstallasjon demo;
   Utfall u = demo.Kjor({"set", "2", "Maskiner=44", "AnnetGrid[1,1]=Spindel", "AnnetGrid[1,2]=12000"});
   ASSERT_EQ(u.kode, 0) << u.feil;
-  auto get = [&](const std::string& s, const std::string& k) { return demo.Kjor({"get", s, k, "-"}).ut; };
+  auto get = [&](const std::string& s, const std::string& k) { return Hent(demo, s, k); };
   EXPECT_EQ(get("Program", "Maskiner"), "44\n");
   // A count beyond 255 is refused, not taken as its remainder by 256.
   u = demo.Kjor({"set", "2", "Maskiner=300"});
-  EXPECT_EQ(u.kode, 1);
+  EXPECT_EQ(u.kode, 1) << u.feil;
   EXPECT_NE(u.feil.find("fra 1 til 255"), std::string::npos) << u.feil;
   EXPECT_EQ(get("Program", "Maskiner"), "44\n");
   EXPECT_EQ(get("Maskin2", "Variabel1"), "SPINDEL\n");
   EXPECT_EQ(get("Maskin2", "Spindel"), "12000\n");
   // A page the protocol hides cannot be edited.
   u = demo.Kjor({"set", "2", "Robot=1"});
-  EXPECT_EQ(u.kode, 2);
+  EXPECT_EQ(u.kode, 2) << u.feil;
   EXPECT_NE(u.feil.find("Mazak"), std::string::npos) << u.feil;
 }
 
@@ -126,7 +133,7 @@ TEST(CliEditor, PresetLagrerStyringOgAlternativ) {
   DemoInstallasjon demo;
   Utfall u = demo.Kjor({"preset", "2", "heidenhain 406 -->", "VANLIG MED % & G71", "--behold-port"});
   ASSERT_EQ(u.kode, 0) << u.feil;
-  auto get = [&](const std::string& s, const std::string& k) { return demo.Kjor({"get", s, k, "-"}).ut; };
+  auto get = [&](const std::string& s, const std::string& k) { return Hent(demo, s, k); };
   EXPECT_EQ(get("Maskin2", "Alternativ"), "VANLIG MED % & G71\n");
   EXPECT_EQ(get("Maskin2", "Styring"), "HEIDENHAIN 406 -->\n");
   EXPECT_EQ(get("COM1", "Baud"), "38400\n") << "--behold-port keeps the line settings";
