@@ -16,6 +16,7 @@
 #include "schema/lister.h"
 #include "schema/nokler.h"
 #include "schema/styringer.h"
+#include "store/batch.h"
 #include "store/forhandsvisning.h"
 #include "store/ini_document.h"
 #include "platform/kodeside.h"
@@ -197,7 +198,9 @@ class Kontroll {
   void henteprogrammer();
   void filindeks();
 
-  std::string bytes_;
+  std::string lokal_;        // the settings file's local path
+  platform::FilLesing fil_;  // as the check read it; its dry runs start from it
+  std::string& bytes_ = fil_.bytes;
   IniDocument dok_;
   long antall_ = 0;
   std::vector<std::pair<int, std::string>> porter_;  // machine, port (machines that use one)
@@ -546,7 +549,7 @@ void Kontroll::henteprogrammer() {
   if (katalogOk_.empty()) return;
   SkriptOperator stille;  // the preset's questions are answered No, nothing is shown
   MedOperator med(stille);
-  Torrkjoring torr;
+  Torrkjoring torr(lokal_, fil_);
   Editor e;
   e.FormCreate();
   for (const auto& [n, katalog] : katalogOk_) {
@@ -589,7 +592,7 @@ void Kontroll::filindeks() {
   if (!brukt) return;
   SkriptOperator stille;
   MedOperator med(stille);
-  Torrkjoring torr;
+  Torrkjoring torr(lokal_, fil_);
   SkrivFilindeks(antall_);
   const Plass p{SideId::Program, "Indeks"};
   // Ticking the box is what writes the index; when it is ticked already,
@@ -611,14 +614,24 @@ void Kontroll::filindeks() {
 
 void Kontroll::kjor() {
   if (IniFil.empty()) return;
-  const platform::FilLesing l = platform::LesHeleFil(platform::LokalSti(IniFil));
+  lokal_ = platform::LokalSti(IniFil);
+  if (lager::IBatch()) {
+    // Inside a running action the store holds that action's edits: the
+    // check looks at the file itself.
+    fil_ = platform::LesHeleFil(lokal_);
+  } else {
+    // Through the store: the file a command read at its start, or a save
+    // just wrote, serves the check too.
+    Batch b;
+    fil_ = lager::Lesing();
+  }
+  const platform::FilLesing& l = fil_;
   if (l.status != platform::LeseStatus::Ok) {
     legg(Alvor::Feil, "Fil", 0, std::nullopt, "",
          l.status == platform::LeseStatus::Mangler ? IniFil + " finnes ikke."
                                                     : IniFil + " kan ikke leses: " + l.feil + ".");
     return;
   }
-  bytes_ = l.bytes;
   dok_ = IniDocument::fraBytes(bytes_);
   maskiner();
   linjer();

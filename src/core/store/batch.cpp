@@ -91,6 +91,15 @@ bool KanBeholdes() {
   return t.holdt > 0 && t.dok && t.ops.empty() && t.lest.status == platform::LeseStatus::Ok && !ITorrkjoring();
 }
 
+// The document a command keeps between its batches, set aside while a dry
+// run runs and given back after it.
+struct Parkert {
+  std::string fil, lokal;
+  platform::FilLesing lest;
+  std::shared_ptr<IniDocument> dok;
+};
+std::optional<Parkert> parkert;
+
 void GlemFor() {
   t.forTekst.clear();
   t.forNavn.clear();
@@ -434,6 +443,11 @@ const IniDocument* Dokument() {
   return t.dok.get();
 }
 
+const platform::FilLesing& Lesing() {
+  Last();
+  return t.lest;
+}
+
 IniDocument::Utfall Skriv(std::string_view s, std::string_view k, std::string_view v) {
   return Utfor({Operasjon::Type::Skriv, std::string(s), std::string(k), std::string(v)});
 }
@@ -454,6 +468,28 @@ EnLesing::~EnLesing() {
 }
 
 std::size_t AntallLesinger() { return t.lesinger; }
+
+std::optional<std::pair<std::string, platform::FilLesing>> ParkerForTorrkjoring() {
+  if (t.dybde != 0 || !t.lastet || t.holdt == 0 || !t.dok || !t.ops.empty() ||
+      t.lest.status != platform::LeseStatus::Ok)
+    return std::nullopt;
+  parkert = Parkert{t.fil, t.lokal, t.lest, t.dok};
+  Forkast(false);
+  return std::make_pair(parkert->lokal, parkert->lest);
+}
+
+void HentEtterTorrkjoring() {
+  if (!parkert) return;
+  if (t.dybde == 0 && t.holdt > 0 && parkert->fil == Innstillingsfil()) {
+    Forkast(false);
+    t.lastet = true;
+    t.fil = std::move(parkert->fil);
+    t.lokal = std::move(parkert->lokal);
+    t.lest = std::move(parkert->lest);
+    t.dok = std::move(parkert->dok);
+  }
+  parkert.reset();
+}
 
 std::string UgyldigTegn() { return t.dok ? t.dok->ugyldigTegn() : std::string(); }
 

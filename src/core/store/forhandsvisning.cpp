@@ -7,6 +7,7 @@
 #include "platform/sti.h"
 #include "store/historikk.h"
 #include "store/ini_document.h"
+#include "store/lager.h"
 #include "platform/tekst.h"
 
 namespace brul {
@@ -108,14 +109,21 @@ std::vector<std::string> Beskrivelse(const Endringer& e) {
 Torrkjoring::Torrkjoring() {
   // An inner dry run joins the outer one, which alone owns the memory.
   if (okt) return;
+  const auto holdt = lager::ParkerForTorrkjoring();
   okt = new Okt;
   eier_ = true;
+  if (holdt) okt->filer.try_emplace(holdt->first, Virtuell{holdt->second, holdt->second});
+}
+
+Torrkjoring::Torrkjoring(const std::string& lokal, const platform::FilLesing& fil) : Torrkjoring() {
+  if (eier_) okt->filer.try_emplace(lokal, Virtuell{fil, fil});
 }
 
 Torrkjoring::~Torrkjoring() {
   if (!eier_) return;
   delete okt;
   okt = nullptr;
+  lager::HentEtterTorrkjoring();
 }
 
 Endringer Torrkjoring::endringer() const {

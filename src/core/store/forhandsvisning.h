@@ -75,6 +75,9 @@ std::vector<std::string> Beskrivelse(const Endringer& e);
 class Torrkjoring {
  public:
   Torrkjoring();
+  // A dry run that takes the settings file (local path `lokal`) to hold
+  // `fil`, read already, instead of reading it again.
+  Torrkjoring(const std::string& lokal, const platform::FilLesing& fil);
   ~Torrkjoring();
   Torrkjoring(const Torrkjoring&) = delete;
   Torrkjoring& operator=(const Torrkjoring&) = delete;

@@ -3,9 +3,12 @@
 // of IniFil as the current batch read it, and the operations the batch made on
 // it, kept so that they can be replayed on a newer file at commit.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
+#include "platform/fil.h"
 #include "store/ini_document.h"
 
 namespace brul::lager {
@@ -15,6 +18,17 @@ bool IBatch();
 // when IniFil is empty or the file is there but cannot be read (reads then
 // give their defaults, and a commit of changes reports the reason).
 const IniDocument* Dokument();
+
+// The file as the running batch read it (or last wrote it), read at first
+// use: its bytes, or why it is missing or cannot be read.
+const platform::FilLesing& Lesing();
+
+// For the dry run: the document a command keeps between its batches is set
+// aside while a dry run runs, which starts from that content (the local path
+// and the read are given), and is given back when it ends, so that a dry run
+// costs the command no read of the file.
+std::optional<std::pair<std::string, platform::FilLesing>> ParkerForTorrkjoring();
+void HentEtterTorrkjoring();
 
 // The operations of a batch. The result tells whether the document changed;
 // a refusal is reported by the caller.
