@@ -216,20 +216,23 @@ IniDocument Dokument(const platform::FilLesing& l) {
   return l.status == platform::LeseStatus::Ok ? IniDocument::fraBytes(l.bytes) : IniDocument();
 }
 
-std::optional<KonfliktValg> Valgt(const std::string& seksjon, const std::string& nokkel) {
+// The answer given to a conflict on that key, else `alle`.
+std::optional<KonfliktValg> Valgt(const std::string& seksjon, const std::string& nokkel,
+                                  std::optional<KonfliktValg> alle) {
   for (const auto& [s, k, v] : t.valg)
     if (LikTekst(Seksjonsnavn(s), Seksjonsnavn(seksjon)) && LikTekst(k, nokkel)) return v;
-  return t.alleValg;
+  return alle;
 }
 
 // Applies the edits that lead from `grunn` to `min` onto `na`, the file as
 // another program left it: keys only one side changed keep that side's
 // value, and the other program's lines stay as it wrote them. A key both
-// changed to different values is a conflict, settled by the answers given;
-// unanswered ones are returned and nothing is applied. False (with the
-// reason) when `na`'s encoding cannot hold a value.
-bool Flett(const IniDocument& grunn, const IniDocument& min, IniDocument& na, std::vector<Konflikt>& apne,
-           std::string& grunnTekst) {
+// changed to different values is a conflict, settled by the answers given
+// (`alle` for every one not answered on its own); unanswered ones are
+// returned and nothing is applied. False (with the reason) when `na`'s
+// encoding cannot hold a value.
+bool Flett(const IniDocument& grunn, const IniDocument& min, IniDocument& na, std::optional<KonfliktValg> alle,
+           std::vector<Konflikt>& apne, std::string& grunnTekst) {
   const Endringer e = Forskjell(grunn, min);
   struct Steg {
     const NokkelEndring* n;
@@ -239,7 +242,7 @@ bool Flett(const IniDocument& grunn, const IniDocument& min, IniDocument& na, st
   for (const std::string& s : e.slettedeSeksjoner) {
     if (!na.harSeksjon(s)) continue;
     if (!grunn.likSeksjon(na, s)) {
-      const auto v = Valgt(s, "");
+      const auto v = Valgt(s, "", alle);
       if (!v) apne.push_back({s, "", std::string("(seksjonen)"), std::nullopt, std::string("(endret)")});
       if (v != KonfliktValg::Min) continue;
     }
@@ -252,7 +255,7 @@ bool Flett(const IniDocument& grunn, const IniDocument& min, IniDocument& na, st
       // Both changed it. Only letter case told apart from what was loaded is
       // no change the operator made (values are shown upper-cased).
       if (n.gammel && n.ny && LikTekst(*n.gammel, *n.ny)) continue;
-      const auto v = Valgt(n.seksjon, n.nokkel);
+      const auto v = Valgt(n.seksjon, n.nokkel, alle);
       if (!v) apne.push_back({n.seksjon, n.nokkel, n.gammel, n.ny, deres});
       if (v != KonfliktValg::Min) continue;
     }
@@ -309,11 +312,8 @@ void BarOver(const platform::FilLesing& lest, const std::string& sen, const std:
     IniDocument ny = Dokument(na);
     std::vector<Konflikt> apne;
     std::string grunnTekst;
-    const auto forrige = t.alleValg;
-    t.alleValg = KonfliktValg::Min;
-    const bool ok = Flett(grunn, deres, ny, apne, grunnTekst);
-    t.alleValg = forrige;
-    if (!ok) return;
+    // The other program's late write is the newer one: it wins.
+    if (!Flett(grunn, deres, ny, KonfliktValg::Min, apne, grunnTekst)) return;
     const std::string bytes = ny.tilBytes();
     if (na.status == platform::LeseStatus::Ok && bytes == na.bytes) return;
     std::string feil;
@@ -380,7 +380,7 @@ Lagreutfall Lagre() {
       flettet = Dokument(na);
       std::vector<Konflikt> apne;
       std::string grunn;
-      if (!Flett(grunnDok, min ? *min : *t.dok, *flettet, apne, grunn)) return Avvis(grunn);
+      if (!Flett(grunnDok, min ? *min : *t.dok, *flettet, t.alleValg, apne, grunn)) return Avvis(grunn);
       if (!apne.empty()) {
         Lagreutfall u;
         u.type = Lagreutfall::Type::Konflikt;
