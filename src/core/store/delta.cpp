@@ -22,7 +22,7 @@ std::uint64_t Hash1(std::string_view s) {
     h ^= h >> 32;
   }
   std::uint64_t w = 0;
-  std::memcpy(&w, s.data() + i, s.size() - i);
+  if (i < s.size()) std::memcpy(&w, s.data() + i, s.size() - i);  // an empty view may have no data at all
   h = (h ^ w) * 0xc4ceb9fe1a85ec53ull;
   h ^= h >> 29;
   h *= 0xff51afd7ed558ccdull;
