@@ -1,5 +1,5 @@
 #include "store/installasjon.h"
 
 namespace brul::lager {
-constinit Installasjon installasjonen;
+Installasjon installasjonen;
 }  // namespace brul::lager

@@ -15,8 +15,8 @@ struct Installasjon {
 };
 
 namespace lager {
-// The one the running program was started on. Constant-initialised, so that
-// the names above can refer to it from the first instruction on.
+// The one the running program was started on. Nothing reads or sets it
+// before main() begins.
 extern Installasjon installasjonen;
 // Its settings file, as the installation writes the path.
 inline const std::string& Innstillingsfil() { return installasjonen.iniFil; }
