@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace brul::platform {
 
@@ -138,6 +139,13 @@ std::optional<std::string> SkrivebeskyttetGrunn(const std::string& sti);
 
 bool FinnesMappe(const std::string& sti);
 bool FinnesFil(const std::string& sti);
+// The regular files in a folder, with their sizes, in one pass over it (no
+// look-up of each by its path). Empty when the folder cannot be read.
+struct Oppforing {
+  std::string navn;
+  std::uint64_t storrelse = 0;
+};
+std::vector<Oppforing> FilerI(const std::string& mappe);
 // Creates one folder; its parent must exist.
 bool LagMappe(const std::string& sti, std::string& feil);
 // Copies `fra` to `til`; fails when `til` already exists.

@@ -184,6 +184,25 @@ bool ErMidlertidig(const char* oppforing, const std::string& navn) {
   return true;
 }
 
+}  // namespace
+
+std::vector<Oppforing> FilerI(const std::string& mappe) {
+  std::vector<Oppforing> ut;
+  DIR* d = ::opendir(mappe.c_str());
+  if (!d) return ut;
+  const int fd = ::dirfd(d);
+  while (const struct dirent* e = ::readdir(d)) {
+    if (e->d_type != DT_REG && e->d_type != DT_UNKNOWN) continue;
+    struct stat st {};
+    if (::fstatat(fd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) continue;
+    ut.push_back({e->d_name, static_cast<std::uint64_t>(st.st_size)});
+  }
+  ::closedir(d);
+  return ut;
+}
+
+namespace {
+
 // Removes the temporary files of `navn` in `mappe` that a save stopped
 // midway left behind. A running save holds a lock on its own from the moment
 // it is made, so a file that can be locked has no owner any more; it is

@@ -122,6 +122,22 @@ void RyddMidlertidige(const std::wstring& mappe, const std::wstring& navn) {
 
 }  // namespace
 
+std::vector<Oppforing> FilerI(const std::string& mappe) {
+  std::vector<Oppforing> ut;
+  std::wstring forMappe = Bred(mappe);
+  if (!forMappe.empty() && forMappe.back() != L'\\' && forMappe.back() != L'/') forMappe += L'\\';
+  WIN32_FIND_DATAW funn;
+  HANDLE sok = FindFirstFileW(Lang(forMappe + L"*").c_str(), &funn);
+  if (sok == INVALID_HANDLE_VALUE) return ut;
+  do {
+    if (funn.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) continue;
+    ut.push_back({Smal(funn.cFileName),
+                  (static_cast<std::uint64_t>(funn.nFileSizeHigh) << 32) | funn.nFileSizeLow});
+  } while (FindNextFileW(sok, &funn));
+  FindClose(sok);
+  return ut;
+}
+
 // Windows refuses to replace a file another program has open for writing
 // (the replacement is retried instead), so nothing is written into the old
 // file after the replacement: the check before it stands.

@@ -322,19 +322,15 @@ std::optional<std::string> Gjenskap(const std::string& mappe, const std::vector<
   return std::move(nyere[0].innhold);
 }
 
-Mappeinnhold Oversikt(const std::string& mappe, bool storrelser = true) {
+Mappeinnhold Oversikt(const std::string& mappe) {
   Mappeinnhold m;
-  std::error_code ec;
-  for (fs::directory_iterator it(Sti(mappe), ec), slutt; !ec && it != slutt; it.increment(ec)) {
-    std::error_code e2;
-    const std::uintmax_t n = storrelser && it->is_regular_file(e2) ? it->file_size(e2) : 0;
-    const std::uintmax_t b = e2 ? 0 : n;
-    m.sum += b;
-    const std::string navn = it->path().filename().string();
+  for (const platform::Oppforing& f : platform::FilerI(mappe)) {
+    m.sum += f.storrelse;
+    const std::string& navn = f.navn;
     if (navn.size() < 10 || navn.find_first_not_of("0123456789") != 6 || navn[6] != '.') continue;
     if (navn.size() == 13 && navn.compare(6, 7, ".ini.ny") == 0) m.rester.push_back(navn);
     const int nr = std::stoi(navn.substr(0, 6));
-    m.bytes[nr] += b;
+    m.bytes[nr] += f.storrelse;
     if (navn.size() == 10 && navn.compare(6, 4, ".ini") == 0) m.ini.insert(nr);
     if (navn.size() == 10 && navn.compare(6, 4, ".dif") == 0) m.dif.insert(nr);
   }
@@ -350,7 +346,7 @@ std::vector<int> Numre(const Mappeinnhold& m) {
   return ut;
 }
 
-std::vector<int> Numre(const std::string& mappe) { return Numre(Oversikt(mappe, false)); }
+std::vector<int> Numre(const std::string& mappe) { return Numre(Oversikt(mappe)); }
 
 void Fjern(const std::string& mappe, int nr) {
   std::error_code ec;
