@@ -146,6 +146,9 @@ struct Oppforing {
   std::uint64_t storrelse = 0;
 };
 std::vector<Oppforing> FilerI(const std::string& mappe);
+// Only their names: no look at each file where the system's listing does not
+// tell a regular file by itself.
+std::vector<std::string> FilnavnI(const std::string& mappe);
 // Creates one folder; its parent must exist.
 bool LagMappe(const std::string& sti, std::string& feil);
 // Copies `fra` to `til`; fails when `til` already exists.

@@ -201,6 +201,24 @@ std::vector<Oppforing> FilerI(const std::string& mappe) {
   return ut;
 }
 
+std::vector<std::string> FilnavnI(const std::string& mappe) {
+  std::vector<std::string> ut;
+  DIR* d = ::opendir(mappe.c_str());
+  if (!d) return ut;
+  const int fd = ::dirfd(d);
+  while (const struct dirent* e = ::readdir(d)) {
+    if (e->d_type == DT_UNKNOWN) {
+      struct stat st {};
+      if (::fstatat(fd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) continue;
+    } else if (e->d_type != DT_REG) {
+      continue;
+    }
+    ut.emplace_back(e->d_name);
+  }
+  ::closedir(d);
+  return ut;
+}
+
 namespace {
 
 // Removes the temporary files of `navn` in `mappe` that a save stopped

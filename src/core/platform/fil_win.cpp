@@ -138,6 +138,12 @@ std::vector<Oppforing> FilerI(const std::string& mappe) {
   return ut;
 }
 
+std::vector<std::string> FilnavnI(const std::string& mappe) {
+  std::vector<std::string> ut;
+  for (Oppforing& f : FilerI(mappe)) ut.push_back(std::move(f.navn));  // the listing gives the sizes anyway
+  return ut;
+}
+
 // Windows refuses to replace a file another program has open for writing
 // (the replacement is retried instead), so nothing is written into the old
 // file after the replacement: the check before it stands.

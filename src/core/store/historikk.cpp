@@ -322,18 +322,47 @@ std::optional<std::string> Gjenskap(const std::string& mappe, const std::vector<
   return std::move(nyere[0].innhold);
 }
 
+// The number of a version's file name ("000017.dif", "000017.ini.ny"), 0
+// for a name of no version.
+int NummerAv(const std::string& navn) {
+  if (navn.size() < 10 || navn.find_first_not_of("0123456789") != 6 || navn[6] != '.') return 0;
+  return std::stoi(navn.substr(0, 6));
+}
+
 Mappeinnhold Oversikt(const std::string& mappe) {
-  Mappeinnhold m;
-  for (const platform::Oppforing& f : platform::FilerI(mappe)) {
-    m.sum += f.storrelse;
-    const std::string& navn = f.navn;
-    if (navn.size() < 10 || navn.find_first_not_of("0123456789") != 6 || navn[6] != '.') continue;
-    if (navn.size() == 13 && navn.compare(6, 7, ".ini.ny") == 0) m.rester.push_back(navn);
-    const int nr = std::stoi(navn.substr(0, 6));
-    m.bytes[nr] += f.storrelse;
-    if (navn.size() == 10 && navn.compare(6, 4, ".ini") == 0) m.ini.insert(nr);
-    if (navn.size() == 10 && navn.compare(6, 4, ".dif") == 0) m.dif.insert(nr);
+  // The files of versions three or more below the newest are never changed
+  // again, only removed (a save adds to the newest two): their sizes are
+  // kept here for the folder listed last, so that a save looks only at the
+  // few files that can have changed.
+  static std::string fasteMappe;
+  static std::map<std::string, std::uint64_t> faste;
+  if (mappe != fasteMappe) {
+    faste.clear();
+    fasteMappe = mappe;
   }
+  const std::vector<std::string> navn = platform::FilnavnI(mappe);
+  int nyeste = 0;
+  for (const std::string& n : navn) nyeste = std::max(nyeste, NummerAv(n));
+  Mappeinnhold m;
+  std::map<std::string, std::uint64_t> fortsatt;
+  for (const std::string& n : navn) {
+    const int nr = NummerAv(n);
+    std::uint64_t b = 0;
+    if (const auto it = faste.find(n); nr > 0 && nr <= nyeste - 3 && it != faste.end()) {
+      b = it->second;
+    } else {
+      const platform::FilStempel st = platform::Stempel(mappe + (platform::ErSkilletegn(mappe.back()) ? "" : "/") + n);
+      b = st.finnes ? st.storrelse : 0;
+    }
+    if (nr > 0 && nr <= nyeste - 3) fortsatt.emplace(n, b);
+    m.sum += b;
+    if (nr == 0) continue;
+    if (n.size() == 13 && n.compare(6, 7, ".ini.ny") == 0) m.rester.push_back(n);
+    m.bytes[nr] += b;
+    if (n.size() == 10 && n.compare(6, 4, ".ini") == 0) m.ini.insert(nr);
+    if (n.size() == 10 && n.compare(6, 4, ".dif") == 0) m.dif.insert(nr);
+  }
+  faste = std::move(fortsatt);
   return m;
 }
 
