@@ -139,15 +139,9 @@ std::optional<std::string> SkrivebeskyttetGrunn(const std::string& sti);
 
 bool FinnesMappe(const std::string& sti);
 bool FinnesFil(const std::string& sti);
-// The regular files in a folder, with their sizes, in one pass over it (no
-// look-up of each by its path). Empty when the folder cannot be read.
-struct Oppforing {
-  std::string navn;
-  std::uint64_t storrelse = 0;
-};
-std::vector<Oppforing> FilerI(const std::string& mappe);
-// Only their names: no look at each file where the system's listing does not
-// tell a regular file by itself.
+// The names of the regular files in a folder, in one pass over it (no look
+// at each file where the system's listing tells a regular file by itself).
+// Empty when the folder cannot be read.
 std::vector<std::string> FilnavnI(const std::string& mappe);
 // Creates one folder; its parent must exist.
 bool LagMappe(const std::string& sti, std::string& feil);

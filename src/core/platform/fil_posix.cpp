@@ -186,21 +186,6 @@ bool ErMidlertidig(const char* oppforing, const std::string& navn) {
 
 }  // namespace
 
-std::vector<Oppforing> FilerI(const std::string& mappe) {
-  std::vector<Oppforing> ut;
-  DIR* d = ::opendir(mappe.c_str());
-  if (!d) return ut;
-  const int fd = ::dirfd(d);
-  while (const struct dirent* e = ::readdir(d)) {
-    if (e->d_type != DT_REG && e->d_type != DT_UNKNOWN) continue;
-    struct stat st {};
-    if (::fstatat(fd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) continue;
-    ut.push_back({e->d_name, static_cast<std::uint64_t>(st.st_size)});
-  }
-  ::closedir(d);
-  return ut;
-}
-
 std::vector<std::string> FilnavnI(const std::string& mappe) {
   std::vector<std::string> ut;
   DIR* d = ::opendir(mappe.c_str());

@@ -122,8 +122,8 @@ void RyddMidlertidige(const std::wstring& mappe, const std::wstring& navn) {
 
 }  // namespace
 
-std::vector<Oppforing> FilerI(const std::string& mappe) {
-  std::vector<Oppforing> ut;
+std::vector<std::string> FilnavnI(const std::string& mappe) {
+  std::vector<std::string> ut;
   std::wstring forMappe = Bred(mappe);
   if (!forMappe.empty() && forMappe.back() != L'\\' && forMappe.back() != L'/') forMappe += L'\\';
   WIN32_FIND_DATAW funn;
@@ -131,16 +131,9 @@ std::vector<Oppforing> FilerI(const std::string& mappe) {
   if (sok == INVALID_HANDLE_VALUE) return ut;
   do {
     if (funn.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) continue;
-    ut.push_back({Smal(funn.cFileName),
-                  (static_cast<std::uint64_t>(funn.nFileSizeHigh) << 32) | funn.nFileSizeLow});
+    ut.push_back(Smal(funn.cFileName));
   } while (FindNextFileW(sok, &funn));
   FindClose(sok);
-  return ut;
-}
-
-std::vector<std::string> FilnavnI(const std::string& mappe) {
-  std::vector<std::string> ut;
-  for (Oppforing& f : FilerI(mappe)) ut.push_back(std::move(f.navn));  // the listing gives the sizes anyway
   return ut;
 }
 
