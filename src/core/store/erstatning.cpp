@@ -35,7 +35,7 @@ bool ErstattInnstillinger(const std::string& lokal, const platform::FilLesing& f
     if (versjon) historikk::Avbryt(*versjon);
     return false;
   }
-  if (versjon && historikk::Fullfor(*versjon, forrige.bytes, lenket, versjonsfeil)) delt = versjon->ini;
+  if (versjon && historikk::Fullfor(*versjon, forrige.bytes, bytes, lenket, versjonsfeil)) delt = versjon->ini;
   return true;
 }
 

@@ -18,6 +18,7 @@
 #include "store/installasjon.h"
 #include "store/batch.h"
 #include "store/delta.h"
+#include "store/erstatning.h"
 #include "store/ini_document.h"
 #include "store/lager.h"
 #include "platform/kodeside.h"
@@ -295,12 +296,16 @@ Lagret LesLagret(const std::string& mappe, int nr) {
 // The content of version numre[i], or nullopt when it cannot be rebuilt
 // (never other bytes than it had). Rebuilt from the newest version down,
 // each from whichever of its two newer neighbours could be.
-std::optional<std::string> Gjenskap(const std::string& mappe, const std::vector<int>& numre, std::size_t i) {
+std::optional<std::string> Gjenskap(const std::string& mappe, const std::vector<int>& numre, std::size_t i,
+                                    std::optional<std::string> fil) {
   struct Kjent {
     std::optional<std::string> innhold;
-    std::string merke;  // as its description gives it, once the content was found to be it
+    std::string merke;  // its name, once the content was found to be it
   };
-  Kjent nyere[2];  // the contents of numre[j + 1] and numre[j + 2]
+  // The contents of numre[j + 1] and numre[j + 2]; above the newest version
+  // stands the settings file, what the last save wrote unless another
+  // program changed it since.
+  Kjent nyere[2] = {{std::move(fil), {}}, {}};
   for (std::size_t j = numre.size(); j-- > i;) {
     const Lagret l = LesLagret(mappe, numre[j]);
     Kjent her;
@@ -309,11 +314,17 @@ std::optional<std::string> Gjenskap(const std::string& mappe, const std::vector<
       // An old full copy has nothing to check it against.
       if (l.innhold.empty() || Passer(l.innhold, kopi)) her.innhold = std::move(kopi);
     }
-    for (std::size_t k = 0; !her.innhold && l.erDelta && k < l.lenker.size() && k < 2; ++k) {
-      const Kjent& grunn = nyere[k];
-      if (!grunn.innhold || (l.lenker[k].fra != grunn.merke && !Passer(l.lenker[k].fra, *grunn.innhold))) continue;
-      std::optional<std::string> ut = BrukDelta(*grunn.innhold, l.lenker[k].delta);
-      if (ut && Passer(l.innhold, *ut)) her.innhold = std::move(ut);
+    // Each delta is applied to whichever newer content it names.
+    for (const Lagret::Lenke& lenke : l.lenker) {
+      for (Kjent& grunn : nyere) {
+        if (her.innhold || !l.erDelta || !grunn.innhold) continue;
+        if (lenke.fra != grunn.merke) {
+          if (!Passer(lenke.fra, *grunn.innhold)) continue;
+          grunn.merke = lenke.fra;
+        }
+        std::optional<std::string> ut = BrukDelta(*grunn.innhold, lenke.delta);
+        if (ut && Passer(l.innhold, *ut)) her.innhold = std::move(ut);
+      }
     }
     if (her.innhold) her.merke = l.innhold;
     nyere[1] = std::move(nyere[0]);
@@ -385,12 +396,16 @@ void Fjern(const std::string& mappe, int nr) {
 // Version `nr`, a delta made against content A (`a`, named `aMerke`), gets a
 // second one made against content C (named `cMerke`), which `dA` rebuilds A
 // from: should A's own version be damaged later, `nr` is still rebuilt from
-// C. Made from the two deltas alone, without reading either content.
+// C. Made from the two deltas alone, without reading either content. Only
+// where the second made in advance (TilDelta) was against another content:
+// another program changed the file between the two saves.
 void ToLenker(const std::string& mappe, int nr, std::string_view dA, std::string_view a, const std::string& aMerke,
               const std::string& cMerke, Mappeinnhold& m) {
   if (!m.dif.count(nr) || m.ini.count(nr)) return;
   const Lagret l = LesLagret(mappe, nr);
-  if (!l.erDelta || !l.lengder || l.lenker.size() != 1 || l.lenker[0].fra != aMerke) return;
+  if (!l.erDelta || !l.lengder || l.lenker.empty() || l.lenker[0].fra != aMerke) return;
+  for (const Lagret::Lenke& lenke : l.lenker)
+    if (lenke.fra == cMerke) return;  // made against it in advance (below)
   const std::optional<std::string> d = Sett(l.lenker[0].delta, dA, a.size());
   if (!d) return;
   const std::string hale = Deltalinje(cMerke, d->size()) + *d;
@@ -404,7 +419,7 @@ void ToLenker(const std::string& mappe, int nr, std::string_view dA, std::string
 // purpose, with a full copy left where a chain would grow too long. What
 // cannot be read stays as it is. `m` is the folder's listing, kept up to date.
 void TilDelta(const std::string& mappe, const std::vector<int>& numre, std::string_view nyere, std::string nyereMerke,
-              Mappeinnhold& m) {
+              std::string_view skrevet, Mappeinnhold& m) {
   // Deltas already hanging below the newest full copy before this one.
   int under = 0;
   for (auto it = numre.rbegin() + (numre.empty() ? 0 : 1); it != numre.rend() && m.dif.count(*it) && !m.ini.count(*it);
@@ -437,6 +452,13 @@ void TilDelta(const std::string& mappe, const std::vector<int>& numre, std::stri
       std::string hale;
       if (l.innhold.empty()) hale += "innhold\t" + merke + "\n";
       hale += Deltalinje(nyereMerke, delta.size()) + delta;
+      // The version after the newest will be what this save writes, unless
+      // another program changes the file first: made against that in
+      // advance, this version does not depend on the newest alone.
+      if (it == numre.rbegin() && skrevet != nyere) {
+        if (const auto d = Sett(delta, LagDelta(skrevet, nyere), nyere.size()))
+          hale += Deltalinje(Merke(skrevet), d->size()) + *d;
+      }
       // The description gets the delta added and is renamed: no file is made
       // for it. A description that holds a delta already (a save stopped
       // here before) is written anew instead.
@@ -552,7 +574,8 @@ std::optional<NyVersjon> Forbered(const std::string& lokalIni, const std::string
   return v;
 }
 
-bool Fullfor(const NyVersjon& v, const std::string& forBytes, bool lenket, std::string& melding) {
+bool Fullfor(const NyVersjon& v, const std::string& forBytes, std::string_view etter, bool lenket,
+             std::string& melding) {
   std::string grunn = v.feil;
   std::error_code ec;
   if (grunn.empty() && lenket) {
@@ -568,7 +591,7 @@ bool Fullfor(const NyVersjon& v, const std::string& forBytes, bool lenket, std::
   fs::remove(Sti(v.lenke), ec);
   std::vector<int> numre = v.numre;
   Mappeinnhold m = v.innhold;
-  TilDelta(v.mappe, numre, forBytes, v.merke, m);
+  TilDelta(v.mappe, numre, forBytes, v.merke, etter, m);
   m.bytes[v.nr] += forBytes.size();
   m.sum += forBytes.size();
   // The oldest go first, beyond the count or the size (the newest stays
@@ -617,7 +640,10 @@ std::optional<std::string> Innhold(int nr) {
   const std::vector<int> numre = Numre(mappe);
   const auto it = std::find(numre.begin(), numre.end(), nr);
   if (it == numre.end()) return std::nullopt;
-  return Gjenskap(mappe, numre, static_cast<std::size_t>(it - numre.begin()));
+  platform::FilLesing fil = lager::LesInnstillinger(platform::LokalSti(lager::Innstillingsfil()));
+  return Gjenskap(mappe, numre, static_cast<std::size_t>(it - numre.begin()),
+                  fil.status == platform::LeseStatus::Ok ? std::optional<std::string>(std::move(fil.bytes))
+                                                         : std::nullopt);
 }
 
 Merknad::Merknad(std::string tekst) : forrige_(std::move(gjeldendeMerknad)) { gjeldendeMerknad = std::move(tekst); }

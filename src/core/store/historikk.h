@@ -12,6 +12,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "store/forhandsvisning.h"
@@ -66,13 +67,14 @@ struct NyVersjon {
 // is kept in the result and given by Fullfor, once the save stands.
 std::optional<NyVersjon> Forbered(const std::string& lokalIni, const std::string& forBytes, const IniDocument& etter,
                                   const Berort* berort);
-// After the replacement: `lenket` tells whether the old file was given the
+// After the replacement with `etter`: `lenket` tells whether the old file was given the
 // name `lenke` (a link), which becomes the version's; otherwise `forBytes`
 // is written as the version. The oldest versions beyond kHistorikkMaks are
 // removed. True when the version kept is the replaced file itself. A failure
 // goes into `melding` (caption "Historikk"), for the caller to show once the
 // save no longer holds the file: the save itself stands.
-bool Fullfor(const NyVersjon& v, const std::string& forBytes, bool lenket, std::string& melding);
+bool Fullfor(const NyVersjon& v, const std::string& forBytes, std::string_view etter, bool lenket,
+             std::string& melding);
 // The replacement failed: the prepared version goes.
 void Avbryt(const NyVersjon& v);
 // A version kept as a link to the replaced file, which another program wrote
