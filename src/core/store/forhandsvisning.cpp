@@ -62,14 +62,16 @@ Endringer Forskjell(const IniDocument& a, const IniDocument& b, const std::vecto
     // Most of a save leaves most sections as they were: those need no look
     // at their keys.
     if (fantes && a.likSeksjon(b, s)) continue;
-    for (const std::string& k : b.nokler(s)) {
+    if (!fantes) {
+      for (const std::string& k : b.nokler(s)) e.nokler.push_back({s, k, std::nullopt, b.les(s, k)});
+      continue;
+    }
+    // Only keys with a line that is not on both sides can read differently.
+    for (const std::string& k : a.ulikeNokler(b, s)) {
       auto ny = b.les(s, k);
-      auto gammel = fantes ? a.les(s, k) : std::nullopt;
+      auto gammel = a.les(s, k);
       if (gammel != ny) e.nokler.push_back({s, k, std::move(gammel), std::move(ny)});
     }
-    if (!fantes) continue;
-    for (const std::string& k : a.nokler(s))
-      if (!b.les(s, k)) e.nokler.push_back({s, k, a.les(s, k), std::nullopt});
   }
   return e;
 }

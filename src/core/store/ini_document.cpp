@@ -6,6 +6,8 @@
 #include <emmintrin.h>
 #endif
 #include <functional>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "platform/kodeside.h"
 #include "platform/tekst.h"
@@ -426,6 +428,39 @@ bool IniDocument::likSeksjon(const IniDocument& annen, std::string_view seksjon)
   for (std::size_t i = 0; i < n; ++i)
     if (raw(lx[i]) != annen.raw(ly[i])) return false;
   return true;
+}
+
+std::vector<std::string> IniDocument::ulikeNokler(const IniDocument& annen, std::string_view seksjon) const {
+  auto alle = [seksjon](const IniDocument& d) {
+    std::vector<std::string_view> ut;
+    if (const Seksjon* s = d.finn(seksjon)) {
+      const Linje* l = d.linjer(*s);
+      for (std::size_t i = 0, n = d.antall(*s); i < n; ++i) ut.push_back(d.raw(l[i]));
+    }
+    return ut;
+  };
+  const std::vector<std::string_view> her = alle(*this), der = alle(annen);
+  // Lines on one side matched with equal lines on the other, one for one.
+  std::unordered_map<std::string_view, long> telling;
+  for (const std::string_view l : her) ++telling[l];
+  std::vector<std::string> ut;
+  std::unordered_set<std::string> sett;
+  auto legg = [&](const IniDocument& d, std::string_view linje) {
+    const std::string_view t = Trim(linje);
+    const std::size_t lik = t.find('=');
+    if (t.empty() || t.front() == ';' || lik == std::string_view::npos) return;
+    const std::string_view navn = Trim(t.substr(0, lik));
+    if (sett.insert(d.foldNavn(navn)).second) ut.push_back(d.tekst(navn));
+  };
+  for (const std::string_view l : der)
+    if (auto it = telling.find(l); it != telling.end() && it->second > 0) --it->second;
+    else legg(annen, l);
+  for (const std::string_view l : her)
+    if (auto it = telling.find(l); it != telling.end() && it->second > 0) {
+      --it->second;
+      legg(*this, l);
+    }
+  return ut;
 }
 
 IniDocument::Utfall IniDocument::sjekkNavn(std::string_view navn, bool nokkel) const {

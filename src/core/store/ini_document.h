@@ -57,6 +57,10 @@ class IniDocument {
   // byte, here and in `annen` (or is missing from both), in the same
   // encoding: every read in it then gives the same answer in both.
   bool likSeksjon(const IniDocument& annen, std::string_view seksjon) const;
+  // The keys whose value can differ between this document's section and
+  // `annen`'s: those with a line on one side that the other does not have
+  // byte for byte, in `annen`'s order, then this one's.
+  std::vector<std::string> ulikeNokler(const IniDocument& annen, std::string_view seksjon) const;
   // The first section of that name as it stands, header and lines, each
   // with a line ending; empty when there is none. Read back with fraBytes
   // in this document's encoding, it gives the same answers.
