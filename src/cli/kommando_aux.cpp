@@ -4,8 +4,8 @@
 #include <ostream>
 #include <string>
 
-#include "cli/kommandoer.h"
 #include "app/skriptoperator.h"
+#include "cli/kommandoer.h"
 #include "editor/editor.h"
 #include "editor/kommandoer.h"
 #include "windows/portoversikt.h"

@@ -9,9 +9,9 @@
 #include "app/skriptoperator.h"
 #include "cli/kommandoer.h"
 #include "editor/editor.h"
+#include "platform/tekst.h"
 #include "presets/katalog.h"
 #include "store/batch.h"
-#include "platform/tekst.h"
 
 namespace brul::cli {
 namespace {

@@ -7,9 +7,9 @@
 
 #include "cli/kommandoer.h"
 #include "editor/editor.h"
+#include "platform/tekst.h"
 #include "presets/katalog.h"
 #include "schema/sider.h"
-#include "platform/tekst.h"
 
 namespace brul::cli {
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/kontroll.h"
 #include "app/skriptoperator.h"
+#include "editor/kontroll.h"
 #include "editor/lagringsvisning.h"
 #include "store/historikk.h"
 

@@ -15,8 +15,8 @@
 #include <thread>
 #include <vector>
 
-#include "cli/kjor.h"
 #include "app/tilstand.h"
+#include "cli/kjor.h"
 #include "store/historikk.h"
 #include "store/ini_document.h"
 

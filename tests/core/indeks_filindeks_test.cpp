@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "port_felles.h"
 #include "editor/filindeks.h"
+#include "port_felles.h"
 #include "store/settings.h"
 
 namespace brul {

@@ -9,16 +9,16 @@
 #include <random>
 #include <set>
 
+#include "app/lagring.h"
 #include "editor/filindeks.h"
 #include "editor/kontroll.h"
 #include "editor/lagringsvisning.h"
 #include "editor_felles.h"
 #include "platform/fil.h"
+#include "platform/tekst.h"
 #include "presets/katalog.h"
-#include "app/lagring.h"
 #include "store/forhandsvisning.h"
 #include "store/historikk.h"
-#include "platform/tekst.h"
 
 namespace brul::test {
 namespace {

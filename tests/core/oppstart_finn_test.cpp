@@ -12,8 +12,8 @@
 #include "app/tilstand.h"
 #include "oppstart_felles.h"
 #include "platform/register.h"
-#include "store/konfignokkel.h"
 #include "platform/tekst.h"
+#include "store/konfignokkel.h"
 
 namespace brul {
 namespace {

@@ -10,9 +10,9 @@
 #include <thread>
 
 #include "oppstart_felles.h"
-#include "plattform_felles.h"
 #include "platform/prosess.h"
 #include "platform/register.h"
+#include "plattform_felles.h"
 
 namespace brul {
 namespace {

@@ -15,8 +15,8 @@
 #include "editor/kommandoer.h"
 #include "oppstart_felles.h"
 #include "platform/sti.h"
-#include "store/settings.h"
 #include "platform/tekst.h"
+#include "store/settings.h"
 
 namespace brul {
 namespace {

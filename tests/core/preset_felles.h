@@ -19,9 +19,9 @@
 #include "app/tilstand.h"
 #include "editor/editor.h"
 #include "platform/sti.h"
+#include "platform/tekst.h"
 #include "presets/forvalg.h"
 #include "store/settings.h"
-#include "platform/tekst.h"
 
 namespace brul::test {
 

@@ -19,12 +19,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/fil.h"
+#include "plattform_felles.h"
 #include "store/batch.h"
 #include "store/historikk.h"
 #include "store/ini_document.h"
 #include "store/settings.h"
-#include "platform/fil.h"
-#include "plattform_felles.h"
 #include "store_felles.h"
 
 namespace brul {

@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "store/ini_document.h"
 #include "platform/kodeside.h"
 #include "platform/tekst.h"
+#include "store/ini_document.h"
 
 namespace brul {
 namespace {

@@ -31,9 +31,9 @@
 #include <vector>
 
 #include "krav.h"
-#include "store/ini_document.h"
 #include "platform/kodeside.h"
 #include "platform/tekst.h"
+#include "store/ini_document.h"
 
 namespace {
 

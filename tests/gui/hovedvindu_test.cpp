@@ -28,14 +28,14 @@
 
 #include "schema/sider.h"
 
+#include "app/lagring.h"
 #include "app/skriptoperator.h"
 #include "app/tilstand.h"
 #include "editor/editor.h"
+#include "gui/askform.h"
 #include "gui/gridvisning.h"
 #include "gui/hovedvindu.h"
 #include "gui/vinduoperator.h"
-#include "gui/askform.h"
-#include "app/lagring.h"
 #include "platform/fil.h"
 #include "store/ini_document.h"
 #include "store/settings.h"

@@ -27,8 +27,8 @@
 #include "gui/hovedvindu.h"
 #include "gui/kontrollvindu.h"
 #include "platform/sti.h"
-#include "presets/katalog.h"
 #include "platform/tekst.h"
+#include "presets/katalog.h"
 #include "vindu_felles.h"
 
 using brul::Editor;

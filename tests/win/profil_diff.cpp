@@ -28,8 +28,8 @@
 #include <string>
 #include <vector>
 
-#include "store/ini_document.h"
 #include "platform/kodeside.h"
+#include "store/ini_document.h"
 
 namespace {
 

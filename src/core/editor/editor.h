@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "editor/controls.h"
-#include "store/batch.h"
 #include "schema/lister.h"
 #include "schema/nokler.h"
 #include "schema/sider.h"
 #include "schema/styringer.h"
+#include "store/batch.h"
 #include "windows/portoversikt.h"
 
 namespace brul {

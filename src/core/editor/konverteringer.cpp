@@ -11,10 +11,10 @@
 #include "app/operator.h"
 #include "app/tilstand.h"
 #include "editor/editor.h"
-#include "store/batch.h"
 #include "platform/kodeside.h"
-#include "store/settings.h"
 #include "platform/tekst.h"
+#include "store/batch.h"
+#include "store/settings.h"
 
 namespace brul {
 namespace {

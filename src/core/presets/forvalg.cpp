@@ -4,9 +4,9 @@
 #include "editor/editor.h"
 #include "editor/forvalgspass.h"
 #include "platform/sti.h"
+#include "platform/tekst.h"
 #include "presets/forvalg_felles.h"
 #include "store/settings.h"
-#include "platform/tekst.h"
 
 namespace brul {
 

@@ -1,10 +1,10 @@
 // Presets for LSV2, the two Mazatrol entries, the three Okuma entries and the
 // parallel tape-reader card.
 #include "editor/editor.h"
+#include "platform/tekst.h"
 #include "presets/forvalg.h"
 #include "presets/forvalg_felles.h"
 #include "store/settings.h"
-#include "platform/tekst.h"
 
 namespace brul {
 

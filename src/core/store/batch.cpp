@@ -7,12 +7,12 @@
 
 #include "platform/fil.h"
 #include "platform/sti.h"
-#include "store/installasjon.h"
+#include "platform/tekst.h"
 #include "store/erstatning.h"
 #include "store/forhandsvisning.h"
 #include "store/historikk.h"
+#include "store/installasjon.h"
 #include "store/lager.h"
-#include "platform/tekst.h"
 
 namespace brul {
 

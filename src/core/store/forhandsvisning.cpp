@@ -5,10 +5,10 @@
 #include <set>
 
 #include "platform/sti.h"
+#include "platform/tekst.h"
 #include "store/historikk.h"
 #include "store/ini_document.h"
 #include "store/lager.h"
-#include "platform/tekst.h"
 
 namespace brul {
 namespace {

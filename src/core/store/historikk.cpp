@@ -14,15 +14,15 @@
 #include <system_error>
 
 #include "platform/fil.h"
+#include "platform/kodeside.h"
 #include "platform/sti.h"
-#include "store/installasjon.h"
+#include "platform/tekst.h"
 #include "store/batch.h"
 #include "store/delta.h"
 #include "store/erstatning.h"
 #include "store/ini_document.h"
+#include "store/installasjon.h"
 #include "store/lager.h"
-#include "platform/kodeside.h"
-#include "platform/tekst.h"
 
 namespace brul::historikk {
 namespace {

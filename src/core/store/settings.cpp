@@ -3,16 +3,16 @@
 #include <algorithm>
 
 #include "platform/fil.h"
+#include "platform/kodeside.h"
 #include "platform/sti.h"
-#include "store/installasjon.h"
+#include "platform/tekst.h"
 #include "store/batch.h"
 #include "store/erstatning.h"
 #include "store/forhandsvisning.h"
 #include "store/ini_document.h"
-#include "platform/kodeside.h"
+#include "store/installasjon.h"
 #include "store/lager.h"
 #include "store/merknad.h"
-#include "platform/tekst.h"
 #include "store/visuell.h"
 
 namespace brul {

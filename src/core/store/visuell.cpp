@@ -3,8 +3,8 @@
 #include <array>
 
 #include "platform/kodeside.h"
-#include "store/merknad.h"
 #include "platform/tekst.h"
+#include "store/merknad.h"
 
 namespace brul {
 namespace {

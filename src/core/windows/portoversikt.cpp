@@ -4,9 +4,9 @@
 #include <stdexcept>
 
 #include "app/operator.h"
+#include "platform/tekst.h"
 #include "store/batch.h"
 #include "store/settings.h"
-#include "platform/tekst.h"
 
 namespace brul {
 namespace {
