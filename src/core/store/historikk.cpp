@@ -12,6 +12,7 @@
 #include <optional>
 #include <set>
 #include <system_error>
+#include <utility>
 
 #include "platform/fil.h"
 #include "platform/kodeside.h"
@@ -297,15 +298,17 @@ Lagret LesLagret(const std::string& mappe, int nr) {
 // (never other bytes than it had). Rebuilt from the newest version down,
 // each from whichever of its two newer neighbours could be.
 std::optional<std::string> Gjenskap(const std::string& mappe, const std::vector<int>& numre, std::size_t i,
-                                    std::optional<std::string> fil) {
+                                    std::function<std::optional<std::string>()> fil) {
   struct Kjent {
     std::optional<std::string> innhold;
     std::string merke;  // its name, once the content was found to be it
+    std::function<std::optional<std::string>()> hent;  // reads it, at first need
   };
   // The contents of numre[j + 1] and numre[j + 2]; above the newest version
   // stands the settings file, what the last save wrote unless another
-  // program changed it since.
-  Kjent nyere[2] = {{std::move(fil), {}}, {}};
+  // program changed it since. It is read only when a version needs it (the
+  // newest full copy is damaged).
+  Kjent nyere[2] = {{std::nullopt, {}, std::move(fil)}, {}};
   for (std::size_t j = numre.size(); j-- > i;) {
     const Lagret l = LesLagret(mappe, numre[j]);
     Kjent her;
@@ -317,7 +320,9 @@ std::optional<std::string> Gjenskap(const std::string& mappe, const std::vector<
     // Each delta is applied to whichever newer content it names.
     for (const Lagret::Lenke& lenke : l.lenker) {
       for (Kjent& grunn : nyere) {
-        if (her.innhold || !l.erDelta || !grunn.innhold) continue;
+        if (her.innhold || !l.erDelta) continue;
+        if (!grunn.innhold && grunn.hent) grunn.innhold = std::exchange(grunn.hent, nullptr)();
+        if (!grunn.innhold) continue;
         if (lenke.fra != grunn.merke) {
           if (!Passer(lenke.fra, *grunn.innhold)) continue;
           grunn.merke = lenke.fra;
@@ -640,10 +645,11 @@ std::optional<std::string> Innhold(int nr) {
   const std::vector<int> numre = Numre(mappe);
   const auto it = std::find(numre.begin(), numre.end(), nr);
   if (it == numre.end()) return std::nullopt;
-  platform::FilLesing fil = lager::LesInnstillinger(platform::LokalSti(lager::Innstillingsfil()));
-  return Gjenskap(mappe, numre, static_cast<std::size_t>(it - numre.begin()),
-                  fil.status == platform::LeseStatus::Ok ? std::optional<std::string>(std::move(fil.bytes))
-                                                         : std::nullopt);
+  return Gjenskap(mappe, numre, static_cast<std::size_t>(it - numre.begin()), []() -> std::optional<std::string> {
+    platform::FilLesing fil = lager::LesInnstillinger(platform::LokalSti(lager::Innstillingsfil()));
+    if (fil.status != platform::LeseStatus::Ok) return std::nullopt;
+    return std::move(fil.bytes);
+  });
 }
 
 Merknad::Merknad(std::string tekst) : forrige_(std::move(gjeldendeMerknad)) { gjeldendeMerknad = std::move(tekst); }
