@@ -50,14 +50,11 @@ std::string Seksjonsnavn(const std::string& navn) {
 namespace {
 
 Endringer Forskjell(const IniDocument& a, const IniDocument& b, const std::vector<std::string>* bare) {
-  auto med = [&](const std::string& s) {
-    return !bare || std::find(bare->begin(), bare->end(), Seksjonsnavn(s)) != bare->end();
-  };
+  auto seksjoner = [bare](const IniDocument& d) { return bare ? d.seksjoner(*bare) : d.seksjoner(); };
   Endringer e;
-  for (const std::string& s : a.seksjoner())
-    if (med(s) && !b.harSeksjon(s)) e.slettedeSeksjoner.push_back(s);
-  for (const std::string& s : b.seksjoner()) {
-    if (!med(s)) continue;
+  for (const std::string& s : seksjoner(a))
+    if (!b.harSeksjon(s)) e.slettedeSeksjoner.push_back(s);
+  for (const std::string& s : seksjoner(b)) {
     const bool fantes = a.harSeksjon(s);
     // Most of a save leaves most sections as they were: those need no look
     // at their keys.

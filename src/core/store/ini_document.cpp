@@ -1,5 +1,6 @@
 #include "store/ini_document.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
@@ -387,6 +388,18 @@ std::vector<std::string> IniDocument::seksjoner() const {
   std::vector<std::string> ut;
   for (std::size_t i = 0; i < seksjoner_.size(); ++i)
     if (seksjonIndeks_.at(seksjoner_[i].foldet) == i) ut.push_back(tekst(*HodeNavn(raw(seksjoner_[i].hode))));
+  return ut;
+}
+
+std::vector<std::string> IniDocument::seksjoner(const std::vector<std::string>& bare) const {
+  indekserSeksjoner();
+  std::vector<std::size_t> funnet;
+  for (const std::string& navn : bare)
+    if (const auto it = seksjonIndeks_.find(navn); it != seksjonIndeks_.end()) funnet.push_back(it->second);
+  std::sort(funnet.begin(), funnet.end());
+  funnet.erase(std::unique(funnet.begin(), funnet.end()), funnet.end());
+  std::vector<std::string> ut;
+  for (const std::size_t i : funnet) ut.push_back(tekst(*HodeNavn(raw(seksjoner_[i].hode))));
   return ut;
 }
 

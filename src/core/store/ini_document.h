@@ -52,6 +52,9 @@ class IniDocument {
   // Section names in file order (first of each name), and a section's key
   // names (first of each name), as stored.
   std::vector<std::string> seksjoner() const;
+  // The same, for only those of the names `bare` (trimmed and upper-cased):
+  // without a look at the other sections of a large file.
+  std::vector<std::string> seksjoner(const std::vector<std::string>& bare) const;
   std::vector<std::string> nokler(std::string_view seksjon) const;
   // True when the first section of that name holds the same lines, byte for
   // byte, here and in `annen` (or is missing from both), in the same
