@@ -53,12 +53,21 @@ struct Tilstand {
   std::weak_ptr<const Grunnlag::Data> gitt;  // the last base handed out, which may share `dok`
   std::vector<std::tuple<std::string, std::string, KonfliktValg>> valg;  // answers to conflicts
   std::optional<KonfliktValg> alleValg;
+  // The document of the last batch that ended with nothing pending, and the
+  // bytes it is (read, or written by its save). The next batch that reads
+  // the very same bytes starts from it instead of parsing them again: a save
+  // that follows another one in this process parses nothing.
+  struct {
+    std::string fil, bytes;
+    std::shared_ptr<IniDocument> dok;
+  } kjent;
 };
 
 Tilstand t;
 
 // The batch's document, to be changed: its own copy once a Grunnlag shares it.
 IniDocument& Skrivbar() {
+  if (t.kjent.dok == t.dok) t.kjent = {};
   if (t.dok.use_count() > 1) {
     // The base handed out last gives its document up: a batch that starts
     // from that base later reads the file instead.
@@ -114,6 +123,10 @@ void GlemValg() {
 // Drops the batch's read and changes; `medValg` also its base and answers,
 // which a new read at the start of a batch keeps (they were given for it).
 void Forkast(bool medValg = true) {
+  // Kept only where the document is exactly those bytes: nothing pending on
+  // it, and the file read (or written) whole.
+  if (t.dok && t.ops.empty() && t.lest.status == platform::LeseStatus::Ok && !t.fil.empty())
+    t.kjent = {t.fil, std::move(t.lest.bytes), std::move(t.dok)};
   t.lastet = false;
   t.dok.reset();
   t.lest = {};
@@ -166,8 +179,17 @@ void Last() {
     return;
   }
   t.lest = LesFilen();
-  if (t.lest.status == platform::LeseStatus::Ok) t.dok = std::make_shared<IniDocument>(IniDocument::fraBytes(t.lest.bytes));
-  else if (t.lest.status == platform::LeseStatus::Mangler) t.dok = std::make_shared<IniDocument>();
+  auto kjent = std::move(t.kjent);
+  t.kjent = {};
+  // Only where its line ending for new lines is the one a read would take:
+  // the file no longer shows it once its last line ending was removed.
+  if (t.lest.status == platform::LeseStatus::Ok && kjent.dok && kjent.fil == t.fil && kjent.bytes == t.lest.bytes &&
+      kjent.dok->linjeslutt() == IniDocument::linjesluttI(kjent.bytes))
+    t.dok = std::move(kjent.dok);
+  else if (t.lest.status == platform::LeseStatus::Ok)
+    t.dok = std::make_shared<IniDocument>(IniDocument::fraBytes(t.lest.bytes));
+  else if (t.lest.status == platform::LeseStatus::Mangler)
+    t.dok = std::make_shared<IniDocument>();
 }
 
 IniDocument::Utfall Gjor(Operasjon op, IniDocument& d) {

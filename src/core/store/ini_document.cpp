@@ -127,6 +127,15 @@ IniDocument IniDocument::fraBytes(std::string_view bytes) {
   return fraBytes(bytes, Koding::Win1252);
 }
 
+std::string_view IniDocument::linjesluttI(std::string_view bytes) {
+  if (bytes.substr(0, 2) == std::string_view("\xFF\xFE", 2)) return {};
+  if (bytes.substr(0, kBom.size()) == kBom) bytes.remove_prefix(kBom.size());
+  const std::size_t i = bytes.find_first_of("\r\n");
+  if (i == std::string_view::npos) return "\r\n";
+  if (bytes[i] == '\n') return "\n";
+  return i + 1 < bytes.size() && bytes[i + 1] == '\n' ? "\r\n" : "\r";
+}
+
 IniDocument IniDocument::fraBytes(std::string_view bytes, Koding koding) {
   IniDocument d;
   d.koding_ = koding;

@@ -42,6 +42,9 @@ class IniDocument {
 
   Koding koding() const { return koding_; }
   const std::string& linjeslutt() const { return eol_; }
+  // The line ending a document read from `bytes` gives the lines it adds
+  // (its first one, CRLF where it has none); empty for UTF-16LE, not told.
+  static std::string_view linjesluttI(std::string_view bytes);
   bool endret() const { return endret_; }
 
   // The value of the first key of that name in the first section of that name,
