@@ -412,22 +412,36 @@ TEST(Historikk, BeholderDeSisteHundre) {
   ASSERT_EQ(liste.size(), static_cast<std::size_t>(historikk::kHistorikkMaks));
   EXPECT_EQ(liste.front().nr, historikk::kHistorikkMaks + 2);
   EXPECT_EQ(liste.back().nr, 3);
-  for (const auto& v : liste) EXPECT_EQ(historikk::Innhold(v.nr), "[S]\r\nk=" + std::to_string(v.nr - 1) + "\r\n");
+  for (const auto& v : liste) {
+    EXPECT_EQ(historikk::Innhold(v.nr), "[S]\r\nk=" + std::to_string(v.nr - 1) + "\r\n");
+    // The newest descriptions went into files of removed versions: nothing of those is left.
+    EXPECT_EQ(v.endringer.nokler.size(), 1u) << v.nr;
+  }
   // A first name left by a save that was stopped goes with the next save:
-  // the folder holds the versions and their descriptions, nothing else.
+  // the folder holds the versions and their descriptions, and the file of a
+  // removed one kept for the next description, nothing else.
   const fs::path mappe = fs::path(liste.front().fil).parent_path();
   std::ofstream(mappe / "000007.ini.ny") << "[S]\r\nk=stoppet\r\n";
+  {
+    // A longer description held the kept file before: none of it is left.
+    std::ofstream ledig(mappe / "ledig", std::ios::binary);
+    for (int i = 0; i < 9; ++i) ledig << "endret\tS\tgammel" << i << "\t-\t=1\n";
+  }
   SkrivStreng("S", "k", "siste");
-  std::size_t antall = 0, fulle = 0;
+  EXPECT_EQ(historikk::Liste().front().endringer.nokler.size(), 1u);
+  std::size_t antall = 0, fulle = 0, ledige = 0;
   for (const auto& f : fs::directory_iterator(mappe)) {
     const std::string navn = f.path().filename().string();
-    EXPECT_TRUE(navn.size() == 10 && (navn.ends_with(".ini") || navn.ends_with(".txt") || navn.ends_with(".dif")))
+    ledige += navn == "ledig";
+    EXPECT_TRUE(navn == "ledig" ||
+                (navn.size() == 10 && (navn.ends_with(".ini") || navn.ends_with(".txt") || navn.ends_with(".dif"))))
         << navn;
     ++antall;
     fulle += navn.ends_with(".ini");
   }
   // A full copy (the newest, and one in a while) with its description, the others a delta each.
-  EXPECT_EQ(antall, historikk::kHistorikkMaks + fulle);
+  EXPECT_LE(ledige, 1u);
+  EXPECT_EQ(antall, historikk::kHistorikkMaks + fulle + ledige);
   EXPECT_LT(fulle, 10u);
   EXPECT_EQ(historikk::Innhold(historikk::Liste().front().nr), "[S]\r\nk=" + std::to_string(historikk::kHistorikkMaks + 2) + "\r\n");
   EXPECT_TRUE(op.logg().empty());
@@ -452,18 +466,28 @@ TEST(Historikk, TilfeldigeLagringerOgGjenopprettinger) {
   std::mt19937 r(testing::UnitTest::GetInstance()->random_seed());
   k.skriv("[Program]\r\nMaskiner=2\r\n\r\n[Maskin1]\r\nNavn=A\r\nPort=Com3\r\n\r\n[Com3]\r\nBaud=9600\r\n");
   std::map<int, std::string> for_;  // version -> the file before its save
-  for (int i = 0; i < 70; ++i) {
+  std::map<int, std::string> nokkel;  // version -> the key its save wrote
+  // Past the count kept, so that descriptions of every length go into the
+  // files of removed versions.
+  for (int i = 0; i < historikk::kHistorikkMaks + 10; ++i) {
     if (i < 35 && r() % 5 == 0) {
       k.skriv(k.les() + "; et annet program " + std::to_string(i) + "\r\n");
       continue;
     }
     const std::string fil = k.les();
     const std::string seksjon = r() % 3 ? "Maskin" + std::to_string(1 + r() % 2) : "Com3";
-    SkrivStreng(seksjon, "K" + std::to_string(r() % 12), std::string(r() % 40, 'x') + std::to_string(r()));
+    const std::string n = "K" + std::to_string(r() % 12);
+    SkrivStreng(seksjon, n, std::string(r() % 40, 'x') + std::to_string(r()));
     for_[historikk::Liste().front().nr] = fil;
+    nokkel[historikk::Liste().front().nr] = n;
   }
+  while (for_.size() > static_cast<std::size_t>(historikk::kHistorikkMaks)) for_.erase(for_.begin());
   auto liste = historikk::Liste();
   ASSERT_EQ(liste.size(), for_.size());
+  for (const auto& v : liste) {
+    ASSERT_EQ(v.endringer.nokler.size(), 1u) << v.nr;
+    EXPECT_EQ(v.endringer.nokler[0].nokkel, nokkel[v.nr]) << v.nr;
+  }
   for (int i = 0; i < 8; ++i) {
     const int nr = liste[r() % 20].nr;
     if (!historikk::Innhold(nr)) continue;
@@ -472,6 +496,7 @@ TEST(Historikk, TilfeldigeLagringerOgGjenopprettinger) {
     EXPECT_EQ(k.les(), for_[nr]) << nr;
     if (fil != k.les()) for_[historikk::Liste().front().nr] = fil;  // a restore that changed nothing keeps none
   }
+  while (for_.size() > static_cast<std::size_t>(historikk::kHistorikkMaks)) for_.erase(for_.begin());
   liste = historikk::Liste();
   // Every other run the newest, the full copy the others are rebuilt from.
   const int skadet = r() % 2 ? liste.front().nr : liste[r() % liste.size()].nr;

@@ -41,9 +41,16 @@ std::string Nummer(int nr) {
   return b;
 }
 
-std::string Fil(const std::string& mappe, int nr, const char* ext) {
-  return mappe + (platform::ErSkilletegn(mappe.back()) ? "" : "/") + Nummer(nr) + ext;
+std::string IMappe(const std::string& mappe, const std::string& navn) {
+  return mappe + (platform::ErSkilletegn(mappe.back()) ? "" : "/") + navn;
 }
+
+std::string Fil(const std::string& mappe, int nr, const char* ext) { return IMappe(mappe, Nummer(nr) + ext); }
+
+// A file of a removed version, kept to hold the next description: on some
+// file systems making a new file costs a save more than all the rest of
+// its history, and writing into an old one next to nothing.
+constexpr const char* kLedig = "ledig";
 
 // Values hold no line breaks (the store refuses them); tabs and backslashes
 // are escaped so that each record stays one line of tab-separated fields.
@@ -191,6 +198,24 @@ bool Skriv(const std::string& fil, const std::string& bytes, std::string& grunn)
   return true;
 }
 
+// Writes a description into the kept file, renamed to `fil`; false when
+// there is none or it cannot be used (then a new one is written).
+bool SkrivILedig(const std::string& mappe, Mappeinnhold& m, const std::string& fil, const std::string& bytes) {
+  if (!m.ledig) return false;
+  m.sum -= std::min(m.sum, *m.ledig);
+  m.ledig.reset();
+  std::error_code ec;
+  fs::rename(Sti(IMappe(mappe, kLedig)), Sti(fil), ec);
+  if (ec) return false;
+  {
+    std::fstream ut(Sti(fil), std::ios::in | std::ios::out | std::ios::binary);
+    ut.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!ut.flush()) return false;
+  }
+  fs::resize_file(Sti(fil), bytes.size(), ec);
+  return !ec;
+}
+
 // Adds `bytes` at the end of an existing file `fil`.
 bool LeggTil(const std::string& fil, const std::string& bytes) {
   std::ofstream ut(Sti(fil), std::ios::binary | std::ios::app);
@@ -219,6 +244,22 @@ bool LeggTil(const std::string& fil, const std::string& bytes) {
 // A chain is rebuilt through at most this many deltas, where the file is
 // small enough that the full copies fit in the history's size cap.
 constexpr int kKjedeMaks = 20;
+
+// What the last save of this process kept and wrote. The next save, when it
+// finds the file as written, need not read back the full copy it turns into
+// a delta: the delta that gives that copy from what was written was made for
+// the second way back already. Every use is checked against the names of the
+// contents, so a stale one is only not used.
+struct Sist {
+  std::string mappe;
+  int nr = 0;              // the version it kept as a full copy
+  std::string merke;       // that version's content name
+  std::size_t lengde = 0;  // and length
+  std::string skrevetMerke;  // the name of what the save wrote
+  std::string tilbake;       // gives the version's content from what the save wrote
+  int forhand = 0;           // the version below that got its second way back, made against that
+};
+Sist sist;
 
 std::string Les(const std::string& fil, bool* ok = nullptr) {
   platform::FilLesing l = platform::LesHeleFil(fil);
@@ -254,10 +295,11 @@ std::string Deltalinje(const std::string& fra, std::size_t lengde) {
   return "delta\t" + fra + "\t" + std::to_string(lengde) + "\n";
 }
 
-Lagret LesLagret(const std::string& mappe, int nr) {
+// `kanVaereDelta` false where the listing shows no .dif for it.
+Lagret LesLagret(const std::string& mappe, int nr, bool kanVaereDelta = true) {
   Lagret l;
   bool ok = false;
-  l.fil = Les(Fil(mappe, nr, ".dif"), &ok);
+  if (kanVaereDelta) l.fil = Les(Fil(mappe, nr, ".dif"), &ok);
   l.erDelta = ok;
   if (!ok) l.fil = Les(Fil(mappe, nr, ".txt"));
   const std::string_view fil = l.fil;
@@ -372,6 +414,7 @@ Mappeinnhold Oversikt(const std::string& mappe) {
     }
     if (nr > 0 && nr <= nyeste - 3) fortsatt.emplace(n, b);
     m.sum += b;
+    if (n == kLedig) m.ledig = b;
     if (nr == 0) continue;
     if (n.size() == 13 && n.compare(6, 7, ".ini.ny") == 0) m.rester.push_back(n);
     m.bytes[nr] += b;
@@ -393,8 +436,16 @@ std::vector<int> Numre(const Mappeinnhold& m) {
 
 std::vector<int> Numre(const std::string& mappe) { return Numre(Oversikt(mappe)); }
 
-void Fjern(const std::string& mappe, int nr) {
+// Removes version `nr`; the file of a small delta is kept for the next
+// description while none is.
+void Fjern(const std::string& mappe, int nr, Mappeinnhold& m) {
   std::error_code ec;
+  const auto b = m.bytes.find(nr);
+  const std::uintmax_t bytes = b == m.bytes.end() ? 0 : b->second;
+  if (!m.ledig && m.dif.count(nr) && !m.ini.count(nr) && bytes <= 65536) {
+    fs::rename(Sti(Fil(mappe, nr, ".dif")), Sti(IMappe(mappe, kLedig)), ec);
+    if (!ec) m.ledig = bytes;
+  }
   for (const char* ext : {".ini", ".txt", ".dif"}) fs::remove(Sti(Fil(mappe, nr, ext)), ec);
 }
 
@@ -404,14 +455,14 @@ void Fjern(const std::string& mappe, int nr) {
 // C. Made from the two deltas alone, without reading either content. Only
 // where the second made in advance (TilDelta) was against another content:
 // another program changed the file between the two saves.
-void ToLenker(const std::string& mappe, int nr, std::string_view dA, std::string_view a, const std::string& aMerke,
+void ToLenker(const std::string& mappe, int nr, std::string_view dA, std::size_t lengdeA, const std::string& aMerke,
               const std::string& cMerke, Mappeinnhold& m) {
   if (!m.dif.count(nr) || m.ini.count(nr)) return;
   const Lagret l = LesLagret(mappe, nr);
   if (!l.erDelta || !l.lengder || l.lenker.empty() || l.lenker[0].fra != aMerke) return;
   for (const Lagret::Lenke& lenke : l.lenker)
     if (lenke.fra == cMerke) return;  // made against it in advance (below)
-  const std::optional<std::string> d = Sett(l.lenker[0].delta, dA, a.size());
+  const std::optional<std::string> d = Sett(l.lenker[0].delta, dA, lengdeA);
   if (!d) return;
   const std::string hale = Deltalinje(cMerke, d->size()) + *d;
   if (!LeggTil(Fil(mappe, nr, ".dif"), hale)) return;
@@ -423,8 +474,10 @@ void ToLenker(const std::string& mappe, int nr, std::string_view dA, std::string
 // below it become deltas, down to the first delta or full copy kept on
 // purpose, with a full copy left where a chain would grow too long. What
 // cannot be read stays as it is. `m` is the folder's listing, kept up to date.
+// `skrevet` is what this save wrote; `ny` holds its name and the delta from it
+// to `nyere`, and notes the version below that gets its second way back from it.
 void TilDelta(const std::string& mappe, const std::vector<int>& numre, std::string_view nyere, std::string nyereMerke,
-              std::string_view skrevet, Mappeinnhold& m) {
+              std::string_view skrevet, Sist& ny, Mappeinnhold& m) {
   // Deltas already hanging below the newest full copy before this one.
   int under = 0;
   for (auto it = numre.rbegin() + (numre.empty() ? 0 : 1); it != numre.rend() && m.dif.count(*it) && !m.ini.count(*it);
@@ -435,21 +488,33 @@ void TilDelta(const std::string& mappe, const std::vector<int>& numre, std::stri
   for (auto it = numre.rbegin(); it != numre.rend(); ++it) {
     const int nr = *it;
     if (!m.ini.count(nr) || m.dif.count(nr)) break;
-    const Lagret l = LesLagret(mappe, nr);
+    const Lagret l = LesLagret(mappe, nr, false);
     if (it != numre.rbegin() && !l.innhold.empty()) break;  // a full copy kept on purpose
-    bool ok = false;
-    std::string innhold = Les(Fil(mappe, nr, ".ini"), &ok);
-    if (!ok) break;
+    // The copy the last save kept, and the file still as that save wrote it:
+    // its delta from `nyere` is at hand.
+    const bool husket = it == numre.rbegin() && sist.nr == nr && sist.mappe == mappe && !l.innhold.empty() &&
+                        l.innhold == sist.merke && nyereMerke == sist.skrevetMerke;
+    std::string innhold, delta;
+    std::size_t lengdeInnhold = 0;
+    if (husket) {
+      delta = sist.tilbake;
+      lengdeInnhold = sist.lengde;
+    } else {
+      bool ok = false;
+      innhold = Les(Fil(mappe, nr, ".ini"), &ok);
+      if (!ok) break;
+      delta = LagDelta(nyere, innhold);
+      lengdeInnhold = innhold.size();
+    }
     // A full copy with its content line is not checked again here: a damaged
     // one gives a delta whose result fails that check when it is rebuilt.
     const std::string merke = l.innhold.empty() ? Merke(innhold) : l.innhold;
     ++lengde;
     const bool behold = lengde + (it == numre.rbegin() ? under : 0) > kKjedeMaks &&
-                        innhold.size() * 4 <= static_cast<std::size_t>(kHistorikkBytes);
+                        lengdeInnhold * 4 <= static_cast<std::size_t>(kHistorikkBytes);
     std::string grunn;
     const std::string txt = Fil(mappe, nr, ".txt");
     std::error_code ec;
-    const std::string delta = LagDelta(nyere, innhold);
     if (behold) {
       if (l.innhold.empty() && !Skriv(txt, l.beskrivelse + "innhold\t" + merke + "\n", grunn)) break;
       lengde = 0;
@@ -460,28 +525,45 @@ void TilDelta(const std::string& mappe, const std::vector<int>& numre, std::stri
       // The version after the newest will be what this save writes, unless
       // another program changes the file first: made against that in
       // advance, this version does not depend on the newest alone.
+      bool forhand = false;
       if (it == numre.rbegin() && skrevet != nyere) {
-        if (const auto d = Sett(delta, LagDelta(skrevet, nyere), nyere.size()))
-          hale += Deltalinje(Merke(skrevet), d->size()) + *d;
+        if (const auto d = Sett(delta, ny.tilbake, nyere.size())) {
+          hale += Deltalinje(ny.skrevetMerke, d->size()) + *d;
+          forhand = true;
+        }
       }
       // The description gets the delta added and is renamed: no file is made
       // for it. A description that holds a delta already (a save stopped
       // here before) is written anew instead.
       const std::string dif = Fil(mappe, nr, ".dif");
-      if (l.halvDelta || (!l.fil.empty() && l.fil.back() != '\n') || !LeggTil(txt, hale)) {
-        if (!Skriv(dif, l.beskrivelse + hale, grunn)) break;
-      } else if (fs::rename(Sti(txt), Sti(dif), ec); ec) {
+      const bool omdopt = !l.halvDelta && (l.fil.empty() || l.fil.back() == '\n') && LeggTil(txt, hale);
+      if (omdopt) {
+        if (fs::rename(Sti(txt), Sti(dif), ec); ec) break;
+      } else if (!Skriv(dif, l.beskrivelse + hale, grunn)) {
         break;
       }
+      if (forhand) ny.forhand = nr;
       fs::remove(Sti(Fil(mappe, nr, ".ini")), ec);
-      fs::remove(Sti(txt), ec);
+      if (!omdopt) fs::remove(Sti(txt), ec);
       m.sum -= std::min(m.sum, m.bytes[nr]);
       m.bytes[nr] = l.beskrivelse.size() + hale.size();
       m.sum += m.bytes[nr];
       m.ini.erase(nr);
       m.dif.insert(nr);
     }
-    if (it == numre.rbegin() && it + 1 != numre.rend()) ToLenker(mappe, *(it + 1), delta, innhold, merke, nyereMerke, m);
+    // The version below got its second way back at the last save, against
+    // what is the newer content now: nothing to add.
+    const bool harForhand = husket && it + 1 != numre.rend() && sist.forhand == *(it + 1);
+    if (it == numre.rbegin() && it + 1 != numre.rend() && !harForhand)
+      ToLenker(mappe, *(it + 1), delta, lengdeInnhold, merke, nyereMerke, m);
+    if (husket) {
+      // Only a full copy of the old form below goes on from here, and it
+      // needs this content itself.
+      if (it + 1 == numre.rend() || !m.ini.count(*(it + 1)) || m.dif.count(*(it + 1))) break;
+      std::optional<std::string> gitt = BrukDelta(nyere, delta);
+      if (!gitt) break;
+      innhold = std::move(*gitt);
+    }
     holder = std::move(innhold);
     nyere = holder;
     nyereMerke = merke;
@@ -553,7 +635,8 @@ std::optional<NyVersjon> Forbered(const std::string& lokalIni, const std::string
     // happened and the version goes; another file, the save stood and its
     // version is completed. (Saves are one at a time, so none is running.)
     v.innhold = Oversikt(v.mappe);
-    const platform::FilStempel ini = platform::Stempel(lokalIni);
+    const platform::FilStempel ini =
+        v.innhold.rester.empty() ? platform::FilStempel{} : platform::Stempel(lokalIni);
     std::error_code ec;
     for (const std::string& r : v.innhold.rester) {
       const std::string forst = v.mappe + "/" + r, navn = v.mappe + "/" + r.substr(0, 10);
@@ -573,7 +656,9 @@ std::optional<NyVersjon> Forbered(const std::string& lokalIni, const std::string
   v.ini = Fil(v.mappe, v.nr, ".ini");
   v.lenke = v.ini + ".ny";
   // The description first: the version is listed once its content is there.
-  if (ok && !Skriv(Fil(v.mappe, v.nr, ".txt"), info, v.feil)) Avbryt(v);
+  if (ok && !SkrivILedig(v.mappe, v.innhold, Fil(v.mappe, v.nr, ".txt"), info) &&
+      !Skriv(Fil(v.mappe, v.nr, ".txt"), info, v.feil))
+    Avbryt(v);
   v.innhold.bytes[v.nr] += info.size();
   v.innhold.sum += info.size();
   return v;
@@ -590,13 +675,16 @@ bool Fullfor(const NyVersjon& v, const std::string& forBytes, std::string_view e
   if (grunn.empty() && !lenket) Skriv(v.ini, forBytes, grunn);
   if (!grunn.empty()) {
     Avbryt(v);
+    sist = {};
     melding = Feiltekst(v.mappe, grunn);
     return false;
   }
-  fs::remove(Sti(v.lenke), ec);
+  if (!lenket) fs::remove(Sti(v.lenke), ec);
   std::vector<int> numre = v.numre;
   Mappeinnhold m = v.innhold;
-  TilDelta(v.mappe, numre, forBytes, v.merke, etter, m);
+  Sist ny{v.mappe, v.nr, v.merke, forBytes.size(), Merke(etter), LagDelta(etter, forBytes), 0};
+  TilDelta(v.mappe, numre, forBytes, v.merke, etter, ny, m);
+  sist = std::move(ny);
   m.bytes[v.nr] += forBytes.size();
   m.sum += forBytes.size();
   // The oldest go first, beyond the count or the size (the newest stays
@@ -607,7 +695,7 @@ bool Fullfor(const NyVersjon& v, const std::string& forBytes, std::string_view e
     if (numre.size() - i <= static_cast<std::size_t>(kHistorikkMaks) && sum <= kHistorikkBytes) break;
     const auto b = m.bytes.find(numre[i]);
     if (b != m.bytes.end()) sum -= std::min(sum, b->second);
-    Fjern(v.mappe, numre[i]);
+    Fjern(v.mappe, numre[i], m);
   }
   return lenket;
 }

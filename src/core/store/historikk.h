@@ -40,6 +40,7 @@ struct Mappeinnhold {
   std::map<int, std::uintmax_t> bytes;   // per version, all its files
   std::uintmax_t sum = 0;                // every file in the folder
   std::vector<std::string> rester;       // first names left by saves that were stopped
+  std::optional<std::uintmax_t> ledig;   // the size of the file kept for the next description, if any
 };
 
 // A version being kept while the settings file is replaced: prepared before
